@@ -1,0 +1,26 @@
+#pragma once
+// The running program's identity and application folder.
+
+#include <string>
+
+namespace zelvo {
+
+struct AppInfo {
+    std::string title = "Zelvo";
+    std::string productName = "Zelvo";
+    std::string companyName = "Zelvo Instruments";
+    std::string legalNotice = "Copyright (C) Zelvo Instruments. All rights reserved.";
+    int major = 1;
+    int minor = 0;
+    int revision = 9;
+    // The application folder (no trailing "/").
+    std::string folder = ".";
+};
+
+const AppInfo& GetAppInfo();
+void SetAppInfo(const AppInfo& info);
+
+// Joins a folder and a name with "/" (no doubled separator).
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+}  // namespace zelvo

@@ -1,0 +1,85 @@
+#include "ConsoleDesktop.hpp"
+
+#include <chrono>
+#include <ctime>
+#include <iostream>
+#include <thread>
+
+namespace zelvo {
+namespace {
+
+std::tm LocalNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+std::string FormatTm(const std::tm& t, const char* format) {
+    char buffer[64];
+    size_t n = std::strftime(buffer, sizeof buffer, format, &t);
+    return std::string(buffer, n);
+}
+
+MsgResult Answer(MsgButtons buttons, bool yes) {
+    switch (buttons) {
+        case MsgButtons::OK: return MsgResult::OK;
+        case MsgButtons::OKCancel: return yes ? MsgResult::OK : MsgResult::Cancel;
+        case MsgButtons::YesNo: return yes ? MsgResult::Yes : MsgResult::No;
+        case MsgButtons::YesNoCancel: return yes ? MsgResult::Yes : MsgResult::Cancel;
+        case MsgButtons::RetryCancel: return MsgResult::Cancel;
+        case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+    }
+    return MsgResult::Cancel;
+}
+
+}  // namespace
+
+MsgResult ConsoleDesktop::MessageBox(const std::string& text, const std::string& title,
+                                     MsgButtons buttons, MsgIcon, int) {
+    std::cerr << title << ": " << text << std::endl;
+    return Answer(buttons, answerYes_);
+}
+
+void ConsoleDesktop::Beep() { std::cerr << '\a' << std::flush; }
+
+void ConsoleDesktop::Sleep(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+double ConsoleDesktop::SecondsSinceMidnight() {
+    using namespace std::chrono;
+    std::tm t = LocalNow();
+    auto subSecond = duration_cast<milliseconds>(system_clock::now().time_since_epoch()) % 1000;
+    return t.tm_hour * 3600.0 + t.tm_min * 60.0 + t.tm_sec + subSecond.count() / 1000.0;
+}
+
+uint32_t ConsoleDesktop::Milliseconds() {
+    using namespace std::chrono;
+    auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<uint32_t>(ms);
+}
+
+std::string ConsoleDesktop::GeneralDateTimeNow() { return FormatTm(LocalNow(), "%x %X"); }
+std::string ConsoleDesktop::ShortDateNow() { return FormatTm(LocalNow(), "%x"); }
+
+std::unique_ptr<ITimer> ConsoleDesktop::CreateTimer() { return std::make_unique<ManualTimer>(); }
+
+std::string ConsoleDesktop::GetSetting(const std::string& app, const std::string& section,
+                                       const std::string& key, const std::string& defaultValue) {
+    auto it = settings_.find({app, section, key});
+    return it == settings_.end() ? defaultValue : it->second;
+}
+
+void ConsoleDesktop::SaveSetting(const std::string& app, const std::string& section,
+                                 const std::string& key, const std::string& value) {
+    settings_[{app, section, key}] = value;
+}
+
+bool ManualTimer::Fire() {
+    if (!enabled_ || !onTick_) return false;
+    onTick_();
+    return true;
+}
+
+}  // namespace zelvo
