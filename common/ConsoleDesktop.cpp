@@ -65,6 +65,11 @@ std::string ConsoleDesktop::ShortDateNow() { return FormatTm(LocalNow(), "%x"); 
 
 std::unique_ptr<ITimer> ConsoleDesktop::CreateTimer() { return std::make_unique<ManualTimer>(); }
 
+bool ConsoleDesktop::OpenDocument(const std::string& path) {
+    std::cerr << "Document: " << path << std::endl;
+    return true;
+}
+
 std::string ConsoleDesktop::GetSetting(const std::string& app, const std::string& section,
                                        const std::string& key, const std::string& defaultValue) {
     auto it = settings_.find({app, section, key});

@@ -27,6 +27,7 @@ public:
     std::string GeneralDateTimeNow() override;
     std::string ShortDateNow() override;
     std::unique_ptr<ITimer> CreateTimer() override;
+    bool OpenDocument(const std::string& path) override;
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,

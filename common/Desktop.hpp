@@ -51,6 +51,9 @@ public:
 
     virtual std::unique_ptr<ITimer> CreateTimer() = 0;
 
+    // Opens a document in the program associated with its type; false when that failed.
+    virtual bool OpenDocument(const std::string& path) = 0;
+
     // Per-user settings store: (application, section, key) -> text.
     virtual std::string GetSetting(const std::string& app, const std::string& section,
                                    const std::string& key, const std::string& defaultValue) = 0;

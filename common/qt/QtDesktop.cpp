@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
@@ -124,6 +126,10 @@ std::string QtDesktop::ShortDateNow() {
 }
 
 std::unique_ptr<ITimer> QtDesktop::CreateTimer() { return std::make_unique<QtTimer>(); }
+
+bool QtDesktop::OpenDocument(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(Text(path)));
+}
 
 std::string QtDesktop::GetSetting(const std::string& app, const std::string& section,
                                   const std::string& key, const std::string& defaultValue) {

@@ -62,6 +62,12 @@ public:
     std::string GeneralDateTimeNow() override { return generalDate_; }
     std::string ShortDateNow() override { return shortDate_; }
     std::unique_ptr<ITimer> CreateTimer() override;
+    bool OpenDocument(const std::string& path) override {
+        openedDocuments_.push_back(path);
+        return openDocumentResult_;
+    }
+    const std::vector<std::string>& OpenedDocuments() const { return openedDocuments_; }
+    void SetOpenDocumentResult(bool ok) { openDocumentResult_ = ok; }
     std::string GetSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& defaultValue) override;
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
@@ -80,6 +86,8 @@ private:
     std::string generalDate_ = "12/6/2026 10:00:00 AM";
     std::string shortDate_ = "12/6/2026";
     std::vector<ManualTimer*> timers_;
+    std::vector<std::string> openedDocuments_;
+    bool openDocumentResult_ = true;
     std::map<std::tuple<std::string, std::string, std::string>, std::string> settings_;
 };
 
