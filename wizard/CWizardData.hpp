@@ -1,0 +1,98 @@
+#pragma once
+// The wizard's settings record and the operations on it: defaults per driver set,
+// the checks of each page (shared by the pages and the command-line mode), the
+// summary texts, the INF and setup.ini writers and the package sequence.
+//
+// Record text is the desktop's single-byte text (Windows-1252). Text typed by the
+// user arrives as UTF-8 and is encoded by the page functions below; text shown to
+// the user is decoded with FromWindows1252. Host paths (the generation folder) use
+// "/"; paths on the machine that receives the package (the target directory, the
+// names listed in setup.ini) keep "\" as written.
+
+#include <cstdint>
+#include <string>
+
+namespace kitforge {
+
+inline constexpr std::uint8_t INSTALL_NONE = 0;
+inline constexpr std::uint8_t INSTALL_VCP = 1;
+inline constexpr std::uint8_t INSTALL_LINKVANE = 2;
+
+class CWizardData {
+  public:
+    CWizardData() = default;
+    CWizardData(const CWizardData&) = default;
+    CWizardData& operator=(const CWizardData&) = default;
+    virtual ~CWizardData() = default;
+
+    // Loads the defaults of the install type into every field except
+    // m_bGenerateInstaller and sets m_nInstallType. driveRoot is the "system drive
+    // root" that the default generation folder starts with (SystemDriveRoot()).
+    void LoadDefaults(std::uint8_t installType, const std::string& driveRoot);
+    void LoadDefaults(std::uint8_t installType);
+
+    // m_strInfPrefix in upper case; the record is not changed.
+    std::string GetServiceName() const;
+
+    // Generators: each writes one file into m_strGenerationDir in one write and
+    // returns true when it was written; on failure they show "Error: Could Not Open
+    // File For Write." and return false.
+    bool WriteBusInf() const;       // <prefix>bus.inf
+    bool WriteSerialInf() const;    // <prefix>w2k.inf
+    bool WriteLinkvaneInf() const;  // <prefix>.inf
+    bool WriteSetupIni() const;     // setup.ini
+    // Copies carried data file `number` to m_strGenerationDir + name; name is
+    // written as on the receiving machine (".\x86\ostxbus.sys") and lands under the
+    // generation folder with "/" separators.
+    bool ExtractDataFile(const std::string& name, int number) const;
+
+    int m_bGenerateInstaller = 1;
+    std::uint8_t m_nInstallType = INSTALL_NONE;
+    std::string m_strCompanyName;
+    std::string m_strAbbreviation;
+    std::string m_strInfPrefix;
+    std::string m_strVid;
+    std::string m_strPid;
+    std::string m_strUsbDeviceName;
+    std::string m_strComDeviceName;
+    std::string m_strInstallerName;
+    std::string m_strProductName;
+    int m_bQuietInstall = 0;
+    int m_bCopyFiles = 0;
+    std::string m_strTargetDir;
+    int m_bQuietUninstall = 0;
+    int m_bRemoveFiles = 0;
+    std::string m_strGenerationDir;
+};
+
+// The user's home folder followed by "/" (the folder the default generation
+// folder is placed in).
+std::string SystemDriveRoot();
+
+// True when every character is 0-9 or A-F (upper case only); true for "".
+bool IsHexString(const std::string& text);
+
+// Which rule IsValidDirectoryName applies: a folder on this computer, or a folder on
+// the Windows machine that receives the package.
+enum class PathKind { Host, Target };
+// Trimmed copy not empty and free of the characters the kind forbids. Target:
+// / * ? " < > | and a ':' not followed by '\'. Host: \ : * ? " < > |.
+bool IsValidDirectoryName(const std::string& name, PathKind kind);
+// The message of a refused directory name of that kind.
+const std::string& InvalidDirectoryMessage(PathKind kind);
+
+// Creates the folder and its missing parents one level at a time; true when the
+// folder exists afterwards (created now or before). The root is never split.
+bool CreateDirectoryTree(const std::string& path);
+
+// The two columns of the summary page: labels separated by "\n", values by CR LF.
+std::string GetSummaryLabels(const CWizardData& data);
+std::string GetSummaryValues(const CWizardData& data);
+
+// Runs the package sequence: subfolders, INF files, setup.ini, driver files and
+// installer program. Shows "Files Successfully Generated" and returns true when
+// every file was written; otherwise shows "Error: Could Not Generate All Files."
+// and returns false (what was written stays).
+bool GeneratePackage(CWizardData& data);
+
+}  // namespace kitforge
