@@ -1,0 +1,65 @@
+/* C interface of the bridge access library (libvdlink.so and the simulated
+ * libvdlink-sim.so). Every call returns a status, 0 meaning success. Devices are
+ * addressed by index 0 to count-1 until opened, then by a handle greater than 0.
+ * The monitor calls the first eight; the other seven are part of the library's
+ * interface but the monitor never calls them. */
+#ifndef ZELVO_VDLINK_H
+#define ZELVO_VDLINK_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef int32_t VD_STATUS;
+typedef int32_t VD_HANDLE;
+
+#define VD_OK 0
+#define VD_INVALID_HANDLE 1
+#define VD_DEVICE_NOT_FOUND 2
+#define VD_DEVICE_NOT_OPENED 3
+#define VD_IO_ERROR 4
+#define VD_INVALID_PARAMETER 6
+#define VD_INVALID_BAUD_RATE 7
+
+/* Size of the buffer VD_GetProductString fills (text of at most 255 characters
+ * and its NUL). */
+#define VD_PRODUCT_STRING_SIZE 257
+/* VD_GetProductString options. */
+#define VD_PRODUCT_SERIAL_NUMBER 0
+#define VD_PRODUCT_ID 4
+
+/* Number of devices on the bus. */
+VD_STATUS VD_GetNumDevices(int32_t* count);
+/* Fills buffer (VD_PRODUCT_STRING_SIZE bytes) with the device's serial number
+ * (option 0) or USB product ID as hexadecimal text (option 4), NUL-terminated. */
+VD_STATUS VD_GetProductString(int32_t deviceIndex, char* buffer, int32_t option);
+/* Opens a device; *handle > 0 on success. */
+VD_STATUS VD_Open(int32_t deviceIndex, VD_HANDLE* handle);
+VD_STATUS VD_SetBaudRate(VD_HANDLE handle, int32_t baudRate);
+/* Empties the transmit and/or receive queue (flags 0 or 1). */
+VD_STATUS VD_FlushBuffers(VD_HANDLE handle, int32_t flushTransmit, int32_t flushReceive);
+/* overlapped must be NULL. */
+VD_STATUS VD_Write(VD_HANDLE handle, const void* buffer, int32_t bytesToWrite,
+                   int32_t* bytesWritten, void* overlapped);
+/* Returns at once with whatever bytes have arrived, possibly none. overlapped
+ * must be NULL. */
+VD_STATUS VD_Read(VD_HANDLE handle, void* buffer, int32_t bytesToRead, int32_t* bytesReturned,
+                  void* overlapped);
+VD_STATUS VD_Close(VD_HANDLE handle);
+
+/* Not called by the monitor. */
+VD_STATUS VD_GetPartNumber(VD_HANDLE handle, uint8_t* partNumber);
+VD_STATUS VD_SetTimeouts(VD_HANDLE handle, int32_t readTimeoutMs, int32_t writeTimeoutMs);
+VD_STATUS VD_GetTimeouts(VD_HANDLE handle, int32_t* readTimeoutMs, int32_t* writeTimeoutMs);
+VD_STATUS VD_SetLineControl(VD_HANDLE handle, uint8_t dataBits, uint8_t parity, uint8_t stopBits);
+VD_STATUS VD_SetFlowControl(VD_HANDLE handle, uint16_t flowMode, uint8_t xonChar, uint8_t xoffChar);
+VD_STATUS VD_GetModemmlStatus(VD_HANDLE handle, uint8_t* modemStatus);
+VD_STATUS VD_CheckRXQueue(VD_HANDLE handle, uint32_t* bytesInQueue, uint32_t* queueStatus);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* ZELVO_VDLINK_H */

@@ -1,0 +1,177 @@
+#pragma once
+// The sensor manager: the one object through which the monitor reaches its Zelvo
+// sensors. It discovers the sensors on the bus, keeps one record per opened
+// sensor, addresses sensors by serial number, runs the sensor commands and turns a
+// raw reading into frequency, thickness, rate and crystal life.
+//
+// Every per-sensor operation returns a sensor status code (ZelvoStatus). Each
+// operation registers with the error handler under "Zelvo_<name>"; a failure
+// inside it (an unbindable bridge library, an arithmetic fault) is reported
+// through the handler and the operation returns a non-zero status.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Desktop.hpp"
+
+namespace zelvo {
+
+class VdBridge;
+
+// Sensor status codes of the whole sensor link.
+namespace ZelvoStatus {
+inline constexpr int32_t Success = 0;
+inline constexpr int32_t Busy = 1;               // another exchange in progress; nothing sent
+inline constexpr int32_t CommFailure = 2;        // flush or write failed, or no reply in 0.1 s
+inline constexpr int32_t SensorMinus1 = 3;       // sensor replied -1 to a reading
+inline constexpr int32_t SensorMinus2 = 4;       // sensor replied -2 to a reading
+inline constexpr int32_t BadArgument = 5;        // argument out of range, reading not convertible
+inline constexpr int32_t BadReadingEcho = 6;     // reading reply lacks the "!A" echo
+inline constexpr int32_t NotFound = 7;           // serial number unknown, or sensor not open
+inline constexpr int32_t OutOfLimits = 8;        // frequency outside the crystal limits
+inline constexpr int32_t BadEcho = 9;            // revision or period reply lacks its echo
+inline constexpr int32_t BadReadingValue = 153;  // sensor replied another value <= 0
+}  // namespace ZelvoStatus
+
+// Number of device records (indices 0 to 32; discovery uses 1 to 32).
+inline constexpr int kZelvoRecordCount = 33;
+// Most sensors one discovery opens.
+inline constexpr int kMaxZelvos = 32;
+
+// A reading result: 0 rate (A/s), 1 thickness (kA, relative to the zero point),
+// 2 frequency (Hz, -1 outside the crystal limits), 3 crystal life (%).
+using ReadingResult = std::array<double, 4>;
+inline constexpr int kResultRate = 0;
+inline constexpr int kResultThickness = 1;
+inline constexpr int kResultFrequency = 2;
+inline constexpr int kResultLife = 3;
+
+// Serial numbers found by a discovery: entry i holds the sensor of record i + 1,
+// empty when that record holds none.
+using ZelvoSerialList = std::array<std::string, kMaxZelvos>;
+
+// One opened sensor.
+struct ZelvoRecord {
+    std::string SerialNumber;      // upper case; empty when the record holds no sensor
+    int32_t Handle = 0;            // bridge handle; > 0 while open
+    double Density = 1.0;          // g/cm3 of the deposited material
+    double ZRatio = 1.0;           // acoustic impedance ratio of the material
+    double Tooling = 100.0;        // tooling factor, %
+    double GatePeriod = 0.25;      // s, measurement period last acknowledged by the sensor
+    int32_t GateTime = 0;          // last acknowledged "!C" argument
+    int32_t GateCycles = 0;        // last acknowledged "!B" argument
+    double Frequency = 0.0;        // Hz, last computed crystal frequency
+    double LastThickness = 0.0;    // A, thickness of the last reading relative to the zero point
+    double ZeroFrequency = 0.0;    // Hz, frequency at the zero point
+    double ZeroOffset = 0.0;       // A, absolute thickness at the zero point
+    double LastReadingTime = 0.0;  // ms, millisecond-clock value at the last reading
+};
+
+class cZelvo {
+  public:
+    // Class_Initialize ("Zelvo_Initialize"): manager defaults, 33 default records and
+    // the polling timer (interval 0, stopped), created through the installed desktop.
+    // The first constructor uses the program's bridge library (VdLibrary()).
+    cZelvo();
+    explicit cZelvo(VdBridge& bridge);
+    // Class_Terminate: closes every open handle.
+    ~cZelvo();
+    cZelvo(const cZelvo&) = delete;
+    cZelvo& operator=(const cZelvo&) = delete;
+
+    // --- Manager-wide values ---------------------------------------------------
+    // Sensors opened by the last discovery, 0 to 32.
+    int16_t FoundCount() const { return foundCount_; }
+    // End-of-life crystal frequency (Hz); lower limit of a valid reading. Default 5000000.
+    double MinFrequency() const { return minFrequency_; }
+    // Frequency of an uncoated crystal (Hz). Default 6000000.
+    double InitialFrequency() const { return initialFrequency_; }
+    // Upper limit of a valid reading (Hz). Default 6100000.
+    double MaxFrequency() const { return maxFrequency_; }
+    // Status of the last exchange; 1 while an exchange runs.
+    int32_t CommState() const { return commState_; }
+    // Digit sent with every reading command: 1 after a reading inside the limits,
+    // 0 after one outside.
+    int32_t InRangeFlag() const { return inRangeFlag_; }
+    // Interval of the polling timer in ms; 0 = stopped.
+    int32_t ReadingInterval() const { return readingInterval_; }
+    // The polling timer; its tick runs ZelvoTimer_Timer.
+    ITimer& ZelvoTimer() { return *zelvoTimer_; }
+
+    // Device record 0 to 32 (throws ZelvoError SubscriptOutOfRange outside).
+    const ZelvoRecord& Record(int index) const;
+
+    // --- Operations --------------------------------------------------------------
+    // Closes and reopens every Zelvo sensor on the bus (at most 32), places them in
+    // records 1 to 32, sends each its stored period and fills the serial list.
+    // Returns the number of sensors opened. "Zelvo_FindZelvos".
+    int16_t FindZelvos(ZelvoSerialList& serialNumbers);
+    // Asks the sensor for its firmware revision text. "Zelvo_Revision".
+    int32_t Revision(const std::string& serialNumber, std::string& revision);
+    // Takes one reading. "Zelvo_GetReading".
+    int32_t GetReading(const std::string& serialNumber, ReadingResult& result);
+    // The reading result alone (status discarded).
+    ReadingResult GetReadingVariant(const std::string& serialNumber);
+    // Sends the measurement period (0.1 to 2.0 s). "Zelvo_Period".
+    int32_t Period(const std::string& serialNumber, double period);
+    // Sets the material: density (0.2 to 99.99), Z-ratio (0.1 to 9.99) and tooling %
+    // (0 to 999). "Zelvo_Material".
+    int32_t Material(const std::string& serialNumber, double density, double zRatio,
+                     double tooling);
+    // Sets the crystal limits shared by all sensors (each 1 MHz to 30 MHz,
+    // minimum <= initial <= maximum); also clears a stuck exchange. "Zelvo_Init".
+    int32_t InitFreq(double maxFrequency, double minFrequency, double initialFrequency);
+    // Makes the current thickness the zero point of one sensor. "Zelvo_Zero".
+    int32_t Zero(const std::string& serialNumber);
+    // The same for all 33 records; always 0. "Zelvo_ZeroAll".
+    int32_t ZeroAll();
+
+    // Polling timer interval in ms; non-zero starts the timer, 0 stops it.
+    void SetReadingTimer(int32_t milliseconds);
+    int32_t ReadingTimer() const { return readingInterval_; }
+    void ReadingTimer(int32_t milliseconds) { SetReadingTimer(milliseconds); }
+
+    // Tick of the polling timer: reads every open sensor and raises ZelvoReading for
+    // statuses 0 and 8.
+    void ZelvoTimer_Timer();
+
+    // --- Events ------------------------------------------------------------------
+    using ZelvoReadingHandler =
+        std::function<void(const std::string& serialNumber, const ReadingResult& result)>;
+    void OnZelvoReading(ZelvoReadingHandler handler) { zelvoReading_ = std::move(handler); }
+    // Declared for listeners; never raised.
+    void OnZelvoError(std::function<void()> handler) { zelvoError_ = std::move(handler); }
+
+    // Thickness in A of a record's material at crystal frequency f, with the
+    // manager's initial frequency. Throws ZelvoError on an arithmetic fault.
+    double Thickness(const ZelvoRecord& record, double frequency) const;
+
+  private:
+    void Initialize();
+    // Serial number to record index 1 to 32 (case-insensitive), 0 when absent.
+    int ZelvoIndex(const std::string& serialNumber);
+    // One exchange: sends command + CR LF to the handle and returns the trimmed
+    // reply ("" on failure); sets CommState.
+    std::string CommZelvo(const std::string& command, int32_t handle);
+    void CloseAll();
+    int32_t PeriodBody(int index, double period);
+    int32_t ReadingBody(int index, ReadingResult& result);
+
+    VdBridge& bridge_;
+    int16_t foundCount_ = 0;
+    double minFrequency_ = 5000000.0;
+    double initialFrequency_ = 6000000.0;
+    double maxFrequency_ = 6100000.0;
+    int32_t commState_ = 0;
+    int32_t inRangeFlag_ = 0;
+    int32_t readingInterval_ = 0;
+    std::unique_ptr<ITimer> zelvoTimer_;
+    std::array<ZelvoRecord, kZelvoRecordCount> records_{};
+    ZelvoReadingHandler zelvoReading_;
+    std::function<void()> zelvoError_;
+};
+
+}  // namespace zelvo
