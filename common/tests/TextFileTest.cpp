@@ -1,1 +1,76 @@
+#include "TextFile.hpp"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "ZelvoError.hpp"
+
+using namespace zelvo;
+
+namespace {
+
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("zelvo-textfile-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(dir_);
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::filesystem::path dir_;
+};
+
+}  // namespace
+
+TEST_F(TextFileTest, LinesEndWithCrLfAndNoByteOrderMark) {
+    WriteFileBytes(Path("a.txt"), JoinLinesCrLf({"first", "", "third"}));
+    EXPECT_EQ(ReadFileBytes(Path("a.txt")), "first\r\n\r\nthird\r\n");
+}
+
+TEST_F(TextFileTest, AppendCreatesAndExtends) {
+    AppendFileBytes(Path("log.txt"), "one\r\n");
+    AppendFileBytes(Path("log.txt"), "two\r\n");
+    EXPECT_EQ(ReadFileBytes(Path("log.txt")), "one\r\ntwo\r\n");
+}
+
+TEST_F(TextFileTest, FailuresCarryTheReason) {
+    try {
+        AppendFileBytes(Path("missing/log.txt"), "x");
+        FAIL();
+    } catch (const ZelvoError& e) {
+        EXPECT_EQ(e.Number(), err::FileNotFound);
+    }
+    try {
+        AppendFileBytes("/dev/full", "x\r\n");
+        FAIL();
+    } catch (const ZelvoError& e) {
+        EXPECT_EQ(e.Number(), err::DiskFull);
+    }
+    EXPECT_THROW(ReadFileBytes(Path("none")), ZelvoError);
+    EXPECT_THROW(WriteFileBytes(Path(std::string(4000, 'a')), "x"), ZelvoError);
+}
+
+TEST_F(TextFileTest, ReadOnlyFileIsRefusedAndKept) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores file permissions";
+    WriteFileBytes(Path("ro.txt"), "keep\r\n");
+    ::chmod(Path("ro.txt").c_str(), 0444);
+    EXPECT_THROW(AppendFileBytes(Path("ro.txt"), "more"), ZelvoError);
+    EXPECT_EQ(ReadFileBytes(Path("ro.txt")), "keep\r\n");
+}
+
+TEST_F(TextFileTest, ExistenceAndRemoval) {
+    EXPECT_FALSE(FileExists(Path("f")));
+    WriteFileBytes(Path("f"), "");
+    EXPECT_TRUE(FileExists(Path("f")));
+    EXPECT_FALSE(FileExists(dir_.string()));
+    EXPECT_TRUE(DirectoryExists(dir_.string()));
+    EXPECT_TRUE(RemoveFile(Path("f")));
+    EXPECT_TRUE(RemoveFile(Path("f")));  // already gone
+}
