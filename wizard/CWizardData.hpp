@@ -3,11 +3,13 @@
 // the checks of each page (shared by the pages and the command-line mode), the
 // summary texts, the INF and setup.ini writers and the package sequence.
 //
-// Record text is the desktop's single-byte text (Windows-1252). Text typed by the
-// user arrives as UTF-8 and is encoded by the page functions below; text shown to
-// the user is decoded with FromWindows1252. Host paths (the generation folder) use
-// "/"; paths on the machine that receives the package (the target directory, the
-// names listed in setup.ini) keep "\" as written.
+// Record text is the desktop's single-byte text (Windows-1252): text typed by the
+// user arrives as UTF-8 and is encoded by the page functions (PageChecks.hpp). The
+// one exception is m_strGenerationDir, a path on this computer, held as the host
+// spells it (UTF-8, "/" separators). Record names that become host file names
+// (INF prefix, installer name) are decoded to UTF-8 for that. Paths on the machine
+// that receives the package (the target directory, the names listed in setup.ini)
+// keep "\" as written.
 
 #include <cstdint>
 #include <string>
@@ -85,7 +87,8 @@ const std::string& InvalidDirectoryMessage(PathKind kind);
 // folder exists afterwards (created now or before). The root is never split.
 bool CreateDirectoryTree(const std::string& path);
 
-// The two columns of the summary page: labels separated by "\n", values by CR LF.
+// The two columns of the summary page, as display text (UTF-8): labels separated
+// by "\n", values by CR LF.
 std::string GetSummaryLabels(const CWizardData& data);
 std::string GetSummaryValues(const CWizardData& data);
 

@@ -24,6 +24,7 @@ inline constexpr const char* kDirectoryMissing =
 inline constexpr const char* kCouldNotCreateDirectory = "Error: Could Not Create Directory.";
 inline constexpr const char* kCouldNotOpenFile = "Error: Could Not Open File For Write.";
 inline constexpr const char* kCouldNotWriteFile = "Error: Could Not Write File.";
+inline constexpr const char* kCouldNotReadDataFile = "Error: Could Not Read Data File";
 inline constexpr const char* kCouldNotGenerate = "Error: Could Not Generate All Files.";
 inline constexpr const char* kGenerated = "Files Successfully Generated";
 // Caption of the generators' own failure box (no owner window, system caption).

@@ -1,0 +1,23 @@
+#pragma once
+// kitforge's command-line mode: builds a record from options, passes it through
+// the pages' checks in the pages' order and runs the package sequence.
+
+#include <string>
+#include <vector>
+
+namespace kitforge {
+
+// True when the arguments ask for the command-line mode (--batch or --help).
+bool IsBatchInvocation(const std::vector<std::string>& args);
+
+// Runs the command-line mode on the arguments (without the program name). Messages
+// go to standard error, --help text to standard output. Returns the exit status:
+// 0 when every file was written (or help was shown), 1 when a check or the
+// generation failed, 2 for a usage error.
+int RunBatch(const std::vector<std::string>& args);
+
+// Removes "--data-dir DIR" from the arguments and returns DIR in `folder` (empty
+// when absent). Returns false with `problem` set when the option lacks its value.
+bool TakeDataDirOption(std::vector<std::string>& args, std::string& folder, std::string& problem);
+
+}  // namespace kitforge

@@ -1,0 +1,66 @@
+// Directory names: the validity rule of the two kinds of path, and creation of a
+// folder tree on this computer.
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+#include <string_view>
+
+#include "CWizardData.hpp"
+
+namespace kitforge {
+namespace {
+
+std::string_view TrimWhiteSpace(std::string_view text) {
+    constexpr std::string_view kWhite = " \t\r\n\v\f";
+    std::size_t first = text.find_first_not_of(kWhite);
+    if (first == std::string_view::npos) return {};
+    std::size_t last = text.find_last_not_of(kWhite);
+    return text.substr(first, last - first + 1);
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+bool IsValidDirectoryName(const std::string& name, PathKind kind) {
+    std::string_view copy = TrimWhiteSpace(name);
+    if (copy.empty()) return false;
+    if (kind == PathKind::Host) return copy.find_first_of("\\:*?\"<>|") == std::string_view::npos;
+    for (std::size_t i = 0; i < copy.size(); ++i) {
+        char c = copy[i];
+        if (std::string_view("/*?\"<>|").find(c) != std::string_view::npos) return false;
+        if (c == ':' && (i + 1 >= copy.size() || copy[i + 1] != '\\')) return false;
+    }
+    return true;
+}
+
+const std::string& InvalidDirectoryMessage(PathKind kind) {
+    static const std::string kHost = "Directory cannot contain: \\ : * ? \" < > |";
+    static const std::string kTarget = "Directory cannot contain: / : * ? \" < > |";
+    return kind == PathKind::Host ? kHost : kTarget;
+}
+
+bool CreateDirectoryTree(const std::string& path) {
+    if (path.empty()) return false;
+    if (::mkdir(path.c_str(), 0777) == 0) return true;
+    // "Already exists" counts only when what exists is a folder: a file of that
+    // name would make every later write into it fail.
+    if (errno == EEXIST) return IsDirectory(path);
+    if (errno != ENOENT) return false;
+    // A parent is missing: create the parent (passing over a final "/"), then
+    // this level. Index 0 is the root "/", which is never split off.
+    std::size_t end = path.size() - 1;
+    while (end > 0 && path[end] == '/') --end;
+    std::size_t slash = path.rfind('/', end);
+    if (slash == std::string::npos || slash == 0) return false;
+    if (!CreateDirectoryTree(path.substr(0, slash))) return false;
+    if (::mkdir(path.c_str(), 0777) == 0) return true;
+    return errno == EEXIST && IsDirectory(path);
+}
+
+}  // namespace kitforge

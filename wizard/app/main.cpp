@@ -1,0 +1,49 @@
+// kitforge: the driver-package wizard. "--batch" and "--help" run the command-line
+// mode; any other invocation starts the wizard pages. "--data-dir DIR" in either
+// mode reads the carried data files from DIR instead of the compiled-in ones.
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BatchMode.hpp"
+#include "DataFiles.hpp"
+#include "ResourceDataFiles.hpp"
+
+#ifdef KITFORGE_HAS_GUI
+#include "WizardGui.hpp"
+#endif
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+
+    std::string dataDir;
+    std::string problem;
+    if (!kitforge::TakeDataDirOption(args, dataDir, problem)) {
+        std::cerr << "kitforge: " << problem << '\n';
+        return 2;
+    }
+    kitforge::ResourceDataFiles resources;
+    std::unique_ptr<kitforge::FolderDataFiles> folder;
+    if (dataDir.empty()) {
+        kitforge::SetDataFiles(&resources);
+    } else {
+        folder = std::make_unique<kitforge::FolderDataFiles>(dataDir);
+        kitforge::SetDataFiles(folder.get());
+    }
+
+    if (kitforge::IsBatchInvocation(args)) return kitforge::RunBatch(args);
+
+#ifdef KITFORGE_HAS_GUI
+    // Qt sees the arguments without --data-dir.
+    std::vector<char*> guiArgv{argv[0]};
+    for (auto& arg : args) guiArgv.push_back(arg.data());
+    int guiArgc = static_cast<int>(guiArgv.size());
+    guiArgv.push_back(nullptr);
+    return RunWizardGui(guiArgc, guiArgv.data());
+#else
+    std::cerr << "kitforge: the wizard pages are not built; use --batch\n";
+    return 2;
+#endif
+}

@@ -1,0 +1,32 @@
+#include "ResourceDataFiles.hpp"
+
+#include <QFile>
+#include <QString>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void InitKitforgeDataResources() {
+    Q_INIT_RESOURCE(kitforge_data);
+}
+
+namespace kitforge {
+
+ResourceDataFiles::ResourceDataFiles() {
+    static const bool registered = [] {
+        InitKitforgeDataResources();
+        return true;
+    }();
+    (void)registered;
+}
+
+bool ResourceDataFiles::Read(int number, std::string& bytes, std::string& problem) {
+    QFile file(QStringLiteral(":/DATAFILE/%1").arg(number));
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = "data file " + std::to_string(number) + " is not compiled into the program";
+        return false;
+    }
+    QByteArray data = file.readAll();
+    bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+    return true;
+}
+
+}  // namespace kitforge

@@ -1,0 +1,55 @@
+#include "PackageFiles.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "CWizardData.hpp"
+#include "Desktop.hpp"
+#include "PageChecks.hpp"
+#include "Windows1252.hpp"
+
+namespace kitforge {
+namespace {
+
+void ShowFileFailure(const char* message) {
+    zelvo::Desktop().MessageBox(message, text::kSystemCaption, zelvo::MsgButtons::OK,
+                                zelvo::MsgIcon::Critical);
+}
+
+}  // namespace
+
+std::string PackagePath(const CWizardData& data, const std::string& name) {
+    std::string relative = name.starts_with(".\\") ? name.substr(2) : name;
+    for (char& c : relative) {
+        if (c == '\\') c = '/';
+    }
+    std::string path = data.m_strGenerationDir;
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path + FromWindows1252(relative);
+}
+
+bool WritePackageFile(const std::string& path, const std::string& bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        ShowFileFailure(text::kCouldNotOpenFile);
+        return false;
+    }
+    bool written = true;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            written = false;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::close(fd) != 0) written = false;
+    if (!written) ShowFileFailure(text::kCouldNotWriteFile);
+    return written;
+}
+
+}  // namespace kitforge

@@ -1,0 +1,79 @@
+// The package sequence: folders, INF files, setup.ini, driver files, installer.
+
+#include <array>
+
+#include "CWizardData.hpp"
+#include "DataFiles.hpp"
+#include "Desktop.hpp"
+#include "PackageFiles.hpp"
+#include "PageChecks.hpp"
+
+namespace kitforge {
+namespace {
+
+// Driver files in the order they are written: x64 first, then x86.
+constexpr std::array<int, 8> kVcpDriverFiles = {239, 240, 241, 242, 222, 221, 227, 233};
+constexpr std::array<int, 4> kLinkvaneDriverFiles = {236, 235, 238, 237};
+
+template <std::size_t N>
+bool ExtractDriverFiles(const CWizardData& data, const std::array<int, N>& numbers) {
+    for (int number : numbers) {
+        const DataFileInfo* info = FindDataFile(number);
+        if (!data.ExtractDataFile(info->writtenName, number)) return false;
+    }
+    return true;
+}
+
+bool WriteAllFiles(const CWizardData& data) {
+    const bool vcp = data.m_nInstallType == INSTALL_VCP;
+    if (!CreateDirectoryTree(PackagePath(data, "x86")) ||
+        !CreateDirectoryTree(PackagePath(data, "x64"))) {
+        return false;
+    }
+    if (vcp ? !(data.WriteBusInf() && data.WriteSerialInf()) : !data.WriteLinkvaneInf())
+        return false;
+    if (data.m_bGenerateInstaller && !data.WriteSetupIni()) return false;
+    if (vcp ? !ExtractDriverFiles(data, kVcpDriverFiles)
+            : !ExtractDriverFiles(data, kLinkvaneDriverFiles)) {
+        return false;
+    }
+    if (data.m_bGenerateInstaller &&
+        !data.ExtractDataFile(data.m_strInstallerName + ".exe", kInstallerDataFile)) {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CWizardData::ExtractDataFile(const std::string& name, int number) const {
+    // The bytes are fetched before the file is opened, so that a missing data file
+    // leaves no empty file behind.
+    std::string bytes;
+    std::string problem;
+    IDataFiles* provider = DataFiles();
+    if (provider == nullptr) {
+        problem = "no data files are installed";
+    } else if (provider->Read(number, bytes, problem)) {
+        return WritePackageFile(PackagePath(*this, name), bytes);
+    }
+    zelvo::Desktop().MessageBox(std::string(text::kCouldNotReadDataFile) + " " +
+                                    std::to_string(number) + ": " + problem + ".",
+                                text::kSystemCaption, zelvo::MsgButtons::OK,
+                                zelvo::MsgIcon::Critical);
+    return false;
+}
+
+bool GeneratePackage(CWizardData& data) {
+    if (data.m_nInstallType != INSTALL_VCP && data.m_nInstallType != INSTALL_LINKVANE) return false;
+    if (!WriteAllFiles(data)) {
+        zelvo::Desktop().MessageBox(text::kCouldNotGenerate, kProgramName, zelvo::MsgButtons::OK,
+                                    zelvo::MsgIcon::Critical);
+        return false;
+    }
+    zelvo::Desktop().MessageBox(text::kGenerated, kProgramName, zelvo::MsgButtons::OK,
+                                zelvo::MsgIcon::None);
+    return true;
+}
+
+}  // namespace kitforge
