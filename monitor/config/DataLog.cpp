@@ -1,0 +1,85 @@
+#include "DataLog.hpp"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "DataLogFormat.hpp"
+#include "Desktop.hpp"
+#include "FileUtil.hpp"
+#include "Numbers.hpp"
+
+namespace zelvo {
+namespace {
+
+// Seconds from start to now on the seconds-since-midnight clock, across one midnight.
+double SecondsSince(double start, double now) {
+    if (start > now) now += 86400;
+    return now - start;
+}
+
+}  // namespace
+
+void DataLog::ChooseLogPath() {
+    state_.LogPath = LogPathFor(state_.LogType, state_.LogFile, state_.RunNum);
+    if (state_.LogType == kLogOverwrite) KillFile(state_.LogPath);
+}
+
+std::string DataLog::DateText() const {
+    return Desktop().ShortDateNow();
+}
+
+std::string DataLog::TimeText() const {
+    return LogTimeOfDay(Desktop().SecondsSinceMidnight());
+}
+
+void DataLog::StartLog() {
+    // The header follows even when the start line failed: each line is tried.
+    WriteLine(LogStartLine(state_.RunNum, DateText(), TimeText()));
+    WriteLine(LogColumnHeader(state_.Units));
+}
+
+void DataLog::StopLog() {
+    WriteLine(LogStopLine(state_.RunNum, DateText(), TimeText()));
+}
+
+void DataLog::LogRecord() {
+    double elapsed = SecondsSince(state_.RunStart, Desktop().SecondsSinceMidnight());
+    int last = std::clamp(state_.ShowLast, 0, kChannelCount - 1);
+    std::vector<std::optional<LogChannelValues>> channels;
+    channels.reserve(static_cast<size_t>(last) + 1);
+    for (int c = 0; c <= last; ++c) {
+        auto i = static_cast<size_t>(c);
+        if (!state_.ChannelValid[i]) {
+            channels.emplace_back(std::nullopt);
+            continue;
+        }
+        channels.push_back(LogChannelValues{FilterOf(state_, c).Average(),
+                                            state_.ChannelValues[kValueThickness][i],
+                                            state_.ChannelValues[kValueFrequency][i]});
+    }
+    WriteLine(LogRecordLine(elapsed, channels));
+}
+
+void DataLog::optLog_Click(int index) {
+    if (state_.StartingUp) return;
+    state_.LogEnabled = index;
+    if (state_.RunMode == kStopped) return;
+    if (state_.LogEnabled != 0) {
+        StartLog();
+    } else {
+        StopLog();
+    }
+}
+
+void DataLog::optLogType_Click(int index) {
+    if (state_.StartingUp) return;
+    state_.LogType = CheckedInt16(index);
+}
+
+bool DataLog::cmdView_Click() {
+    std::string file = state_.LogFile.empty() ? std::string(kDefaultLogFileName) : state_.LogFile;
+    return LaunchDocument(file, "");
+}
+
+}  // namespace zelvo

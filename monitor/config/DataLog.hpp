@@ -1,0 +1,50 @@
+#pragma once
+// The data log of the main window: the file of each run, its start, stop and
+// record lines, and the log's option and button handlers. Lines go to the run's
+// file one open-append-close at a time (DataLogWriter).
+
+#include <cstdint>
+#include <string>
+
+#include "DataLogWriter.hpp"
+#include "MainState.hpp"
+#include "MainView.hpp"
+
+namespace zelvo {
+
+class DataLog : public IDataLog {
+  public:
+    explicit DataLog(MainState& state) : state_(state) {}
+
+    // LogPath by LogType for the run number just advanced; Overwrite deletes the
+    // file (also while the log is off).
+    void ChooseLogPath() override;
+    // The start line and the column header.
+    void StartLog() override;
+    // The stop line.
+    void StopLog() override;
+    // One record line: elapsed run time, then each displayed channel's filtered
+    // rate, thickness and frequency, or the filler when its reading failed.
+    void LogRecord() override;
+
+    // Log switch: sets LogEnabled and, during a run, opens a block (on) or
+    // closes it (off). Ignored while the window starts up.
+    void optLog_Click(int index);
+    // Log type for the next Start. Ignored while the window starts up.
+    void optLogType_Click(int index);
+    // Opens LogFile (not the numbered file of the run) in its associated program.
+    bool cmdView_Click();
+
+    // True while a write failure has been shown and no line succeeded since.
+    bool FailureShown() const { return writer_.FailureShown(); }
+
+  private:
+    bool WriteLine(const std::string& line) { return writer_.WriteLine(state_.LogPath, line); }
+    std::string DateText() const;
+    std::string TimeText() const;
+
+    MainState& state_;
+    DataLogWriter writer_;
+};
+
+}  // namespace zelvo

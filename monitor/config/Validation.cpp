@@ -1,0 +1,165 @@
+#include "Validation.hpp"
+
+#include <array>
+
+#include "AppInfo.hpp"
+#include "Desktop.hpp"
+#include "Strings.hpp"
+#include "ValidationChecks.hpp"
+#include "cErrHandler.hpp"
+
+namespace zelvo {
+namespace {
+
+constexpr int kEnterKey = 13;
+
+void Tell(const char* message) {
+    Desktop().MessageBox(message, GetAppInfo().title, MsgButtons::OK, MsgIcon::None);
+}
+
+std::string ProcName(const char* procedure) {
+    return std::string(kFormName) + "_" + procedure;
+}
+
+}  // namespace
+
+bool Validation::Validate(EntryBox box) {
+    bool valid = true;
+    if (!RunProcedure(ProcName("Validate"), [&] { ValidateBody(box, valid); })) valid = false;
+    return valid;
+}
+
+void Validation::ValidateBody(EntryBox box, bool& valid) {
+    switch (box) {
+        case EntryBox::Run: {
+            EntryCheck check = CheckRunNumber(boxes_.Text(box));
+            valid = check.accepted;
+            if (!valid) return Tell(check.message);
+            state_.RunNum = static_cast<int32_t>(check.value);
+            boxes_.SetText(box, check.shown);
+            return;
+        }
+        case EntryBox::Period: {
+            EntryCheck check = CheckPeriod(boxes_.Text(box));
+            valid = check.accepted;
+            if (!valid) return Tell(check.message);
+            state_.Period = check.value;
+            SendPeriodToPresent(state_.Period);
+            tmrRun_.SetInterval(SweepIntervalFor(state_.Period));
+            boxes_.SetText(box, check.shown);
+            return;
+        }
+        case EntryBox::Filter: {
+            EntryCheck check = CheckFilter(boxes_.Text(box));
+            valid = check.accepted;
+            if (!valid) return Tell(check.message);
+            for (int c = 0; c < kChannelCount; ++c) {
+                FilterOf(state_, c).Size(static_cast<int32_t>(check.value));
+            }
+            return;
+        }
+        case EntryBox::FreqMax:
+            return ValidateFrequency(kFreqMaxBox, box, valid);
+        case EntryBox::FreqMin:
+            return ValidateFrequency(kFreqMinBox, box, valid);
+        case EntryBox::FreqInitial:
+            return ValidateFrequency(kFreqInitialBox, box, valid);
+        case EntryBox::Other:
+            valid = true;
+            return;
+    }
+}
+
+void Validation::ValidateFrequency(int index, EntryBox box, bool& valid) {
+    std::array<std::string, 3> texts{boxes_.Text(EntryBox::FreqMax), boxes_.Text(EntryBox::FreqMin),
+                                     boxes_.Text(EntryBox::FreqInitial)};
+    std::array<double, 3> stored{state_.FreqMax / 1000000, state_.FreqMin / 1000000,
+                                 state_.FreqInit / 1000000};
+    EntryCheck check = CheckFrequency(index, texts, stored);
+    valid = check.accepted;
+    if (!valid) return Tell(check.message);
+    if (index == kFreqMaxBox) state_.FreqMax = check.value;
+    if (index == kFreqMinBox) state_.FreqMin = check.value;
+    if (index == kFreqInitialBox) state_.FreqInit = check.value;
+    boxes_.SetText(box, check.shown);
+    lastStatus_ = sensors_.InitFreq(state_.FreqMax, state_.FreqMin, state_.FreqInit);
+    SendPeriodToPresent(state_.Period);
+}
+
+void Validation::SendPeriodToPresent(double period) {
+    for (int c = 0; c < kChannelCount; ++c) {
+        auto i = static_cast<size_t>(c);
+        if (state_.ChannelPresent[i])
+            lastStatus_ = sensors_.Period(state_.ChannelSerial[i], period);
+    }
+}
+
+void Validation::ValidateControl(EntryBox box) {
+    if (Validate(box)) return;
+    boxes_.Focus(box);
+    boxes_.Select(box, 0, static_cast<int>(boxes_.Text(box).size()));
+}
+
+void Validation::txtInit_LostFocus(int index) {
+    static constexpr std::array<EntryBox, 3> kBoxes{EntryBox::FreqMax, EntryBox::FreqMin,
+                                                    EntryBox::FreqInitial};
+    if (index < 0 || index >= static_cast<int>(kBoxes.size())) return;
+    ValidateControl(kBoxes[static_cast<size_t>(index)]);
+}
+
+void Validation::txtRun_GotFocus() {
+    boxes_.Select(EntryBox::Run, 0, static_cast<int>(boxes_.Text(EntryBox::Run).size()));
+}
+
+void Validation::grdParams_CellOver(int /*row*/, int column) {
+    grid_.SetToolTip(ParameterHint(column, state_.Locked));
+}
+
+void Validation::grdParams_BeforeEdit(int row, int column) {
+    if (row < 0 || column < kNameColumn || column > kToolingColumn) return;
+    editText_ = grid_.CellText(row, column);
+    grid_.SelectEditorText(static_cast<int>(editText_.size()));
+}
+
+void Validation::grdParams_AfterEdit(int row, int column) {
+    RunProcedure(ProcName("grdParams_AfterEdit"), [&] { AfterEditBody(row, column); });
+}
+
+void Validation::AfterEditBody(int row, int column) {
+    if (!IsChannel(row)) return;
+    auto i = static_cast<size_t>(row);
+    if (column == kNameColumn) {
+        state_.ChannelName[i] = Trim(grid_.CellText(row, column));
+        return;
+    }
+    if (column < kDensityColumn || column > kToolingColumn) return;
+    ParameterCheck check = CheckParameter(column, grid_.CellText(row, column));
+    if (check.zeroText) grid_.SetCellText(row, column, *check.zeroText);
+    if (!check.accepted) {
+        Tell(check.message);
+        grid_.SetCellText(row, column, editText_);
+        grid_.ResumeEdit(row);
+        return;
+    }
+    if (column == kDensityColumn) state_.ChannelDensity[i] = check.value;
+    if (column == kZFactorColumn) state_.ChannelZFactor[i] = check.value;
+    if (column == kToolingColumn) state_.ChannelTooling[i] = check.value;
+    if (state_.ChannelPresent[i]) {
+        lastStatus_ = sensors_.Material(state_.ChannelSerial[i], state_.ChannelDensity[i],
+                                        state_.ChannelZFactor[i], state_.ChannelTooling[i]);
+    }
+    grid_.SetCellText(row, column, check.shown);
+}
+
+void Validation::grdParams_KeyPress(int key) {
+    if (key != kEnterKey || !grid_.IsEditing()) return;
+    grdParams_AfterEdit(grid_.CurrentRow(), grid_.CurrentColumn());
+    grid_.EndEdit();
+}
+
+void Validation::grdParams_LostFocus() {
+    grdParams_AfterEdit(grid_.CurrentRow(), grid_.CurrentColumn());
+    grid_.EndEdit();
+}
+
+}  // namespace zelvo

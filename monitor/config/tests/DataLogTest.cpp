@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "DataLog.hpp"
+#include "DataLogFormat.hpp"
+#include "DataLogTestFiles.hpp"
+#include "FakeDesktop.hpp"
+#include "FileUtil.hpp"
+
+using namespace zelvo;
+using zelvo::testing::FakeDesktop;
+using zelvo::testing::ScratchFolder;
+
+TEST(DataLogFormatTest, LinesOfTheExampleRun) {
+    EXPECT_EQ(LogStartLine(12, "6/12/2026", LogTimeOfDay(9 * 3600 + 5 * 60 + 3.7)),
+              "Start Log\tRun: 12\tDate: 6/12/2026   Time: 9:05:03");
+    EXPECT_EQ(LogStopLine(12, "6/12/2026", LogTimeOfDay(23 * 3600 + 59 * 60 + 59)),
+              "Stop Log\tRun: 12\tDate: 6/12/2026   Time: 23:59:59");
+    EXPECT_EQ(LogColumnHeader(0), "Time, Rate(A/s), Thick(kA), Frequency(Hz)");
+    EXPECT_EQ(LogColumnHeader(1), "Time, MassRate, Mass, Frequency");
+    EXPECT_EQ(LogColumnHeader(2), "Time, Rate(A/s), Thick(A), Frequency(Hz)");
+    EXPECT_EQ(LogColumnHeader(7), LogColumnHeader(0));
+    EXPECT_EQ(LogRecordLine(0.5, {LogChannelValues{1.27, 0.004, 5987654.32},
+                                  LogChannelValues{0, 0, 5999012.1}}),
+              "0.50, 01.27, 00.004, 5987654.32, 00.00, 00.000, 5999012.10, ");
+    EXPECT_EQ(LogRecordLine(1, {LogChannelValues{1.306, 0.0049, 5987641.07}, std::nullopt}),
+              "1.00, 01.31, 00.005, 5987641.07,      ,       ,           , ");
+    EXPECT_EQ(LogRecordLine(12.345, {LogChannelValues{-3.5, 123.4567, 5e6}}),
+              "12.35, -03.50, 123.457, 5000000.00, ");
+}
+
+TEST(DataLogFormatTest, RunNumberedFileNames) {
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "Zelvo.log", 7), "Zelvo_7.log");
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "Zelvo", 7), "Zelvo_7");
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, ".log", 7), ".log_7");
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "run.a.b", 12), "run_12.a.b");
+    // A dotted folder keeps its name; the file's own name is numbered.
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "/home/op/.logs/run.log", 3), "/home/op/.logs/run_3.log");
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "/home/op/.logs/.log", 3), "/home/op/.logs/.log_3");
+    EXPECT_EQ(LogPathFor(kLogOverwrite, "Zelvo.log", 7), "Zelvo.log");
+    EXPECT_EQ(LogPathFor(kLogAppend, "Zelvo.log", 7), "Zelvo.log");
+}
+
+namespace {
+
+class DataLogTest : public ::testing::Test {
+  protected:
+    DataLogTest() {
+        state.LogFile = scratch.Path("Zelvo.log");
+        state.LogEnabled = 1;
+        state.ShowLast = 1;
+        desktop.SetShortDate("6/12/2026");
+    }
+
+    // Start as run control does it: run number advanced, file chosen, start block.
+    void Start() {
+        ++state.RunNum;
+        log.ChooseLogPath();
+        if (state.LogEnabled > 0) log.StartLog();
+        state.RunMode = kRunning;
+        state.RunStart = desktop.SecondsSinceMidnight();
+    }
+    void Sweep(double at, bool secondValid) {
+        desktop.SetSecondsSinceMidnight(at);
+        state.ChannelValid = {true, secondValid};
+        log.LogRecord();
+    }
+    void Stop() {
+        if (state.LogEnabled == 1) log.StopLog();
+        state.RunMode = kStopped;
+    }
+
+    FakeDesktop desktop;
+    ScratchFolder scratch{"datalog"};
+    MainState state;
+    DataLog log{state};
+};
+
+}  // namespace
+
+TEST_F(DataLogTest, TwoChannelRunWithAFailingSecondChannelMatchesTheExample) {
+    state.RunNum = 11;
+    desktop.SetSecondsSinceMidnight(9 * 3600 + 5 * 60 + 2.5);
+    Start();
+    FilterOf(state, 0).Size(2);  // the record carries the filtered rate
+    FilterOf(state, 0).Push(1.27);
+    FilterOf(state, 1).Push(0);
+    state.ChannelValues[kValueThickness] = {0.004, 0};
+    state.ChannelValues[kValueFrequency] = {5987654.32, 5999012.1};
+    Sweep(9 * 3600 + 5 * 60 + 3, true);
+    FilterOf(state, 0).Push(1.35);
+    state.ChannelValues[kValueThickness][0] = 0.005;
+    state.ChannelValues[kValueFrequency][0] = 5987641.07;
+    Sweep(9 * 3600 + 5 * 60 + 3.5, false);
+    desktop.SetSecondsSinceMidnight(9 * 3600 + 5 * 60 + 4);
+    Stop();
+    EXPECT_EQ(scratch.Read("Zelvo.log"),
+              "Start Log\tRun: 12\tDate: 6/12/2026   Time: 9:05:02\r\n"
+              "Time, Rate(A/s), Thick(kA), Frequency(Hz)\r\n"
+              "0.50, 01.27, 00.004, 5987654.32, 00.00, 00.000, 5999012.10, \r\n"
+              "1.00, 01.31, 00.005, 5987641.07,      ,       ,           , \r\n"
+              "Stop Log\tRun: 12\tDate: 6/12/2026   Time: 9:05:04\r\n");
+    EXPECT_TRUE(desktop.Messages().empty());
+}
+
+TEST_F(DataLogTest, LogTypesChooseTheFileOfEachRun) {
+    state.LogType = kLogAppend;
+    Start();
+    Sweep(12 * 3600 + 1, true);
+    Stop();
+    Start();
+    Stop();
+    std::string appended = scratch.Read("Zelvo.log");
+    EXPECT_EQ(appended.find("Start Log\tRun: 2"), 0u);
+    EXPECT_NE(
+        appended.find("Stop Log\tRun: 2\tDate: 6/12/2026   Time: 12:00:01\r\nStart Log\tRun: 3"),
+        std::string::npos);
+
+    // Overwrite deletes the previous run's file at Start, also with the log off.
+    state.LogType = kLogOverwrite;
+    state.LogEnabled = 0;
+    Start();
+    EXPECT_FALSE(FileExists(scratch.Path("Zelvo.log")));
+    Stop();
+
+    state.LogType = kLogRunNumbered;
+    state.LogEnabled = 1;
+    state.RunNum = 6;
+    Start();
+    EXPECT_EQ(state.LogPath, scratch.Path("Zelvo_7.log"));
+    EXPECT_EQ(scratch.Read("Zelvo_7.log").find("Start Log\tRun: 7"), 0u);
+    // The view button opens the unnumbered name.
+    log.cmdView_Click();
+    state.LogFile.clear();
+    log.cmdView_Click();
+    ASSERT_EQ(desktop.OpenedDocuments().size(), 2u);
+    EXPECT_EQ(desktop.OpenedDocuments()[0], scratch.Path("Zelvo.log"));
+    EXPECT_EQ(GetNamePart(desktop.OpenedDocuments()[1]), "Zelvo.LOG");
+}
+
+TEST_F(DataLogTest, LogSwitchDuringARunOpensAndClosesBlocks) {
+    state.LogEnabled = 0;
+    Start();
+    state.RunMode = kPaused;
+    log.optLog_Click(1);
+    EXPECT_EQ(state.LogEnabled, 1);
+    EXPECT_EQ(scratch.Read("Zelvo.log"),
+              "Start Log\tRun: 2\tDate: 6/12/2026   Time: 12:00:00\r\n"
+              "Time, Rate(A/s), Thick(kA), Frequency(Hz)\r\n");
+    log.optLog_Click(0);
+    EXPECT_EQ(scratch.Read("Zelvo.log").substr(94),
+              "Stop Log\tRun: 2\tDate: 6/12/2026   Time: 12:00:00\r\n");
+
+    state.RunMode = kStopped;
+    log.optLog_Click(1);  // no run: nothing written
+    log.optLogType_Click(2);
+    EXPECT_EQ(state.LogType, kLogRunNumbered);
+    state.StartingUp = true;
+    log.optLog_Click(0);
+    log.optLogType_Click(1);
+    EXPECT_EQ(state.LogEnabled, 1);
+    EXPECT_EQ(state.LogType, kLogRunNumbered);
+    EXPECT_EQ(scratch.Read("Zelvo.log").size(), 144u);
+}
+
+TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
+    state.LogType = kLogAppend;
+    state.LogFile = scratch.Path("gone/Zelvo.log");
+    Start();  // start line and header fail: one message
+    for (int i = 0; i < 20; ++i) Sweep(12 * 3600 + 0.1 * i, true);
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].title, "AppendToTextFile");
+    EXPECT_EQ(desktop.Messages()[0].text.rfind("Error: 53. ", 0), 0u);
+    EXPECT_TRUE(log.FailureShown());
+
+    std::filesystem::create_directory(scratch.Path("gone"));
+    Sweep(12 * 3600 + 3, true);  // written again
+    EXPECT_FALSE(log.FailureShown());
+    state.LogPath = "/dev/full";
+    Sweep(12 * 3600 + 4, true);
+    Sweep(12 * 3600 + 5, true);
+    ASSERT_EQ(desktop.Messages().size(), 2u);
+    EXPECT_EQ(desktop.Messages()[1].text.rfind("Error: 61. ", 0), 0u);
+    EXPECT_EQ(scratch.Read("gone/Zelvo.log"),
+              "3.00, 00.00, 00.000, 0.00, 00.00, 00.000, 0.00, \r\n");
+}
