@@ -1,0 +1,131 @@
+#include "FindZelvos.hpp"
+
+#include <string>
+
+#include "AppInfo.hpp"
+#include "MonitorTexts.hpp"
+#include "Strings.hpp"
+#include "TextFile.hpp"
+#include "cErrHandler.hpp"
+
+namespace zelvo {
+namespace {
+
+// Only the first eight discovery entries take part in matching.
+constexpr int kMatchedEntries = 8;
+
+MsgResult Ask(const std::string& text, MsgButtons buttons, MsgIcon icon) {
+    return Desktop().MessageBox(text, GetAppInfo().title, buttons, icon);
+}
+
+// Claim pass: each channel claims the discovered sensor with its serial number;
+// the operator may drop assignments of displayed channels whose sensor is missing.
+void ClaimSensors(MainState& s, DiscoveryList& found) {
+    for (size_t ch = 0; ch < kChannelCount; ++ch) {
+        s.ChannelPresent[ch] = false;
+        if (s.ChannelSerial[ch].empty()) continue;
+        for (int k = 0; k < kMatchedEntries; ++k) {
+            std::string& entry = found[static_cast<size_t>(k)];
+            if (!entry.empty() && EqualsNoCase(entry, s.ChannelSerial[ch])) {
+                s.ChannelPresent[ch] = true;
+                entry.clear();
+                break;
+            }
+        }
+        if (s.ChannelPresent[ch] || static_cast<int>(ch) > s.ShowLast) continue;
+        MsgResult answer =
+            Ask(texts::kZelvoNumber + s.ChannelSerial[ch] + texts::kIsAssignedTo +
+                    s.ChannelName[ch] + texts::kButNotConnected + kCrLf + texts::kRemoveAssignment,
+                MsgButtons::YesNo, MsgIcon::Question);
+        if (answer == MsgResult::Yes) s.ChannelSerial[ch].clear();
+    }
+}
+
+// Offer pass: every unclaimed sensor is offered to the channels without a serial
+// number, in order, until the operator takes one (Yes) or skips the sensor (Cancel).
+void OfferSensors(MainState& s, const DiscoveryList& found) {
+    for (int k = 0; k < kMatchedEntries; ++k) {
+        const std::string& serial = found[static_cast<size_t>(k)];
+        if (serial.empty()) continue;
+        for (size_t ch = 0; ch < kChannelCount; ++ch) {
+            if (!s.ChannelSerial[ch].empty()) continue;
+            MsgResult answer =
+                Ask(texts::kZelvoNumber + serial + texts::kConnectedNotAssigned + kCrLf +
+                        texts::kAssignToUnused + std::to_string(ch + 1) + "?",
+                    MsgButtons::YesNoCancel, MsgIcon::Question);
+            if (answer == MsgResult::Yes) {
+                s.ChannelPresent[ch] = true;
+                s.ChannelSerial[ch] = ToUpper(serial);
+                break;
+            }
+            if (answer == MsgResult::Cancel) break;
+        }
+    }
+}
+
+}  // namespace
+
+void FillZelvoGrid(const MainState& state, IAssignmentGrid& grid) {
+    for (size_t r = 0; r < kChannelCount; ++r) {
+        const int row = static_cast<int>(r);
+        grid.SetCellText(row, 0, state.ChannelName[r]);
+        grid.SetCellText(row, 1, state.ChannelSerial[r]);
+        grid.SetStrikeThrough(row, 1, !state.ChannelPresent[r]);
+    }
+}
+
+void FindZelvos(MainContext& ctx) {
+    RunProcedure("modUtil_FindZelvos", [&] {
+        MainState& s = ctx.state;
+        DiscoveryList found{};
+        const int count = ctx.sensors.FindZelvos(found);
+        if (count < 1) {
+            if (s.View != kSetupView) SetView(s, ctx.views.window, kSetupView);
+            Ask(std::string(texts::kNoZelvos) + kCrLf + texts::kConnectZelvo, MsgButtons::OK,
+                MsgIcon::Exclamation);
+            return;
+        }
+        ClaimSensors(s, found);
+        OfferSensors(s, found);
+        FillZelvoGrid(s, ctx.views.assignment);
+
+        if (ctx.sensors.InitFreq(s.FreqMax, s.FreqMin, s.FreqInit) != 0) {
+            Ask(texts::kFrequencyLimitsFailed, MsgButtons::OK, MsgIcon::None);
+        }
+        // A sensor that refuses the period shows it in its row texts at the next sweep.
+        for (size_t ch = 0; ch < kChannelCount; ++ch) {
+            if (s.ChannelPresent[ch]) ctx.sensors.Period(s.ChannelSerial[ch], s.Period);
+        }
+    });
+}
+
+void cmdFind_Click(MainContext& ctx) {
+    RunProcedure(std::string(kFormName) + "_cmdFind_Click", [&] {
+        FindZelvos(ctx);
+        for (size_t r = 0; r < kChannelCount; ++r) {
+            ctx.views.assignment.SetCellText(static_cast<int>(r), 1, ctx.state.ChannelSerial[r]);
+        }
+    });
+}
+
+void grdSN_AfterEdit(MainContext& ctx, int row, int column) {
+    RunProcedure(std::string(kFormName) + "_grdSN_AfterEdit", [&] {
+        if (row < 0 || column < 0) return;
+        if (!IsChannel(row)) {
+            throw ZelvoError(err::SubscriptOutOfRange, "Subscript out of range");
+        }
+        MainState& s = ctx.state;
+        const size_t r = static_cast<size_t>(row);
+        const std::string text = ctx.views.assignment.CellText(row, column);
+        if (column == 0) {
+            s.ChannelName[r] = text;
+            if (row <= s.ShowLast) ctx.views.readings.SetRowHeaderText(row, text);
+            ctx.views.chart.SetSeriesLabel(row, text);
+        } else if (column == 1 && text != s.ChannelSerial[r]) {
+            s.ChannelSerial[r] = text;
+            cmdFind_Click(ctx);
+        }
+    });
+}
+
+}  // namespace zelvo

@@ -1,0 +1,56 @@
+#pragma once
+// One simulated Zelvo sensor: a crystal that loses frequency as material
+// deposits, the command protocol ("!@", "!A", "!B", "!C" with CR LF) and the
+// configured fault. Time is passed in by the bus, in seconds.
+
+#include <cstdint>
+#include <deque>
+#include <string>
+
+#include "SimConfig.hpp"
+
+namespace vdsim {
+
+class SimSensor {
+  public:
+    SimSensor(SensorConfig config, uint64_t seed);
+
+    const SensorConfig& Config() const { return config_; }
+    // Gone from the bus (unplugged or vanished).
+    bool Gone() const { return gone_; }
+    void Unplug() { gone_ = true; }
+
+    // Status 0 or non-zero, like the library calls.
+    int32_t Flush(bool transmit, bool receive);
+    int32_t Write(const char* bytes, int32_t count, double now);
+    // Delivers what has arrived by `now`, at most `capacity` bytes; never waits.
+    int32_t Read(char* buffer, int32_t capacity, int32_t& returned, double now);
+
+    // Crystal frequency without noise at time `now`.
+    double TrueFrequency(double now) const;
+    const std::string& LastCommand() const { return lastCommand_; }
+    int64_t CommandCount() const { return commandCount_; }
+
+  private:
+    struct Chunk {
+        std::string bytes;
+        double availableAt;
+    };
+    void HandleLine(const std::string& line, double now);
+    std::string Answer(const std::string& line, double now);
+    std::string ReadingReply(double now);
+    void Queue(std::string reply, double now);
+    double Gaussian();
+
+    SensorConfig config_;
+    uint64_t rng_;
+    bool gone_ = false;
+    int64_t commandCount_ = 0;
+    std::string lastCommand_;
+    std::string input_;
+    std::deque<Chunk> output_;
+    int64_t gateCycles_ = 1250000;  // firmware default: 0.25 s at 5 MHz
+    int64_t gateTime_ = 12500000;
+};
+
+}  // namespace vdsim

@@ -1,0 +1,125 @@
+// Discovery: product ID filter, failed opens, the limit of 32, record placement
+// across discoveries, and a bridge library that cannot be bound.
+
+#include "SensorFixture.hpp"
+
+namespace zelvo::testing {
+namespace {
+
+using DiscoveryTest = SensorTest;
+
+TEST_F(DiscoveryTest, OpensOnlyZelvosThatOpenAndTakeTheLineRate) {
+    cZelvo& zelvo = StartAndFind(
+        "devices=6;d1.pid=6001;d2.pid=5c3e;d3.fault=open;d4.fault=baud;d5.serial=ab12");
+    EXPECT_EQ(found_, 3);
+    EXPECT_EQ(zelvo.FoundCount(), 3);
+    EXPECT_EQ(serials_[0], "ZS0001");
+    EXPECT_EQ(serials_[1], "ZS0003");  // lower-case product ID accepted
+    EXPECT_EQ(serials_[2], "AB12");    // serial numbers in upper case
+    EXPECT_EQ(serials_[3], "");
+    EXPECT_EQ(zelvo.Record(3).SerialNumber, "AB12");
+    EXPECT_GT(zelvo.Record(3).Handle, 0);
+    EXPECT_EQ(zelvo.Record(0).Handle, 0);
+    // Each opened sensor was sent its stored period of 0.25 s.
+    EXPECT_EQ(sim_.LastCommand(0), "!C12500000");
+    EXPECT_EQ(zelvo.Record(1).GateCycles, 1250000);
+    EXPECT_EQ(sim_.CommandCount(1), 0);  // not a Zelvo
+    EXPECT_EQ(Messages(), "");
+}
+
+TEST_F(DiscoveryTest, StopsAtThirtyTwoSensors) {
+    cZelvo& zelvo = StartAndFind("devices=40");
+    EXPECT_EQ(found_, 32);
+    EXPECT_EQ(serials_[31], "ZS0032");
+    EXPECT_EQ(sim_.CommandCount(32), 0);
+    ReadingResult r{};
+    EXPECT_EQ(zelvo.GetReading("ZS0032", r), 0);
+    EXPECT_EQ(zelvo.GetReading("ZS0033", r), ZelvoStatus::NotFound);
+}
+
+TEST_F(DiscoveryTest, ASensorKeepsItsRecordUnlessAnEarlierOneTakesTheFreeRecord) {
+    cZelvo& zelvo = StartAndFind("devices=3;d0.serial=A;d1.serial=B;d2.serial=C");
+    ASSERT_EQ(found_, 3);
+    ASSERT_EQ(zelvo.Material("B", 2.5, 1.0, 100), 0);
+
+    // A leaves: B and C keep records 2 and 3; record 1 is cleared.
+    sim_.Control("unplug 0");
+    ASSERT_EQ(zelvo.FindZelvos(serials_), 2);
+    EXPECT_EQ(serials_[0], "");
+    EXPECT_EQ(serials_[1], "B");
+    EXPECT_EQ(serials_[2], "C");
+    EXPECT_EQ(zelvo.Record(1).SerialNumber, "");
+    EXPECT_EQ(zelvo.Record(2).Density, 2.5);
+
+    // D, enumerated first, takes free record 1; E, after the others, takes record 4.
+    sim_.Configure("devices=4;d0.serial=D;d1.serial=C;d2.serial=B;d3.serial=E");
+    ASSERT_EQ(zelvo.FindZelvos(serials_), 4);
+    EXPECT_EQ(serials_[0], "D");
+    EXPECT_EQ(serials_[1], "B");
+    EXPECT_EQ(serials_[2], "C");
+    EXPECT_EQ(serials_[3], "E");
+    EXPECT_EQ(zelvo.Record(2).Density, 2.5);
+
+    // Everything gone: all records emptied, readings report "not found".
+    sim_.Configure("devices=0");
+    EXPECT_EQ(zelvo.FindZelvos(serials_), 0);
+    for (const std::string& s : serials_) EXPECT_EQ(s, "");
+    ReadingResult r{};
+    EXPECT_EQ(zelvo.GetReading("B", r), ZelvoStatus::NotFound);
+}
+
+TEST_F(DiscoveryTest, TwoDevicesWithOneSerialNumberShareTheRecord) {
+    cZelvo& zelvo = StartAndFind("devices=2;d0.serial=SAME;d1.serial=same");
+    EXPECT_EQ(found_, 2);
+    EXPECT_EQ(serials_[0], "SAME");
+    EXPECT_EQ(serials_[1], "");
+    ReadingResult r{};
+    EXPECT_EQ(zelvo.GetReading("SAME", r), 0);
+    const int64_t before = sim_.CommandCount(1);
+    EXPECT_EQ(zelvo.GetReading("SAME", r), 0);
+    EXPECT_EQ(sim_.CommandCount(1), before + 1);  // the later device holds the record
+}
+
+TEST_F(DiscoveryTest, AMissingLibraryIsReportedByTheCallingProcedure) {
+    bridge_.SetLibraryName("/nonexistent/libvdlink.so");
+    cZelvo& zelvo = Start("devices=2");
+    EXPECT_EQ(zelvo.FindZelvos(serials_), 0);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    const RecordedMessage& m = desktop_.Messages()[0];
+    EXPECT_EQ(m.icon, MsgIcon::Critical);
+    EXPECT_NE(m.text.find("procedure: \r\nZelvo_FindZelvos"), std::string::npos) << m.text;
+    EXPECT_NE(m.text.find("Error (48)"), std::string::npos);
+    EXPECT_EQ(ErrHandler().StackPointer(), 0);
+    // The program goes on; the library is tried again on the next call.
+    bridge_.SetLibraryName(SimControl::LibraryPath());
+    EXPECT_EQ(zelvo.FindZelvos(serials_), 2);
+}
+
+TEST_F(DiscoveryTest, AMissingEntryPointDuringAnExchangeLeavesNoStuckState) {
+    cZelvo& zelvo = StartAndFind("devices=1");
+    ASSERT_EQ(found_, 1);
+    bridge_.SetLibraryName("libm.so.6");  // a library without the bridge's entry points
+    ReadingResult r{};
+    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::CommFailure);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_NE(desktop_.Messages()[0].text.find("Zelvo_CommZelvo"), std::string::npos);
+    EXPECT_NE(desktop_.Messages()[0].text.find("Error (453)"), std::string::npos);
+    EXPECT_NE(desktop_.Messages()[0].text.find("VD_FlushBuffers"), std::string::npos);
+    EXPECT_EQ(zelvo.CommState(), ZelvoStatus::CommFailure);
+    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::CommFailure);  // not "busy"
+}
+
+TEST(BridgeLibraryName, ArgumentThenEnvironmentThenDefault) {
+    ::unsetenv("ZELVO_BRIDGE");
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon"}), "libvdlink.so");
+    ::setenv("ZELVO_BRIDGE", "/opt/libvdlink-sim.so", 1);
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon"}), "/opt/libvdlink-sim.so");
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge", "/a.so"}), "/a.so");
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge=/b.so"}), "/b.so");
+    ::setenv("ZELVO_BRIDGE", "", 1);
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge"}), "libvdlink.so");
+    ::unsetenv("ZELVO_BRIDGE");
+}
+
+}  // namespace
+}  // namespace zelvo::testing
