@@ -1,0 +1,44 @@
+#pragma once
+// The monitor core's own texts: messages, captions and row texts, kept in one
+// place so that they can be found and checked.
+
+namespace zelvo::texts {
+
+// Settings and setup files.
+inline constexpr const char* kNotFound = " Not Found.";
+inline constexpr const char* kContinuingWithDefaults = "Continuing with defaults.";
+inline constexpr const char* kReadOnly = " is Read Only!";
+inline constexpr const char* kCaptionStart = "Zelvo - [";
+inline constexpr const char* kCaptionEnd = "]";
+
+// Start-up.
+inline constexpr const char* kOnlyOneInstance = "Only one instance of this application at a time.";
+
+// Run buttons.
+inline constexpr const char* kStartCaption = "&Start";
+inline constexpr const char* kStopCaption = "&Stop";
+inline constexpr const char* kPauseCaption = "&Pause";
+inline constexpr const char* kResumeCaption = "&Resume";
+
+// Row texts of failed readings.
+inline constexpr const char* kOverflow = "OVFLW";
+inline constexpr const char* kCommandError = "CMND ERR";
+inline constexpr const char* kCrystalFail = "XTAL FAIL";
+inline constexpr const char* kRowNotFound = "Not Found";
+inline constexpr const char* kCommError = "COMM ERR";
+inline constexpr const char* kUnknownError = "UNK ERR";
+
+// Discovery.
+inline constexpr const char* kNoZelvos = "No Zelvos detected.";
+inline constexpr const char* kConnectZelvo = "Connect Zelvo to USB port and press Find.";
+inline constexpr const char* kZelvoNumber = "Zelvo #";
+inline constexpr const char* kIsAssignedTo = " is assigned to ";
+inline constexpr const char* kButNotConnected = " but is not connected.";
+inline constexpr const char* kRemoveAssignment = "Remove the assignment?";
+inline constexpr const char* kConnectedNotAssigned =
+    " is connected, but not assigned to any channel.";
+inline constexpr const char* kAssignToUnused = "Assign it to unused channel ";
+inline constexpr const char* kFrequencyLimitsFailed =
+    "Could not set your Zelvo frequency limits.  Using defaults.";
+
+}  // namespace zelvo::texts

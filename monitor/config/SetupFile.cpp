@@ -1,0 +1,50 @@
+#include "SetupFile.hpp"
+
+#include "AppInfo.hpp"
+#include "Desktop.hpp"
+#include "MonitorTexts.hpp"
+
+namespace zelvo {
+namespace {
+
+// Module-wide, like the rest of the program's utility state.
+std::string& CurrentSetupFile() {
+    static std::string name;
+    return name;
+}
+
+// The text after the last "/" (the whole text when there is none).
+std::string NamePart(const std::string& path) {
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string GetSetupFile() {
+    return CurrentSetupFile();
+}
+
+void SetSetupFile(const std::string& name) {
+    CurrentSetupFile() = name;
+    Desktop().SaveSetting(GetAppInfo().title, kSetupFileSection, kSetupFileKey, name);
+}
+
+std::string StoredSetupFile() {
+    return Desktop().GetSetting(GetAppInfo().title, kSetupFileSection, kSetupFileKey, "");
+}
+
+void SetupFileAtStartUp() {
+    std::string stored = StoredSetupFile();
+    SetSetupFile(stored.empty() ? std::string(kDefaultSetupFile) : stored);
+}
+
+std::string SetupFileCaption() {
+    return texts::kCaptionStart + NamePart(GetSetupFile()) + texts::kCaptionEnd;
+}
+
+std::string SetupFilePath(const std::string& name) {
+    return JoinPath(GetAppInfo().folder, name);
+}
+
+}  // namespace zelvo

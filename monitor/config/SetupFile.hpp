@@ -1,0 +1,28 @@
+#pragma once
+// The current setup file: a bare file name in the application folder, remembered
+// in the per-user settings store so that the next start continues with it.
+
+#include <string>
+
+namespace zelvo {
+
+// Per-user store entry of the current setup file (under the application title).
+inline constexpr const char* kSetupFileSection = "Setup File";
+inline constexpr const char* kSetupFileKey = "Setup";
+// The setup file when the store names none.
+inline constexpr const char* kDefaultSetupFile = "zelvo.cfg";
+
+// The current setup file's name.
+std::string GetSetupFile();
+// Makes the name current and stores it in the per-user settings store.
+void SetSetupFile(const std::string& name);
+// The name stored in the per-user settings store ("" when none).
+std::string StoredSetupFile();
+// Start-up: the stored name, or "zelvo.cfg" when the store holds none, made current.
+void SetupFileAtStartUp();
+// The window caption for the current setup file: "Zelvo - [" name part "]".
+std::string SetupFileCaption();
+// The full path of a setup file: the application folder and the name.
+std::string SetupFilePath(const std::string& name);
+
+}  // namespace zelvo

@@ -1,0 +1,40 @@
+#pragma once
+// Run control: the run states with their buttons, Start, Stop, Pause and Resume,
+// the elapsed run time, and the zeroing commands.
+
+#include <string>
+
+#include "MainView.hpp"
+
+namespace zelvo {
+
+inline constexpr Rgb kStartGreen{0, 255, 0};
+inline constexpr Rgb kStopRed{255, 0, 0};
+
+// Seconds from start to now on the seconds-since-midnight clock, across one
+// midnight (single precision).
+float DiffSeconds(float start, float now);
+// A run time as "hh:mm:ss"; runs of 24 hours or more wrap.
+std::string ElapsedText(double seconds);
+
+// The RunMode property: applies run state 0 Stopped, 1 Running or 2 Paused to the
+// buttons and the run clock. Other values change nothing.
+void SetRunMode(MainContext& ctx, int16_t mode);
+
+// frmMain_cmdFSwitch_Click: button 0 starts or stops, button 1 pauses or resumes.
+void cmdFSwitch_Click(MainContext& ctx, int index);
+
+// A click on the readings grid: column 2 of a channel row zeroes that channel, or
+// every sensor while Shift is held.
+void grdRdgs_Click(MainContext& ctx, int row, int column);
+
+enum class Key { Shift, Control, Digit0, Other };
+// Keys on the main window: Shift and Ctrl are tracked as held; Ctrl+0 zeroes all.
+void Form_KeyDown(MainContext& ctx, Key key);
+void Form_KeyUp(MainContext& ctx, Key key);
+
+// The clock part of every clock tick: date and time labels and, while Running,
+// the elapsed run time.
+void RefreshClock(MainContext& ctx);
+
+}  // namespace zelvo

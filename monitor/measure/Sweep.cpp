@@ -1,0 +1,135 @@
+#include "Sweep.hpp"
+
+#include <string>
+
+#include "Format.hpp"
+#include "MonitorTexts.hpp"
+#include "cErrHandler.hpp"
+
+namespace zelvo {
+namespace {
+
+// Rows of a failed reading: columns 0, 1 and 4 cleared, column 3 the row text.
+void ShowFailure(IReadingsGrid& grid, int row, const std::string& frequencyText) {
+    grid.SetCellText(row, kColumnRate, "");
+    grid.SetCellText(row, kColumnThickness, "");
+    grid.SetCellText(row, kColumnLife, "");
+    grid.SetCellText(row, kColumnFrequency, frequencyText);
+}
+
+void ApplyStatus(MainContext& ctx, size_t ch, int status, const ReadingResult& result) {
+    MainState& s = ctx.state;
+    IReadingsGrid& grid = ctx.views.readings;
+    const int row = static_cast<int>(ch);
+    switch (status) {
+        case 1:
+        case 2:
+        case 3:
+            s.ChannelValid[ch] = false;
+            break;
+        case 4:
+            ShowFailure(grid, row, texts::kOverflow);
+            break;
+        case 5:
+            for (size_t v = 0; v < 4; ++v) s.ChannelValues[v][ch] = result[v];
+            grid.SetCellText(row, kColumnLife, FormatNumber(result[3], "0.0"));
+            grid.SetCellText(row, kColumnFrequency, FormatNumber(result[2], "0.00"));
+            break;
+        case 6:
+            ShowFailure(grid, row, texts::kCommandError);
+            break;
+        case 7:
+            ShowFailure(grid, row, s.ChannelSerial[ch].empty() ? texts::kRowNotFound : "");
+            break;
+        case 8:
+            ShowFailure(grid, row, texts::kCrystalFail);
+            break;
+        case 9:
+            ShowFailure(grid, row, texts::kCommError);
+            break;
+        case 153:
+            ShowFailure(grid, row, texts::kUnknownError);
+            break;
+        default:
+            break;
+    }
+}
+
+void ShowReading(MainContext& ctx, size_t ch, const ReadingResult& result) {
+    MainState& s = ctx.state;
+    IReadingsGrid& grid = ctx.views.readings;
+    const int row = static_cast<int>(ch);
+    s.ChannelValid[ch] = true;
+
+    double rate = s.ChannelValues[kValueRate][ch];
+    double thickness = s.ChannelValues[kValueThickness][ch];
+    switch (s.Units) {
+        case 0:
+            rate = result[0];
+            thickness = result[1];
+            break;
+        case 1:  // 1 A of density rho weighs 10 x rho ng/cm2; 1 kA 10 x rho ug/cm2
+            rate = s.ChannelDensity[ch] * result[0] * 10;
+            thickness = s.ChannelDensity[ch] * result[1] * 10;
+            break;
+        case 2:
+            rate = result[0];
+            thickness = result[1] * 1000;
+            break;
+        default:
+            break;  // an unknown unit keeps the previous values
+    }
+    s.ChannelValues[kValueRate][ch] = rate;
+    s.ChannelValues[kValueThickness][ch] = thickness;
+    s.ChannelValues[kValueFrequency][ch] = result[2];
+    s.ChannelValues[kValueLife][ch] = result[3];
+
+    if (s.RunMode == kRunning) {
+        cFilter& filter = FilterOf(s, static_cast<int>(ch));
+        filter.Push(rate);
+        grid.SetCellText(row, kColumnRate,
+                         FormatNumber(filter.Average(), s.Rate == 1 ? "0.00" : "0.0"));
+        if (s.Units == 0 || s.Units == 1) {
+            grid.SetCellText(row, kColumnThickness, FormatNumber(thickness, "0.000"));
+        } else if (s.Units == 2) {
+            grid.SetCellText(row, kColumnThickness,
+                             FormatNumber(thickness, s.Rate == 1 ? "0.00" : "0.0"));
+        } else {
+            grid.SetCellText(row, kColumnThickness, "");
+        }
+        ctx.views.chart.GraphReading();
+    }
+    grid.SetCellText(row, kColumnFrequency, FormatNumber(result[2], "0.00"));
+    grid.SetCellText(row, kColumnLife, FormatNumber(result[3], "0.0"));
+}
+
+}  // namespace
+
+void GetReadings(MainContext& ctx) {
+    RunProcedure(std::string(kFormName) + "_GetReadings", [&] {
+        MainState& s = ctx.state;
+        if (s.ShowLast < 0 || s.ShowLast >= kChannelCount) {
+            throw ZelvoError(err::SubscriptOutOfRange,
+                             "Subscript out of range: ShowLast = " + std::to_string(s.ShowLast));
+        }
+        int status = 0;
+        for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast); ++ch) {
+            ReadingResult result{};
+            status = ctx.sensors.GetReading(s.ChannelSerial[ch], result);
+            if (status == 0) {
+                ShowReading(ctx, ch, result);
+            } else {
+                ApplyStatus(ctx, ch, status, result);
+            }
+        }
+        if (status == 0 && s.LogEnabled == 1 && s.RunMode == kRunning) {
+            ctx.views.dataLog.LogRecord();
+        }
+    });
+}
+
+void tmrRun_Timer(MainContext& ctx) {
+    GetReadings(ctx);
+}
+
+}  // namespace zelvo

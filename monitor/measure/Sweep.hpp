@@ -1,0 +1,23 @@
+#pragma once
+// The reading sweep (frmMain_GetReadings): reads every displayed channel, converts
+// rate and thickness to the display units, smooths the rate while Running, writes
+// the readings grid, hands the values to the charts and, after the sweep, to the
+// data log.
+
+#include "MainView.hpp"
+
+namespace zelvo {
+
+// Readings grid columns.
+inline constexpr int kColumnRate = 0;
+inline constexpr int kColumnThickness = 1;
+inline constexpr int kColumnZero = 2;
+inline constexpr int kColumnFrequency = 3;
+inline constexpr int kColumnLife = 4;
+
+void GetReadings(MainContext& ctx);
+
+// frmMain_tmrRun_Timer: one sweep.
+void tmrRun_Timer(MainContext& ctx);
+
+}  // namespace zelvo
