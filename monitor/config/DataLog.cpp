@@ -20,8 +20,20 @@ double SecondsSince(double start, double now) {
 
 }  // namespace
 
+std::string LogDialogDefaultExt(const std::string& logFile) {
+    if (logFile.size() > 3 && logFile[logFile.size() - 4] == '.') {
+        return logFile.substr(logFile.size() - 3);
+    }
+    return "LOG";
+}
+
+std::string LogFileForChoice(const std::string& chosenPath) {
+    return IsInAppFolder(chosenPath) ? GetNamePart(chosenPath) : chosenPath;
+}
+
 void DataLog::ChooseLogPath() {
     state_.LogPath = LogPathFor(state_.LogType, state_.LogFile, state_.RunNum);
+    writer_.ForgetFailure();
     if (state_.LogType == kLogOverwrite) KillFile(state_.LogPath);
 }
 

@@ -12,6 +12,13 @@
 
 namespace zelvo {
 
+// For the log file's save dialog: the default extension is the last three
+// characters of a LogFile that ends in "." and three characters, else "LOG".
+std::string LogDialogDefaultExt(const std::string& logFile);
+// The LogFile stored for a chosen path: the bare name for a file in the
+// application folder, else the full path.
+std::string LogFileForChoice(const std::string& chosenPath);
+
 class DataLog : public IDataLog {
   public:
     explicit DataLog(MainState& state) : state_(state) {}

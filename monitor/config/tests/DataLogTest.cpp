@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "AppInfo.hpp"
 #include "DataLog.hpp"
 #include "DataLogFormat.hpp"
 #include "DataLogTestFiles.hpp"
@@ -30,6 +31,20 @@ TEST(DataLogFormatTest, RunNumberedFileNames) {
     EXPECT_EQ(LogPathFor(kLogRunNumbered, "/home/op/.logs/.log", 3), "/home/op/.logs/.log_3");
     EXPECT_EQ(LogPathFor(kLogOverwrite, "Zelvo.log", 7), "Zelvo.log");
     EXPECT_EQ(LogPathFor(kLogAppend, "Zelvo.log", 7), "Zelvo.log");
+}
+
+TEST(DataLogFormatTest, SaveDialogExtensionAndStoredChoice) {
+    EXPECT_EQ(LogDialogDefaultExt("Zelvo.txt"), "txt");
+    EXPECT_EQ(LogDialogDefaultExt("Zelvo.text"), "LOG");
+    EXPECT_EQ(LogDialogDefaultExt("Zelvo"), "LOG");
+    EXPECT_EQ(LogDialogDefaultExt(".lo"), "LOG");
+    AppInfo info = GetAppInfo();
+    info.folder = "/home/op/zelvomon";
+    SetAppInfo(info);
+    EXPECT_EQ(LogFileForChoice("/home/op/zelvomon/run.log"), "run.log");
+    EXPECT_EQ(LogFileForChoice("/home/op/zelvomon/old/run.log"), "/home/op/zelvomon/old/run.log");
+    info.folder = ".";
+    SetAppInfo(info);
 }
 
 namespace {
@@ -174,4 +189,8 @@ TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
     EXPECT_EQ(desktop.Messages()[1].text.rfind("Error: 61. ", 0), 0u);
     EXPECT_EQ(scratch.Read("gone/Zelvo.log"),
               "3.00, 00.00, 00.000, 0.00, 00.00, 00.000, 0.00, \r\n");
+    state.LogFile = scratch.Path("gone2/Zelvo.log");
+    Start();  // a new run's file: its first failure is shown
+    ASSERT_EQ(desktop.Messages().size(), 3u);
+    EXPECT_EQ(desktop.Messages()[2].text.rfind("Error: 53. ", 0), 0u);
 }
