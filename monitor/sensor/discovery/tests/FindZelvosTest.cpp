@@ -1,0 +1,139 @@
+// Discovery and channel assignment with a scripted sensor manager.
+
+#include <gtest/gtest.h>
+
+#include "FakeDesktop.hpp"
+#include "FindZelvos.hpp"
+#include "testing/MainViewDoubles.hpp"
+
+namespace zelvo {
+namespace {
+
+using testing::FakeDesktop;
+using testing::MainHarness;
+using testing::ScriptedSensors;
+
+class FindZelvosTest : public ::testing::Test {
+  protected:
+    FindZelvosTest() : h_(sensors_) { h_.state.ChannelSerial.fill(""); }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : desktop_.Messages()) texts.push_back(m.text);
+        return texts;
+    }
+    FakeDesktop desktop_;
+    ScriptedSensors sensors_;
+    MainHarness h_;
+};
+
+TEST_F(FindZelvosTest, NoSensorSwitchesToSetupViewAndKeepsAssignments) {
+    h_.state.View = 2;
+    h_.state.ChannelSerial[0] = "ZS0001";
+    h_.state.ChannelPresent[0] = true;
+    FindZelvos(h_.ctx);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_EQ(desktop_.Messages()[0].text,
+              "No Zelvos detected.\r\nConnect Zelvo to USB port and press Find.");
+    EXPECT_EQ(desktop_.Messages()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(h_.state.View, 0);
+    EXPECT_EQ(h_.window.views, std::vector<int16_t>{0});
+    EXPECT_EQ(h_.state.ChannelSerial[0], "ZS0001");
+    EXPECT_TRUE(h_.state.ChannelPresent[0]);
+    EXPECT_TRUE(sensors_.calls.empty());
+}
+
+TEST_F(FindZelvosTest, ClaimsCaseInsensitivelyOnceAndAsksAboutMissing) {
+    sensors_.found[0] = "ZS0001";
+    h_.state.ChannelSerial[0] = "zs0001";
+    h_.state.ChannelSerial[1] = "ZS0001";  // the entry is already claimed
+    h_.state.ChannelSerial[6] = "ZS0009";  // beyond ShowLast 3: no question
+    desktop_.Answer(MsgResult::No);
+    FindZelvos(h_.ctx);
+    EXPECT_TRUE(h_.state.ChannelPresent[0]);
+    EXPECT_EQ(h_.state.ChannelSerial[0], "zs0001");
+    EXPECT_FALSE(h_.state.ChannelPresent[1]);
+    EXPECT_FALSE(h_.state.ChannelPresent[6]);
+    EXPECT_EQ(h_.state.ChannelSerial[6], "ZS0009");
+    ASSERT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(Texts()[0],
+              "Zelvo #ZS0001 is assigned to Sensor 2 but is not connected.\r\n"
+              "Remove the assignment?");
+    EXPECT_EQ(desktop_.Messages()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(h_.state.ChannelSerial[1], "ZS0001");
+    // Grid: names, serials, strike-through of absent channels.
+    EXPECT_EQ(h_.assignment.CellText(0, 1), "zs0001");
+    EXPECT_FALSE((h_.assignment.struck[{0, 1}]));
+    EXPECT_TRUE((h_.assignment.struck[{1, 1}]));
+    EXPECT_EQ(h_.assignment.CellText(7, 0), "Sensor 8");
+    // Limits, then the period to present channels only.
+    EXPECT_EQ(sensors_.calls,
+              (std::vector<std::string>{"InitFreq", "Period zs0001 " + std::to_string(0.25)}));
+}
+
+TEST_F(FindZelvosTest, YesRemovesAnAssignmentAndOffersTheSensorsFreeChannels) {
+    sensors_.found[0] = "ab12";
+    sensors_.found[1] = "CD34";
+    sensors_.found[2] = "EF56";
+    h_.state.ChannelSerial[0] = "GONE";
+    h_.state.ChannelSerial[2] = "KEEP";
+    // GONE missing -> Yes (remove); KEEP missing -> No.
+    desktop_.Answer(MsgResult::Yes);
+    desktop_.Answer(MsgResult::No);
+    // Free channels are 1 and 2 (indices 0 and 1).
+    desktop_.Answer(MsgResult::No);      // ab12 -> channel 1
+    desktop_.Answer(MsgResult::Yes);     // ab12 -> channel 2 (index 1)
+    desktop_.Answer(MsgResult::Cancel);  // CD34 -> channel 1: skip sensor
+    desktop_.Answer(MsgResult::Yes);     // EF56 -> channel 1
+    FindZelvos(h_.ctx);
+    std::vector<std::string> t = Texts();
+    ASSERT_EQ(t.size(), 6u);
+    EXPECT_EQ(t[2],
+              "Zelvo #ab12 is connected, but not assigned to any channel.\r\n"
+              "Assign it to unused channel 1?");
+    EXPECT_EQ(t[3].substr(t[3].size() - 10), "channel 2?");
+    EXPECT_EQ(t[4].substr(0, 12), "Zelvo #CD34 ");
+    EXPECT_EQ(t[5].substr(t[5].size() - 10), "channel 1?");
+    EXPECT_EQ(desktop_.Messages()[2].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(h_.state.ChannelSerial[1], "AB12");
+    EXPECT_TRUE(h_.state.ChannelPresent[1]);
+    EXPECT_EQ(h_.state.ChannelSerial[0], "EF56");
+    EXPECT_EQ(h_.state.ChannelSerial[2], "KEEP");
+    EXPECT_FALSE(h_.state.ChannelPresent[2]);
+}
+
+TEST_F(FindZelvosTest, RefusedLimitsAreReportedAndPeriodsStillSent) {
+    sensors_.found[3] = "ZS0004";
+    h_.state.ChannelSerial[0] = "ZS0004";
+    sensors_.initFreqStatus = 5;
+    FindZelvos(h_.ctx);
+    ASSERT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(Texts()[0], "Could not set your Zelvo frequency limits.  Using defaults.");
+    EXPECT_EQ(desktop_.Messages()[0].icon, MsgIcon::None);
+    EXPECT_EQ(sensors_.calls.back().substr(0, 13), "Period ZS0004");
+}
+
+TEST_F(FindZelvosTest, AssignmentGridEdits) {
+    h_.assignment.SetCellText(1, 0, "Copper");
+    grdSN_AfterEdit(h_.ctx, 1, 0);
+    EXPECT_EQ(h_.state.ChannelName[1], "Copper");
+    EXPECT_EQ(h_.readings.rowHeaders[1], "Copper");
+    EXPECT_EQ(h_.chart.labels[1], "Copper");
+    EXPECT_EQ(sensors_.findCalls, 0);
+
+    // An unchanged serial does not search; a changed one runs Find.
+    grdSN_AfterEdit(h_.ctx, 1, 1);
+    EXPECT_EQ(sensors_.findCalls, 0);
+    sensors_.found[0] = "ZS0002";
+    h_.assignment.SetCellText(1, 1, "zs0002");
+    grdSN_AfterEdit(h_.ctx, 1, 1);
+    EXPECT_EQ(sensors_.findCalls, 1);
+    EXPECT_EQ(h_.state.ChannelSerial[1], "zs0002");
+    EXPECT_TRUE(h_.state.ChannelPresent[1]);
+
+    // A row outside the tables is a reported fault, not a crash.
+    grdSN_AfterEdit(h_.ctx, 8, 0);
+    EXPECT_EQ(desktop_.Messages().back().icon, MsgIcon::Critical);
+}
+
+}  // namespace
+}  // namespace zelvo
