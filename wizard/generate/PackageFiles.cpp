@@ -31,7 +31,10 @@ std::string PackagePath(const CWizardData& data, const std::string& name) {
 }
 
 bool WritePackageFile(const std::string& path, const std::string& bytes) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // The file is overwritten and then cut to the new length instead of being
+    // truncated first: truncating a file whose previous content is still being
+    // written back makes the file system wait for that write-back.
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
         ShowFileFailure(text::kCouldNotOpenFile);
         return false;
@@ -47,6 +50,7 @@ bool WritePackageFile(const std::string& path, const std::string& bytes) {
         }
         done += static_cast<std::size_t>(n);
     }
+    if (written && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) written = false;
     if (::close(fd) != 0) written = false;
     if (!written) ShowFileFailure(text::kCouldNotWriteFile);
     return written;
