@@ -12,7 +12,7 @@ class CWizardData;
 // "\" becomes "/", and the text is decoded from Windows-1252 to the host's UTF-8.
 std::string PackagePath(const CWizardData& data, const std::string& name);
 
-// Creates or truncates the file and writes all bytes in one write. A failed open
+// Creates or replaces the file with all bytes, written in one write. A failed open
 // shows "Error: Could Not Open File For Write.", a failed write "Error: Could Not
 // Write File." (error icon, system caption); both return false.
 bool WritePackageFile(const std::string& path, const std::string& bytes);
