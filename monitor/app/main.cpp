@@ -1,0 +1,158 @@
+// zelvomon-cli: loads the current setup file, discovers the sensors, runs one
+// measurement for a given time printing one line per sweep, stops and shuts down
+// (settings written). Messages go to standard error; questions are answered Yes.
+//
+//   zelvomon-cli [--app-dir DIR] [--bridge PATH] [--seconds N]
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AppInfo.hpp"
+#include "ConsoleDesktop.hpp"
+#include "ConsoleViews.hpp"
+#include "DataLog.hpp"
+#include "Format.hpp"
+#include "Numbers.hpp"
+#include "RunControl.hpp"
+#include "StartUp.hpp"
+#include "Sweep.hpp"
+#include "ZelvoSensors.hpp"
+#include "modUSB.hpp"
+
+namespace {
+
+using namespace zelvo;
+
+struct Options {
+    std::string appDir;
+    double seconds = 5;
+};
+
+// The value of "--name VALUE" or "--name=VALUE", if given.
+std::optional<std::string> OptionValue(const std::vector<std::string>& args,
+                                       const std::string& name) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == name && i + 1 < args.size()) return args[i + 1];
+        if (args[i].rfind(name + "=", 0) == 0) return args[i].substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+std::string DefaultAppDir() {
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
+}
+
+// Creates the folder and its missing parents; false with errno set on failure.
+bool MakeFolders(const std::string& path) {
+    for (size_t at = 1; at <= path.size(); ++at) {
+        if (at != path.size() && path[at] != '/') continue;
+        const std::string part = path.substr(0, at);
+        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    return true;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, Options& options) {
+    const char* envDir = std::getenv("ZELVO_APP_DIR");
+    options.appDir = OptionValue(args, "--app-dir")
+                         .value_or(envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir());
+    if (auto text = OptionValue(args, "--seconds")) {
+        std::optional<double> seconds = ParseNumber(*text);
+        if (!seconds || *seconds < 0 || *seconds > 86400) {
+            std::cerr << "zelvomon-cli: --seconds needs a number from 0 to 86400, not \"" << *text
+                      << "\"\n";
+            return false;
+        }
+        options.seconds = *seconds;
+    }
+    return true;
+}
+
+// One line per sweep: elapsed time, then per displayed channel its rate,
+// thickness, frequency and life cells (a row text where a reading failed).
+void PrintSweep(const MainState& state, const cli::ConsoleReadings& grid, double elapsed) {
+    std::string line = FormatNumber(elapsed, "0.00") + "s";
+    for (int ch = 0; ch <= state.ShowLast && IsChannel(ch); ++ch) {
+        line += " | " + state.ChannelName[static_cast<size_t>(ch)] +
+                ": rate=" + grid.Cell(ch, kColumnRate) +
+                " thick=" + grid.Cell(ch, kColumnThickness) +
+                " freq=" + grid.Cell(ch, kColumnFrequency) + " life=" + grid.Cell(ch, kColumnLife);
+    }
+    std::cout << line << std::endl;
+}
+
+// A relative bridge path names a file from the folder the program was started in.
+std::string AbsoluteBridge(const std::string& name) {
+    if (name.find('/') == std::string::npos || name[0] == '/') return name;
+    char* cwd = ::getcwd(nullptr, 0);
+    if (cwd == nullptr) return name;
+    std::string path = std::string(cwd) + "/" + name;
+    std::free(cwd);
+    return path;
+}
+
+int Run(const Options& options, const std::vector<std::string>& args) {
+    const std::string bridge = AbsoluteBridge(BridgeLibraryFromArguments(args));
+    if (!MakeFolders(options.appDir) || ::chdir(options.appDir.c_str()) != 0) {
+        std::cerr << "zelvomon-cli: application folder " << options.appDir << ": "
+                  << std::strerror(errno) << "\n";
+        return 2;
+    }
+    AppInfo app;
+    app.folder = options.appDir;
+    SetAppInfo(app);
+    SetBridgeLibraryName(bridge);
+
+    ConsoleDesktop desktop(true);
+    SetDesktop(&desktop);
+    MainState state;
+    ZelvoSensors sensors;
+    cli::ConsoleWindow window;
+    cli::ConsoleReadings readings;
+    cli::ConsoleAssignment assignment;
+    cli::ConsoleRunBar runBar;
+    cli::ConsoleChart chart;
+    DataLog dataLog(state);
+    ManualTimer tmrRun;
+    ManualTimer tmrDate;
+    MainContext ctx{state, sensors, MainViews{window, readings, assignment, runBar, chart, dataLog},
+                    tmrRun, tmrDate};
+
+    if (!Form_Load(ctx)) return 1;
+    tmrDate.Fire();  // the deferred start-up: discovery
+    cmdFSwitch_Click(ctx, 0);
+    if (state.RunMode != kRunning) {
+        std::cerr << "zelvomon-cli: the run did not start (a sensor refused period or material)\n";
+    } else {
+        const int interval = tmrRun.Interval();
+        const uint32_t begin = desktop.Milliseconds();
+        while (desktop.Milliseconds() - begin < options.seconds * 1000) {
+            desktop.Sleep(interval);
+            tmrRun.Fire();
+            tmrDate.Fire();
+            PrintSweep(state, readings, (desktop.Milliseconds() - begin) / 1000.0);
+        }
+        cmdFSwitch_Click(ctx, 0);
+    }
+    Form_Unload(ctx);
+    SetDesktop(nullptr);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    Options options;
+    if (!ParseOptions(args, options)) return 2;
+    return Run(options, args);
+}
