@@ -1,0 +1,18 @@
+#pragma once
+// Second page: the warning that a customised driver set loses its certification.
+
+#include "CWizardPage.hpp"
+
+namespace kitforge {
+
+class CCertificationPage : public CWizardPage {
+    Q_OBJECT
+  public:
+    explicit CCertificationPage(const CWizardData& data);
+
+  protected:
+    void Next() override;
+    void Back() override;
+};
+
+}  // namespace kitforge

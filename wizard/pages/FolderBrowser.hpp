@@ -1,0 +1,21 @@
+#pragma once
+// The folder browser of the output-folder page. Tests replace it with a scripted
+// one so that no real dialog opens.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace kitforge {
+
+// Returns the chosen folder, or nothing when the user cancelled.
+using FolderBrowser = std::function<std::optional<QString>(QWidget* owner)>;
+
+std::optional<QString> BrowseForFolder(QWidget* owner);
+
+// Installs `browser` in place of the platform's dialog; an empty function restores it.
+void SetFolderBrowser(FolderBrowser browser);
+
+}  // namespace kitforge

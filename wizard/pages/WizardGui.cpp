@@ -1,0 +1,29 @@
+#include "WizardGui.hpp"
+
+#include <QApplication>
+
+#include "CWizardController.hpp"
+#include "Desktop.hpp"
+#include "PageChecks.hpp"
+#include "QtDesktop.hpp"
+#include "WizardBitmap.hpp"
+
+int RunWizardGui(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(kitforge::kProgramName));
+    QApplication::setWindowIcon(kitforge::WizardIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("kitforge"));
+    // The wizard ends when its last page closes, not when no window is visible for
+    // the moment between two pages.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    zelvo::QtDesktop desktop;
+    zelvo::SetDesktop(&desktop);
+
+    kitforge::CWizardController wizard;
+    QObject::connect(&wizard, &kitforge::CWizardController::Ended, &app, &QApplication::quit);
+    wizard.Start();
+    const int status = QApplication::exec();
+    zelvo::SetDesktop(nullptr);
+    return status;
+}
