@@ -48,7 +48,7 @@ std::string RoundedDigits(double magnitude, int decimals, bool& isZero) {
     // Digit string `mantissa` with the decimal point after position exponent + 1.
     int pointPos = exponent + 1;
     if (pointPos < 0) {
-        mantissa.insert(0, static_cast<size_t>(-pointPos), '0');
+        mantissa = std::string(static_cast<size_t>(-pointPos), '0') + mantissa;
         pointPos = 0;
     }
     if (static_cast<int>(mantissa.size()) < pointPos + decimals + 1) {
@@ -62,7 +62,7 @@ std::string RoundedDigits(double magnitude, int decimals, bool& isZero) {
         if (i >= 0) {
             ++kept[static_cast<size_t>(i)];
         } else {
-            kept.insert(0, "1");
+            kept = '1' + kept;
             ++pointPos;
         }
     }
@@ -86,7 +86,9 @@ std::string FormatNumber(double value, std::string_view pattern) {
     std::string integerDigits = digits.substr(0, point);
     std::string decimalDigits = digits.substr(point + 1);
     if (static_cast<int>(integerDigits.size()) < p.minIntegerDigits) {
-        integerDigits.insert(0, static_cast<size_t>(p.minIntegerDigits) - integerDigits.size(), '0');
+        integerDigits =
+            std::string(static_cast<size_t>(p.minIntegerDigits) - integerDigits.size(), '0') +
+            integerDigits;
     }
     std::string out;
     if (value < 0 && !isZero) out += '-';
