@@ -143,6 +143,13 @@ void PageRulesTest::backStoresWhatThePageReadWithoutChecks() {
     h.Next();
     QCOMPARE(h.Text("txtCompanyName"), "");
     QCOMPARE(h.Text("txtVid"), "ZZ");
+
+    // Text the package cannot hold is refused even by Back, and the page stays.
+    h.Type("txtCompanyName", QStringLiteral("Acme \u03A9"));
+    h.Back();
+    QCOMPARE(h.PageName(), "CCompanyPage");
+    QCOMPARE(h.Messages().size(), 1);
+    QCOMPARE(h.Page()->Data().m_strCompanyName, "");
 }
 
 void PageRulesTest::fieldLimitsFollowTheDriverSet() {

@@ -61,7 +61,14 @@ void WizardHarness::Type(const char* edit, const QString& text) {
     field->setFocus();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(field, c.toLatin1());
+        } else {
+            // Keys beyond ASCII arrive as text, as from an input method.
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void WizardHarness::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
