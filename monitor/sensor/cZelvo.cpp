@@ -300,20 +300,31 @@ int32_t cZelvo::ReadingBody(int index, ReadingResult& result) {
         return ZelvoStatus::BadArgument;
     }
     const double t = Thickness(record, f);
+    const uint32_t now = Desktop().Milliseconds();
     if (record.ZeroOffset == 0) {
         record.ZeroOffset = t;
         record.ZeroFrequency = f;
+        // A record that zeroes itself starts its first rate interval here.
+        record.LastReadingTime = static_cast<double>(now);
+        record.RateBaseThickness = 0;
+        record.LastRate = 0;
     }
     const double rel = t - record.ZeroOffset;
     result[kResultThickness] = rel * 0.001;
 
-    // Whole measurement periods since the last reading (the counter wraps at 2^32).
+    // The rate is taken over at least one whole measurement period: the window polls
+    // at half the period, so a reading that comes sooner repeats the last rate and
+    // leaves the interval open (the counter wraps at 2^32).
     const uint32_t since = static_cast<uint32_t>(record.LastReadingTime);
-    const double elapsedMs = static_cast<double>(Desktop().Milliseconds() - since);
-    const double d = std::floor(elapsedMs * 0.001 / record.GatePeriod) * record.GatePeriod;
-    result[kResultRate] = d == 0.0 ? 0.0 : Divide(rel - record.LastThickness, d);
-
-    record.LastReadingTime = static_cast<double>(Desktop().Milliseconds());
+    const double elapsed = static_cast<double>(now - since) * 0.001;
+    if (std::floor(elapsed / record.GatePeriod) == 0.0) {
+        result[kResultRate] = record.LastRate;
+    } else {
+        result[kResultRate] = Divide(rel - record.RateBaseThickness, elapsed);
+        record.LastRate = result[kResultRate];
+        record.LastReadingTime = static_cast<double>(now);
+        record.RateBaseThickness = rel;
+    }
     record.LastThickness = rel;
     return ZelvoStatus::Success;
 }
@@ -372,6 +383,10 @@ int32_t cZelvo::Material(const std::string& serialNumber, double density, double
             updated.ZeroOffset = Thickness(updated, updated.ZeroFrequency);
             updated.LastThickness =
                 Finite(Thickness(updated, updated.Frequency) - updated.ZeroOffset);
+            // A new material changes the thickness scale: the rate starts a new interval.
+            updated.RateBaseThickness = updated.LastThickness;
+            updated.LastReadingTime = static_cast<double>(Desktop().Milliseconds());
+            updated.LastRate = 0;
         }
         record = updated;  // all or nothing: an arithmetic fault above changes nothing
         return ZelvoStatus::Success;
@@ -398,22 +413,25 @@ int32_t cZelvo::Zero(const std::string& serialNumber) {
         int index = ZelvoIndex(serialNumber);
         if (index == 0) return ZelvoStatus::NotFound;
         ZelvoRecord& record = records_[static_cast<size_t>(index)];
-        record.ZeroFrequency = record.Frequency;
-        record.ZeroOffset = record.ZeroOffset + record.LastThickness;
-        record.LastThickness = 0;
+        ZeroRecord(record);
         return ZelvoStatus::Success;
     });
 }
 
 int32_t cZelvo::ZeroAll() {
     return RunStatusProcedure("Zelvo_ZeroAll", [&]() -> int32_t {
-        for (ZelvoRecord& record : records_) {
-            record.ZeroFrequency = record.Frequency;
-            record.ZeroOffset = record.ZeroOffset + record.LastThickness;
-            record.LastThickness = 0;
-        }
+        for (ZelvoRecord& record : records_) ZeroRecord(record);
         return ZelvoStatus::Success;
     });
+}
+
+void cZelvo::ZeroRecord(ZelvoRecord& record) {
+    record.ZeroFrequency = record.Frequency;
+    record.ZeroOffset = record.ZeroOffset + record.LastThickness;
+    // Thickness is now counted from the new zero point; so is the open rate interval.
+    record.RateBaseThickness = record.RateBaseThickness - record.LastThickness;
+    record.LastThickness = 0;
+    record.LastRate = 0;
 }
 
 double cZelvo::Thickness(const ZelvoRecord& record, double frequency) const {

@@ -55,19 +55,21 @@ using ZelvoSerialList = std::array<std::string, kMaxZelvos>;
 
 // One opened sensor.
 struct ZelvoRecord {
-    std::string SerialNumber;      // upper case; empty when the record holds no sensor
-    int32_t Handle = 0;            // bridge handle; > 0 while open
-    double Density = 1.0;          // g/cm3 of the deposited material
-    double ZRatio = 1.0;           // acoustic impedance ratio of the material
-    double Tooling = 100.0;        // tooling factor, %
-    double GatePeriod = 0.25;      // s, measurement period last acknowledged by the sensor
-    int32_t GateTime = 0;          // last acknowledged "!C" argument
-    int32_t GateCycles = 0;        // last acknowledged "!B" argument
-    double Frequency = 0.0;        // Hz, last computed crystal frequency
-    double LastThickness = 0.0;    // A, thickness of the last reading relative to the zero point
-    double ZeroFrequency = 0.0;    // Hz, frequency at the zero point
-    double ZeroOffset = 0.0;       // A, absolute thickness at the zero point
-    double LastReadingTime = 0.0;  // ms, millisecond-clock value at the last reading
+    std::string SerialNumber;        // upper case; empty when the record holds no sensor
+    int32_t Handle = 0;              // bridge handle; > 0 while open
+    double Density = 1.0;            // g/cm3 of the deposited material
+    double ZRatio = 1.0;             // acoustic impedance ratio of the material
+    double Tooling = 100.0;          // tooling factor, %
+    double GatePeriod = 0.25;        // s, measurement period last acknowledged by the sensor
+    int32_t GateTime = 0;            // last acknowledged "!C" argument
+    int32_t GateCycles = 0;          // last acknowledged "!B" argument
+    double Frequency = 0.0;          // Hz, last computed crystal frequency
+    double LastThickness = 0.0;      // A, thickness of the last reading relative to the zero point
+    double ZeroFrequency = 0.0;      // Hz, frequency at the zero point
+    double ZeroOffset = 0.0;         // A, absolute thickness at the zero point
+    double LastReadingTime = 0.0;    // ms, millisecond-clock value when the rate was last computed
+    double RateBaseThickness = 0.0;  // A, relative thickness when the rate was last computed
+    double LastRate = 0.0;           // A/s, the rate last computed
 };
 
 class cZelvo {
@@ -148,6 +150,8 @@ class cZelvo {
     // Thickness in A of a record's material at crystal frequency f, with the
     // manager's initial frequency. Throws ZelvoError on an arithmetic fault.
     double Thickness(const ZelvoRecord& record, double frequency) const;
+    // Moves the record's zero point to its last reading.
+    static void ZeroRecord(ZelvoRecord& record);
 
   private:
     void Initialize();

@@ -56,7 +56,7 @@ TEST_F(ReadingTest, FirstReadingZeroesItselfAndReportsFrequencyAndLife) {
     EXPECT_EQ(sim_.LastCommand(0), "!A1");
 }
 
-TEST_F(ReadingTest, DepositionGivesThicknessAndRateOverWholePeriods) {
+TEST_F(ReadingTest, DepositionGivesThicknessAndRateOverAtLeastOnePeriod) {
     cZelvo& zelvo = StartAndFind("devices=1;freq=5980000;rate=20;density=2.7");
     ASSERT_EQ(zelvo.Material("ZS0001", 2.7, 1.0, 100), ZelvoStatus::Success);
     ASSERT_EQ(zelvo.Period("ZS0001", 2.0), ZelvoStatus::Success);
@@ -64,19 +64,37 @@ TEST_F(ReadingTest, DepositionGivesThicknessAndRateOverWholePeriods) {
     ASSERT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
     EXPECT_EQ(r[kResultThickness], 0.0);
 
-    // 10.5 s later: 210 A deposited; the rate counts 5 whole periods of 2 s.
+    // 10.5 s later: 210 A deposited at 20 A/s.
     desktop_.AdvanceMs(10500);
     sim_.SetTime(10.5);
     ASSERT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
     EXPECT_NEAR(r[kResultThickness], 0.210, 0.0005);
-    EXPECT_NEAR(r[kResultRate], 210.0 / 10.0, 0.05);
+    EXPECT_NEAR(r[kResultRate], 20.0, 0.05);
 
-    // Less than one period later the rate is 0.
-    desktop_.AdvanceMs(1500);
-    sim_.SetTime(12.0);
+    // Polled at half the period: the reading in between repeats the rate, the next one
+    // measures the full period; thickness moves on with every reading.
+    desktop_.AdvanceMs(1000);
+    sim_.SetTime(11.5);
+    ASSERT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
+    EXPECT_NEAR(r[kResultRate], 20.0, 0.05);
+    EXPECT_NEAR(r[kResultThickness], 0.230, 0.0005);
+    desktop_.AdvanceMs(1000);
+    sim_.SetTime(12.5);
+    ASSERT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
+    EXPECT_NEAR(r[kResultRate], 20.0, 0.05);
+    EXPECT_NEAR(r[kResultThickness], 0.250, 0.0005);
+
+    // Zeroing restarts the rate: the next reading within the period reports 0.
+    ASSERT_EQ(zelvo.Zero("ZS0001"), ZelvoStatus::Success);
+    desktop_.AdvanceMs(1000);
+    sim_.SetTime(13.5);
     ASSERT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
     EXPECT_EQ(r[kResultRate], 0.0);
-    EXPECT_NEAR(r[kResultThickness], 0.240, 0.0005);
+    EXPECT_NEAR(r[kResultThickness], 0.020, 0.0005);
+    desktop_.AdvanceMs(1000);
+    sim_.SetTime(14.5);
+    ASSERT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
+    EXPECT_NEAR(r[kResultRate], 20.0, 0.05);
 }
 
 TEST_F(ReadingTest, ZeroThenSameFrequencyGivesZeroThicknessAndRate) {
