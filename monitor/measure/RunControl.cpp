@@ -6,6 +6,7 @@
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
 
 namespace zelvo {
@@ -44,7 +45,7 @@ void Start(MainContext& ctx) {
     }
     if (lastStatus != 0) return;
 
-    ctx.tmrRun.SetInterval(RoundToInt32(s.Period / 2 * 1000));
+    ctx.tmrRun.SetInterval(SweepIntervalFor(s.Period));
     s.RunNum = s.RunNum + 1 > 9999 ? 1 : s.RunNum + 1;
     ctx.views.runBar.SetRunNumberText(std::to_string(s.RunNum));
     ctx.views.chart.GraphInit();
