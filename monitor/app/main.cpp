@@ -61,7 +61,28 @@ bool MakeFolders(const std::string& path) {
     return true;
 }
 
+constexpr const char* kUsage =
+    "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH] [--seconds N]\n"
+    "Runs the monitor without a window: reads the current setup file of the application\n"
+    "folder, discovers the sensors, runs one measurement for N seconds (default 5)\n"
+    "printing one line per sweep, then stops and writes the settings back.\n"
+    "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
+    "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
+    "  --seconds N     length of the run, 0 to 86400\n";
+
 bool ParseOptions(const std::vector<std::string>& args, Options& options) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        bool takesValue = arg == "--app-dir" || arg == "--bridge" || arg == "--seconds";
+        bool withValue = arg.rfind("--app-dir=", 0) == 0 || arg.rfind("--bridge=", 0) == 0 ||
+                         arg.rfind("--seconds=", 0) == 0;
+        if (takesValue && i + 1 < args.size()) {
+            ++i;
+        } else if (!withValue) {
+            std::cerr << "zelvomon-cli: unknown or incomplete option \"" << arg << "\"\n" << kUsage;
+            return false;
+        }
+    }
     const char* envDir = std::getenv("ZELVO_APP_DIR");
     options.appDir = OptionValue(args, "--app-dir")
                          .value_or(envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir());
@@ -152,6 +173,10 @@ int Run(const Options& options, const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
     Options options;
     if (!ParseOptions(args, options)) return 2;
     return Run(options, args);
