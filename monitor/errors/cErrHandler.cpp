@@ -25,11 +25,15 @@ std::string CurrentDirectory() {
 
 }  // namespace
 
-cErrHandler::cErrHandler()
-    : stack_(static_cast<size_t>(maxProcStackItems_) + 3),
-      destination_(JoinPath(GetAppInfo().folder, kReportName)) {}
+cErrHandler::cErrHandler() : stack_(static_cast<size_t>(maxProcStackItems_) + 3) {}
 
-cErrHandler::~cErrHandler() { CloseTrace(); }
+std::string cErrHandler::Destination() const {
+    return destinationSet_ ? destination_ : JoinPath(GetAppInfo().folder, kReportName);
+}
+
+cErrHandler::~cErrHandler() {
+    CloseTrace();
+}
 
 void cErrHandler::Push(const std::string& strProc) {
     ++stackPointer_;
@@ -145,9 +149,10 @@ std::string cErrHandler::ReportText() const {
 void cErrHandler::WriteReport() const {
     // The handler does not report its own failures: an unwritable report leaves the
     // message box as the only trace of the failure.
-    RemoveFile(destination_);
+    const std::string path = Destination();
+    RemoveFile(path);
     try {
-        WriteFileBytes(destination_, ReportText());
+        WriteFileBytes(path, ReportText());
     } catch (const ZelvoError&) {
         return;
     }
@@ -162,8 +167,9 @@ void cErrHandler::ShowMessage() const {
 }
 
 bool cErrHandler::ClearLog() {
-    if (destination_.empty()) return true;
-    RemoveFile(destination_);  // a failed deletion is not a failure of ClearLog
+    const std::string path = Destination();
+    if (path.empty()) return true;
+    RemoveFile(path);  // a failed deletion is not a failure of ClearLog
     return true;
 }
 

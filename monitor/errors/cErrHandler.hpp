@@ -13,7 +13,7 @@
 namespace zelvo {
 
 class cErrHandler {
-public:
+  public:
     cErrHandler();
     ~cErrHandler();
     cErrHandler(const cErrHandler&) = delete;
@@ -32,8 +32,12 @@ public:
     // Deletes the report file; true unless something other than the deletion failed.
     bool ClearLog();
 
-    std::string Destination() const { return destination_; }
-    void Destination(const std::string& path) { destination_ = path; }
+    // The report file; until set, "ERRORS.TXT" in the current application folder.
+    std::string Destination() const;
+    void Destination(const std::string& path) {
+        destination_ = path;
+        destinationSet_ = true;
+    }
     bool DisplayMsgOnError() const { return displayMsgOnError_; }
     void DisplayMsgOnError(bool value) { displayMsgOnError_ = value; }
     bool IncludeExpandedInfo() const { return includeExpandedInfo_; }
@@ -72,7 +76,7 @@ public:
     // The report text that HandleError writes for the current state.
     std::string ReportText() const;
 
-private:
+  private:
     void WriteReport() const;
     void ShowMessage() const;
     void CloseTrace();
@@ -81,6 +85,7 @@ private:
     std::vector<std::string> stack_;
     int stackPointer_ = 0;
     std::string destination_;
+    bool destinationSet_ = false;
     bool displayMsgOnError_ = true;
     bool includeExpandedInfo_ = true;
     bool traceExecution_ = false;
@@ -101,7 +106,7 @@ cErrHandler& ErrHandler();
 // Registers a procedure with the handler for the lifetime of the scope:
 // Push on entry, Pop on every way out.
 class ProcScope {
-public:
+  public:
     explicit ProcScope(const std::string& procedureName) { ErrHandler().Push(procedureName); }
     ~ProcScope() { ErrHandler().Pop(); }
     ProcScope(const ProcScope&) = delete;

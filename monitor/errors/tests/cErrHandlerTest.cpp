@@ -1,5 +1,3 @@
-#include "cErrHandler.hpp"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,17 +6,19 @@
 #include "AppInfo.hpp"
 #include "FakeDesktop.hpp"
 #include "TextFile.hpp"
+#include "cErrHandler.hpp"
 
 using namespace zelvo;
 
 namespace {
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 class ErrHandlerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() / ("zelvo-err-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
@@ -47,6 +47,15 @@ TEST_F(ErrHandlerTest, DefaultsAndReportPathInTheApplicationFolder) {
     EXPECT_FALSE(handler_->TraceExecution());
     EXPECT_EQ(handler_->MaxProcStackItems(), 100);
     EXPECT_EQ(handler_->Title(), "");
+
+    // The default follows the application folder until a path is set.
+    AppInfo moved;
+    moved.folder = "/var/tmp/zelvo";
+    SetAppInfo(moved);
+    EXPECT_EQ(handler_->Destination(), "/var/tmp/zelvo/ERRORS.TXT");
+    handler_->Destination("/tmp/report.txt");
+    SetAppInfo(AppInfo{});
+    EXPECT_EQ(handler_->Destination(), "/tmp/report.txt");
 }
 
 TEST_F(ErrHandlerTest, ReportNamesTheNestedProceduresWithIndentation) {
@@ -184,12 +193,14 @@ TEST_F(ErrHandlerTest, TraceFileThatCannotBeOpenedIsReported) {
 TEST_F(ErrHandlerTest, RunProcedureReportsAFailureUnderItsNameAndPops) {
     ErrHandler().Destination((dir_ / "ERRORS.TXT").string());
     bool finished = RunProcedure("frmMain_Load", [] {
-        RunProcedure("frmMain_IniRead", [] { throw ZelvoError(err::TypeMismatch, "Type mismatch"); });
+        RunProcedure("frmMain_IniRead",
+                     [] { throw ZelvoError(err::TypeMismatch, "Type mismatch"); });
     });
     EXPECT_TRUE(finished);  // the caller carries on
     EXPECT_EQ(ErrHandler().StackPointer(), 0);
     EXPECT_EQ(ErrHandler().ErrorProc(), "frmMain_IniRead");
-    EXPECT_NE(ReadFileBytes(ErrHandler().Destination()).find("01  frmMain_Load\r\n02    frmMain_IniRead\r\n"),
+    EXPECT_NE(ReadFileBytes(ErrHandler().Destination())
+                  .find("01  frmMain_Load\r\n02    frmMain_IniRead\r\n"),
               std::string::npos);
     EXPECT_FALSE(RunProcedure("x", [] { throw std::runtime_error("boom"); }));
     EXPECT_EQ(ErrHandler().ErrorNumber(), 51);
