@@ -8,8 +8,12 @@ AppInfo& Current() {
 }
 }  // namespace
 
-const AppInfo& GetAppInfo() { return Current(); }
-void SetAppInfo(const AppInfo& info) { Current() = info; }
+const AppInfo& GetAppInfo() {
+    return Current();
+}
+void SetAppInfo(const AppInfo& info) {
+    Current() = info;
+}
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;

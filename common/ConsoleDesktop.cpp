@@ -23,12 +23,18 @@ std::string FormatTm(const std::tm& t, const char* format) {
 
 MsgResult Answer(MsgButtons buttons, bool yes) {
     switch (buttons) {
-        case MsgButtons::OK: return MsgResult::OK;
-        case MsgButtons::OKCancel: return yes ? MsgResult::OK : MsgResult::Cancel;
-        case MsgButtons::YesNo: return yes ? MsgResult::Yes : MsgResult::No;
-        case MsgButtons::YesNoCancel: return yes ? MsgResult::Yes : MsgResult::Cancel;
-        case MsgButtons::RetryCancel: return MsgResult::Cancel;
-        case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+        case MsgButtons::OK:
+            return MsgResult::OK;
+        case MsgButtons::OKCancel:
+            return yes ? MsgResult::OK : MsgResult::Cancel;
+        case MsgButtons::YesNo:
+            return yes ? MsgResult::Yes : MsgResult::No;
+        case MsgButtons::YesNoCancel:
+            return yes ? MsgResult::Yes : MsgResult::Cancel;
+        case MsgButtons::RetryCancel:
+            return MsgResult::Cancel;
+        case MsgButtons::AbortRetryIgnore:
+            return MsgResult::Abort;
     }
     return MsgResult::Cancel;
 }
@@ -41,7 +47,9 @@ MsgResult ConsoleDesktop::MessageBox(const std::string& text, const std::string&
     return Answer(buttons, answerYes_);
 }
 
-void ConsoleDesktop::Beep() { std::cerr << '\a' << std::flush; }
+void ConsoleDesktop::Beep() {
+    std::cerr << '\a' << std::flush;
+}
 
 void ConsoleDesktop::Sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
@@ -60,10 +68,16 @@ uint32_t ConsoleDesktop::Milliseconds() {
     return static_cast<uint32_t>(ms);
 }
 
-std::string ConsoleDesktop::GeneralDateTimeNow() { return FormatTm(LocalNow(), "%x %X"); }
-std::string ConsoleDesktop::ShortDateNow() { return FormatTm(LocalNow(), "%x"); }
+std::string ConsoleDesktop::GeneralDateTimeNow() {
+    return FormatTm(LocalNow(), "%x %X");
+}
+std::string ConsoleDesktop::ShortDateNow() {
+    return FormatTm(LocalNow(), "%x");
+}
 
-std::unique_ptr<ITimer> ConsoleDesktop::CreateTimer() { return std::make_unique<ManualTimer>(); }
+std::unique_ptr<ITimer> ConsoleDesktop::CreateTimer() {
+    return std::make_unique<ManualTimer>();
+}
 
 bool ConsoleDesktop::OpenDocument(const std::string& path) {
     std::cerr << "Document: " << path << std::endl;

@@ -11,7 +11,7 @@
 namespace zelvo {
 
 class ConsoleDesktop : public IDesktop {
-public:
+  public:
     // answerYes: questions (Yes/No, OK/Cancel ...) are answered with the affirmative
     // button; otherwise with the negative one.
     explicit ConsoleDesktop(bool answerYes = false) : answerYes_(answerYes) {}
@@ -33,14 +33,14 @@ public:
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
 
-private:
+  private:
     bool answerYes_;
     std::map<std::tuple<std::string, std::string, std::string>, std::string> settings_;
 };
 
 // A timer that only records its settings; Fire() runs its handler (tests, consoles).
 class ManualTimer : public ITimer {
-public:
+  public:
     void SetInterval(int milliseconds) override { interval_ = milliseconds; }
     int Interval() const override { return interval_; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
@@ -49,7 +49,7 @@ public:
     // Runs the tick handler when enabled; returns whether it ran.
     bool Fire();
 
-private:
+  private:
     int interval_ = 0;
     bool enabled_ = false;
     std::function<void()> onTick_;

@@ -12,6 +12,8 @@ IDesktop& Desktop() {
     return installed ? *installed : console;
 }
 
-void SetDesktop(IDesktop* desktop) { installed = desktop; }
+void SetDesktop(IDesktop* desktop) {
+    installed = desktop;
+}
 
 }  // namespace zelvo

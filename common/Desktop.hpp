@@ -16,7 +16,7 @@ enum class MsgResult { OK, Cancel, Yes, No, Retry, Abort, Ignore };
 
 // A periodic timer: interval in milliseconds, enable flag and tick event.
 class ITimer {
-public:
+  public:
     virtual ~ITimer() = default;
     virtual void SetInterval(int milliseconds) = 0;
     virtual int Interval() const = 0;
@@ -27,7 +27,7 @@ public:
 };
 
 class IDesktop {
-public:
+  public:
     virtual ~IDesktop() = default;
 
     // Modal message box; returns the button pressed. defaultButton counts from 1.

@@ -9,15 +9,21 @@
 namespace zelvo {
 namespace {
 
-ZelvoError OverflowError() { return ZelvoError(err::Overflow, "Overflow"); }
+ZelvoError OverflowError() {
+    return ZelvoError(err::Overflow, "Overflow");
+}
 
 double RoundHalfEven(double value) {
     if (!std::isfinite(value)) throw OverflowError();
     return std::nearbyint(value);  // default rounding mode: to nearest, ties to even
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the number at the start of text (after blanks are skipped by the
 // caller): sign, digits, point, digits, exponent. 0 when there is no digit.
@@ -71,14 +77,16 @@ int16_t RoundToInt16(double value) {
 }
 
 int16_t CheckedInt16(int64_t value) {
-    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
+    if (value < std::numeric_limits<int16_t>::min() ||
+        value > std::numeric_limits<int16_t>::max()) {
         throw OverflowError();
     }
     return static_cast<int16_t>(value);
 }
 
 int32_t CheckedInt32(int64_t value) {
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
+    if (value < std::numeric_limits<int32_t>::min() ||
+        value > std::numeric_limits<int32_t>::max()) {
         throw OverflowError();
     }
     return static_cast<int32_t>(value);

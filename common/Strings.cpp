@@ -2,9 +2,15 @@
 
 namespace zelvo {
 namespace {
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 }  // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -39,7 +45,9 @@ std::string TrimRight(std::string_view text) {
     return std::string(text.substr(0, n));
 }
 
-std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(std::string_view text) {
+    return TrimLeft(TrimRight(text));
+}
 
 std::vector<std::string> Split(std::string_view text, char delimiter) {
     std::vector<std::string> parts;

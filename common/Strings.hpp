@@ -10,7 +10,7 @@ namespace zelvo {
 bool EqualsNoCase(std::string_view a, std::string_view b);
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
-std::string Trim(std::string_view text);       // blanks and tabs at both ends
+std::string Trim(std::string_view text);  // blanks and tabs at both ends
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
 std::vector<std::string> Split(std::string_view text, char delimiter);

@@ -23,7 +23,7 @@ void AppendFileBytes(const std::string& path, const std::string& bytes);
 // Reads the whole file; throws ZelvoError when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 
-bool FileExists(const std::string& path);        // a regular file (or a link to one)
+bool FileExists(const std::string& path);  // a regular file (or a link to one)
 bool DirectoryExists(const std::string& path);
 // Deletes a file; true when it is gone afterwards (also when it never existed).
 bool RemoveFile(const std::string& path);

@@ -9,6 +9,8 @@ void ShowUtilityError(const std::string& routine, const ZelvoError& error) {
                          MsgButtons::OK, MsgIcon::None);
 }
 
-void ShowUtilityError(const std::string& routine) { ShowUtilityError(routine, CurrentError()); }
+void ShowUtilityError(const std::string& routine) {
+    ShowUtilityError(routine, CurrentError());
+}
 
 }  // namespace zelvo

@@ -9,16 +9,29 @@ namespace zelvo {
 ZelvoError FileError(int errnoValue, const std::string& path) {
     int number = err::PathFileAccess;
     switch (errnoValue) {
-        case ENOENT: number = err::FileNotFound; break;
-        case ENOTDIR: number = err::PathNotFound; break;
+        case ENOENT:
+            number = err::FileNotFound;
+            break;
+        case ENOTDIR:
+            number = err::PathNotFound;
+            break;
         case EACCES:
         case EPERM:
-        case EROFS: number = err::PermissionDenied; break;
+        case EROFS:
+            number = err::PermissionDenied;
+            break;
         case ENOSPC:
-        case EDQUOT: number = err::DiskFull; break;
-        case ENAMETOOLONG: number = err::BadFileName; break;
-        case EIO: number = err::DeviceIoError; break;
-        default: break;
+        case EDQUOT:
+            number = err::DiskFull;
+            break;
+        case ENAMETOOLONG:
+            number = err::BadFileName;
+            break;
+        case EIO:
+            number = err::DeviceIoError;
+            break;
+        default:
+            break;
     }
     std::string text = std::strerror(errnoValue);
     if (!path.empty()) text += ": " + path;

@@ -9,30 +9,30 @@ namespace zelvo {
 
 // Error numbers used throughout the suite.
 namespace err {
-inline constexpr int InvalidCall = 5;          // invalid procedure call or argument
-inline constexpr int Overflow = 6;             // number does not fit its variable
-inline constexpr int SubscriptOutOfRange = 9;  // index outside a table
-inline constexpr int DivisionByZero = 11;      // arithmetic without a finite result
-inline constexpr int TypeMismatch = 13;        // text that is not the expected kind of value
-inline constexpr int LibraryNotFound = 48;     // shared library cannot be loaded
-inline constexpr int BadFileName = 52;         // file name not usable
-inline constexpr int FileNotFound = 53;        // file does not exist
-inline constexpr int DeviceIoError = 57;       // device input/output error
-inline constexpr int DiskFull = 61;            // no space left
-inline constexpr int PermissionDenied = 70;    // no permission
-inline constexpr int PathFileAccess = 75;      // path or file access error
-inline constexpr int PathNotFound = 76;        // folder does not exist
-inline constexpr int EntryPointNotFound = 453; // entry point missing from a library
+inline constexpr int InvalidCall = 5;           // invalid procedure call or argument
+inline constexpr int Overflow = 6;              // number does not fit its variable
+inline constexpr int SubscriptOutOfRange = 9;   // index outside a table
+inline constexpr int DivisionByZero = 11;       // arithmetic without a finite result
+inline constexpr int TypeMismatch = 13;         // text that is not the expected kind of value
+inline constexpr int LibraryNotFound = 48;      // shared library cannot be loaded
+inline constexpr int BadFileName = 52;          // file name not usable
+inline constexpr int FileNotFound = 53;         // file does not exist
+inline constexpr int DeviceIoError = 57;        // device input/output error
+inline constexpr int DiskFull = 61;             // no space left
+inline constexpr int PermissionDenied = 70;     // no permission
+inline constexpr int PathFileAccess = 75;       // path or file access error
+inline constexpr int PathNotFound = 76;         // folder does not exist
+inline constexpr int EntryPointNotFound = 453;  // entry point missing from a library
 }  // namespace err
 
 class ZelvoError : public std::runtime_error {
-public:
+  public:
     ZelvoError(int number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
     int Number() const { return number_; }
     std::string Description() const { return what(); }
 
-private:
+  private:
     int number_;
 };
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
@@ -11,13 +10,14 @@
 #include <QSettings>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 namespace zelvo {
 namespace {
 
 class QtTimer : public ITimer {
-public:
+  public:
     QtTimer() {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             if (onTick_) onTick_();
@@ -35,13 +35,17 @@ public:
     bool Enabled() const override { return timer_.isActive(); }
     void SetOnTick(std::function<void()> handler) override { onTick_ = std::move(handler); }
 
-private:
+  private:
     QTimer timer_;
     std::function<void()> onTick_;
 };
 
-QString Text(const std::string& s) { return QString::fromLocal8Bit(s.data(), qsizetype(s.size())); }
-std::string Local8(const QString& s) { return s.toLocal8Bit().toStdString(); }
+QString Text(const std::string& s) {
+    return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
+}
+std::string Local8(const QString& s) {
+    return s.toLocal8Bit().toStdString();
+}
 
 struct ButtonSpec {
     QMessageBox::StandardButton button;
@@ -51,26 +55,37 @@ struct ButtonSpec {
 std::vector<ButtonSpec> ButtonsOf(MsgButtons buttons) {
     using B = QMessageBox::StandardButton;
     switch (buttons) {
-        case MsgButtons::OK: return {{B::Ok, MsgResult::OK}};
-        case MsgButtons::OKCancel: return {{B::Ok, MsgResult::OK}, {B::Cancel, MsgResult::Cancel}};
-        case MsgButtons::YesNo: return {{B::Yes, MsgResult::Yes}, {B::No, MsgResult::No}};
+        case MsgButtons::OK:
+            return {{B::Ok, MsgResult::OK}};
+        case MsgButtons::OKCancel:
+            return {{B::Ok, MsgResult::OK}, {B::Cancel, MsgResult::Cancel}};
+        case MsgButtons::YesNo:
+            return {{B::Yes, MsgResult::Yes}, {B::No, MsgResult::No}};
         case MsgButtons::YesNoCancel:
-            return {{B::Yes, MsgResult::Yes}, {B::No, MsgResult::No}, {B::Cancel, MsgResult::Cancel}};
+            return {
+                {B::Yes, MsgResult::Yes}, {B::No, MsgResult::No}, {B::Cancel, MsgResult::Cancel}};
         case MsgButtons::RetryCancel:
             return {{B::Retry, MsgResult::Retry}, {B::Cancel, MsgResult::Cancel}};
         case MsgButtons::AbortRetryIgnore:
-            return {{B::Abort, MsgResult::Abort}, {B::Retry, MsgResult::Retry}, {B::Ignore, MsgResult::Ignore}};
+            return {{B::Abort, MsgResult::Abort},
+                    {B::Retry, MsgResult::Retry},
+                    {B::Ignore, MsgResult::Ignore}};
     }
     return {{B::Ok, MsgResult::OK}};
 }
 
 QMessageBox::Icon IconOf(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::None: return QMessageBox::NoIcon;
-        case MsgIcon::Critical: return QMessageBox::Critical;
-        case MsgIcon::Question: return QMessageBox::Question;
-        case MsgIcon::Exclamation: return QMessageBox::Warning;
-        case MsgIcon::Information: return QMessageBox::Information;
+        case MsgIcon::None:
+            return QMessageBox::NoIcon;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
@@ -98,11 +113,17 @@ MsgResult QtDesktop::MessageBox(const std::string& text, const std::string& titl
     return buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel;
 }
 
-void QtDesktop::Beep() { QApplication::beep(); }
+void QtDesktop::Beep() {
+    QApplication::beep();
+}
 
-void QtDesktop::ProcessEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtDesktop::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-void QtDesktop::Sleep(int milliseconds) { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+void QtDesktop::Sleep(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
 
 double QtDesktop::SecondsSinceMidnight() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
@@ -125,7 +146,9 @@ std::string QtDesktop::ShortDateNow() {
     return Local8(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
-std::unique_ptr<ITimer> QtDesktop::CreateTimer() { return std::make_unique<QtTimer>(); }
+std::unique_ptr<ITimer> QtDesktop::CreateTimer() {
+    return std::make_unique<QtTimer>();
+}
 
 bool QtDesktop::OpenDocument(const std::string& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(Text(path)));

@@ -6,7 +6,7 @@
 namespace zelvo {
 
 class QtDesktop : public IDesktop {
-public:
+  public:
     MsgResult MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon, int defaultButton) override;
     void Beep() override;

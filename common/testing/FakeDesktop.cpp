@@ -6,16 +6,22 @@ namespace zelvo::testing {
 
 // A ManualTimer that leaves the fake's list when destroyed.
 class FakeDesktop::TrackedTimer : public ManualTimer {
-public:
+  public:
     explicit TrackedTimer(std::vector<ManualTimer*>& list) : list_(list) { list_.push_back(this); }
-    ~TrackedTimer() override { list_.erase(std::remove(list_.begin(), list_.end(), this), list_.end()); }
+    ~TrackedTimer() override {
+        list_.erase(std::remove(list_.begin(), list_.end(), this), list_.end());
+    }
 
-private:
+  private:
     std::vector<ManualTimer*>& list_;
 };
 
-FakeDesktop::FakeDesktop() { SetDesktop(this); }
-FakeDesktop::~FakeDesktop() { SetDesktop(nullptr); }
+FakeDesktop::FakeDesktop() {
+    SetDesktop(this);
+}
+FakeDesktop::~FakeDesktop() {
+    SetDesktop(nullptr);
+}
 
 MsgResult FakeDesktop::MessageBox(const std::string& text, const std::string& title,
                                   MsgButtons buttons, MsgIcon icon, int) {
@@ -27,11 +33,15 @@ MsgResult FakeDesktop::MessageBox(const std::string& text, const std::string& ti
     }
     switch (buttons) {
         case MsgButtons::OK:
-        case MsgButtons::OKCancel: return MsgResult::OK;
+        case MsgButtons::OKCancel:
+            return MsgResult::OK;
         case MsgButtons::YesNo:
-        case MsgButtons::YesNoCancel: return MsgResult::Yes;
-        case MsgButtons::RetryCancel: return MsgResult::Retry;
-        case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+        case MsgButtons::YesNoCancel:
+            return MsgResult::Yes;
+        case MsgButtons::RetryCancel:
+            return MsgResult::Retry;
+        case MsgButtons::AbortRetryIgnore:
+            return MsgResult::Abort;
     }
     return MsgResult::OK;
 }
@@ -52,7 +62,9 @@ void FakeDesktop::AdvanceMs(uint32_t ms) {
     if (secondsOfDay_ >= 86400.0) secondsOfDay_ -= 86400.0;
 }
 
-std::unique_ptr<ITimer> FakeDesktop::CreateTimer() { return std::make_unique<TrackedTimer>(timers_); }
+std::unique_ptr<ITimer> FakeDesktop::CreateTimer() {
+    return std::make_unique<TrackedTimer>(timers_);
+}
 
 std::string FakeDesktop::GetSetting(const std::string& app, const std::string& section,
                                     const std::string& key, const std::string& defaultValue) {

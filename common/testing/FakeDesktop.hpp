@@ -23,7 +23,7 @@ struct RecordedMessage {
 };
 
 class FakeDesktop : public IDesktop {
-public:
+  public:
     FakeDesktop();
     ~FakeDesktop() override;
     FakeDesktop(const FakeDesktop&) = delete;
@@ -73,7 +73,7 @@ public:
     void SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
 
-private:
+  private:
     class TrackedTimer;
     std::vector<RecordedMessage> messages_;
     std::deque<MsgResult> answers_;

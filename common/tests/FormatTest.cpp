@@ -1,7 +1,6 @@
-#include "Format.hpp"
-
 #include <gtest/gtest.h>
 
+#include "Format.hpp"
 #include "ZelvoError.hpp"
 
 using zelvo::FormatNumber;

@@ -1,10 +1,9 @@
-#include "Numbers.hpp"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 
+#include "Numbers.hpp"
 #include "Strings.hpp"
 #include "ZelvoError.hpp"
 

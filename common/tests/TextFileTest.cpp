@@ -1,11 +1,10 @@
-#include "TextFile.hpp"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
+#include "TextFile.hpp"
 #include "ZelvoError.hpp"
 
 using namespace zelvo;
@@ -13,7 +12,7 @@ using namespace zelvo;
 namespace {
 
 class TextFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
                ("zelvo-textfile-" + std::to_string(::getpid()));

@@ -102,8 +102,8 @@ int64_t GetProfileInt(const std::string& path, const std::string& section, const
     return negative ? -result : result;
 }
 
-bool WriteProfileString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value) {
+bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value) {
     std::vector<std::string> lines;
     struct stat st {};
     bool exists = ::stat(path.c_str(), &st) == 0;

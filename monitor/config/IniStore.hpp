@@ -28,7 +28,7 @@ int64_t GetProfileInt(const std::string& path, const std::string& section, const
 
 // Stores the value; true on success. The file is replaced in one step so that a
 // failed write never loses the keys already in it.
-bool WriteProfileString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value);
+bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value);
 
 }  // namespace zelvo::ini

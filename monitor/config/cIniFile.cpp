@@ -40,7 +40,9 @@ void cIniFile::IniFile(const std::string& file) {
     }
 }
 
-std::string cIniFile::IniFile() const { return path_; }
+std::string cIniFile::IniFile() const {
+    return path_;
+}
 
 std::string cIniFile::RawRead(const std::string& section, const std::string& key,
                               const std::string& defaultText) const {

@@ -9,7 +9,7 @@
 namespace zelvo {
 
 class cIniFile {
-public:
+  public:
     // Values are cut after this many characters.
     static constexpr size_t kValueLimit = 253;
 
@@ -33,7 +33,7 @@ public:
     int16_t WriteIniStr(const std::string& Section, const std::string& KeyName,
                         const std::string& TextString);
 
-private:
+  private:
     std::string RawRead(const std::string& section, const std::string& key,
                         const std::string& defaultText) const;
     std::string path_;

@@ -8,7 +8,7 @@
 namespace zelvo {
 
 class cFilter {
-public:
+  public:
     cFilter();
 
     int32_t Size() const { return size_; }
@@ -24,7 +24,7 @@ public:
     void Clear();
     void Fill(double value);
 
-private:
+  private:
     std::vector<double> buffer_;  // indices 0..N, 1..N used
     int32_t size_ = 1;
     int32_t position_ = 0;

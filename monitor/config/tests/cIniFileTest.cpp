@@ -1,5 +1,3 @@
-#include "cIniFile.hpp"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,6 +5,7 @@
 
 #include "FakeDesktop.hpp"
 #include "TextFile.hpp"
+#include "cIniFile.hpp"
 
 using zelvo::cIniFile;
 using zelvo::ReadFileBytes;
@@ -15,7 +14,7 @@ using zelvo::WriteFileBytes;
 namespace {
 
 class IniFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() / ("zelvo-ini-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
@@ -38,8 +37,10 @@ protected:
 }  // namespace
 
 TEST_F(IniFileTest, FieldsOfADelimitedValue) {
-    cIniFile ini = Bound("[Application]\r\nFreq=6100000;5000000;6000000;1\r\nMid=a;;c\r\nOne=whole\r\n");
-    EXPECT_EQ(ini.ReadIniStr("Application", "Missing", "6100000;5000000;6000000;1", 2, ";"), "5000000");
+    cIniFile ini =
+        Bound("[Application]\r\nFreq=6100000;5000000;6000000;1\r\nMid=a;;c\r\nOne=whole\r\n");
+    EXPECT_EQ(ini.ReadIniStr("Application", "Missing", "6100000;5000000;6000000;1", 2, ";"),
+              "5000000");
     EXPECT_EQ(ini.ReadIniStr("Application", "Freq", "", 4, ";"), "1");
     EXPECT_EQ(ini.ReadIniStr("Application", "Mid", "", 2, ";"), "");
     EXPECT_EQ(ini.ReadIniStr("Application", "Mid", "", 3, ";"), "c");
@@ -108,18 +109,21 @@ TEST_F(IniFileTest, UnboundObjectReadsDefaultsAndWritesNothing) {
 }
 
 TEST_F(IniFileTest, WritesKeepEverythingElseAndAddWhatIsMissing) {
-    cIniFile ini = Bound("; notes\r\n[Application]\r\nRunNum=1\r\nPeriod=25\r\n\r\n[Graph]\r\nYMax=10\r\n");
+    cIniFile ini =
+        Bound("; notes\r\n[Application]\r\nRunNum=1\r\nPeriod=25\r\n\r\n[Graph]\r\nYMax=10\r\n");
     EXPECT_NE(ini.WriteIniStr("application", "RUNNUM", "2"), 0);
     EXPECT_NE(ini.WriteIniStr("Application", "Units", "0"), 0);
     EXPECT_NE(ini.WriteIniStr("DataLog", "LogFile", "run.log"), 0);
-    EXPECT_EQ(ReadFileBytes(path_),
-              "; notes\r\n[Application]\r\nRUNNUM=2\r\nPeriod=25\r\nUnits=0\r\n\r\n[Graph]\r\nYMax=10\r\n"
-              "[DataLog]\r\nLogFile=run.log\r\n");
+    EXPECT_EQ(
+        ReadFileBytes(path_),
+        "; notes\r\n[Application]\r\nRUNNUM=2\r\nPeriod=25\r\nUnits=0\r\n\r\n[Graph]\r\nYMax=10\r\n"
+        "[DataLog]\r\nLogFile=run.log\r\n");
     EXPECT_EQ(ini.ReadIniStr("Application", "RunNum", ""), "2");
 }
 
 TEST_F(IniFileTest, GarbageLinesAreSkippedAndKept) {
-    std::string garbage("\x01\xff\x7f no equals here\r\nkey outside=1\r\n[A]\r\nx=1\r\n\0bin=2\r\n", 52);
+    std::string garbage("\x01\xff\x7f no equals here\r\nkey outside=1\r\n[A]\r\nx=1\r\n\0bin=2\r\n",
+                        52);
     cIniFile ini = Bound(garbage);
     EXPECT_EQ(ini.ReadIniStr("A", "x", ""), "1");
     EXPECT_EQ(ini.ReadIniStr("A", "key outside", "d"), "d");

@@ -1,6 +1,6 @@
-#include "cFilter.hpp"
-
 #include <gtest/gtest.h>
+
+#include "cFilter.hpp"
 
 using zelvo::cFilter;
 
