@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "TextFile.hpp"
+#include "WithoutRootRights.hpp"
 #include "ZelvoError.hpp"
 
 using namespace zelvo;
@@ -57,10 +58,12 @@ TEST_F(TextFileTest, FailuresCarryTheReason) {
 }
 
 TEST_F(TextFileTest, ReadOnlyFileIsRefusedAndKept) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores file permissions";
     WriteFileBytes(Path("ro.txt"), "keep\r\n");
-    ::chmod(Path("ro.txt").c_str(), 0444);
-    EXPECT_THROW(AppendFileBytes(Path("ro.txt"), "more"), ZelvoError);
+    ASSERT_EQ(::chmod(Path("ro.txt").c_str(), 0444), 0);
+    {
+        zelvo::testing::WithoutRootRights asUser;
+        EXPECT_THROW(AppendFileBytes(Path("ro.txt"), "more"), ZelvoError);
+    }
     EXPECT_EQ(ReadFileBytes(Path("ro.txt")), "keep\r\n");
 }
 

@@ -108,7 +108,8 @@ bool WriteProfileString(const std::string& path, const std::string& section, con
     struct stat st {};
     bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists) {
-        if (!S_ISREG(st.st_mode) || ::access(path.c_str(), W_OK) != 0) return false;
+        if (!S_ISREG(st.st_mode) || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+            return false;
         try {
             lines = LoadLines(path);
         } catch (const ZelvoError&) {

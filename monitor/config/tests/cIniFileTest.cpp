@@ -5,6 +5,7 @@
 
 #include "FakeDesktop.hpp"
 #include "TextFile.hpp"
+#include "WithoutRootRights.hpp"
 #include "cIniFile.hpp"
 
 using zelvo::cIniFile;
@@ -132,6 +133,15 @@ TEST_F(IniFileTest, GarbageLinesAreSkippedAndKept) {
     EXPECT_NE(after.find("\x01\xff\x7f no equals here\r\n"), std::string::npos);
     EXPECT_NE(after.find("x=1\r\n"), std::string::npos);
     EXPECT_NE(after.find("y=2\r\n"), std::string::npos);
+}
+
+TEST_F(IniFileTest, ReadOnlyFileIsNotWrittenAndStaysWhole) {
+    cIniFile ini = Bound("[A]\r\nx=1\r\n");
+    ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
+    zelvo::testing::WithoutRootRights asUser;
+    EXPECT_EQ(ini.WriteIniStr("A", "x", "2"), 0);
+    EXPECT_EQ(ReadFileBytes(path_), "[A]\r\nx=1\r\n");
+    EXPECT_EQ(ini.ReadIniStr("A", "x", ""), "1");
 }
 
 TEST_F(IniFileTest, FailedWriteLeavesTheFileWhole) {
