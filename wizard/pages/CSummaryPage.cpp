@@ -56,9 +56,10 @@ CSummaryPage::CSummaryPage(const CWizardData& data) : CWizardPage(PageId::Summar
 }
 
 void CSummaryPage::Enter() {
-    m_lblLabels->setText(FromRecord(GetSummaryLabels(m_data)));
+    // Both columns arrive as display text (UTF-8), already decoded from the record.
+    m_lblLabels->setText(QString::fromStdString(GetSummaryLabels(m_data)));
     // The values' lines end in CR LF; the box shows one line per value.
-    QString values = FromRecord(GetSummaryValues(m_data));
+    QString values = QString::fromStdString(GetSummaryValues(m_data));
     values.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_txtValues->setPlainText(values);
 }

@@ -62,7 +62,8 @@ void WizardWalkTest::walkWritesThePackage() {
 
     QCOMPARE(h.PageName(), "CCompanyPage");
     h.Shot(shotPrefix + "3-company");
-    h.Type("txtCompanyName", "Acme Devices");
+    // Text beyond ASCII is shown as typed and written as single-byte text.
+    h.Type("txtCompanyName", QStringLiteral("Acme Ger\u00e4tebau"));
     h.Type("txtVid", "2e1a");
     h.Type("txtPid", "c0de");
     QCOMPARE(h.Text("txtVid"), "2E1A");
@@ -94,7 +95,7 @@ void WizardWalkTest::walkWritesThePackage() {
     h.Shot(shotPrefix + "8-summary");
 
     const QString values = h.Find<QPlainTextEdit>("txtSummaryValues")->toPlainText();
-    QVERIFY(values.contains("Acme Devices\n"));
+    QVERIFY(values.contains(QStringLiteral("\nAcme Ger\u00e4tebau\n")));
     QVERIFY(values.contains("2E1A/C0DE\n"));
     QVERIFY(values.endsWith(folder + "/"));
     if (installer) {
@@ -117,11 +118,11 @@ void WizardWalkTest::walkWritesThePackage() {
     QCOMPARE(FilesBelow(folder), files);
     const QByteArray inf = ReadPackageFile(folder + (vcp ? "/ostxbus.inf" : "/Vdlink.inf"));
     QVERIFY(inf.contains("USB\\VID_2E1A&PID_C0DE\r\n"));
-    QVERIFY(inf.contains("\"Acme Devices\"\r\n"));
+    QVERIFY(inf.contains("\"Acme Ger\xe4tebau\"\r\n"));
     QVERIFY(inf.contains("\"Acme Thickness Sensor\"\r\n"));
     if (installer) {
         const QByteArray ini = ReadPackageFile(folder + "/setup.ini");
-        QVERIFY(ini.contains("[Company Name]\r\nAcme Devices\r\n"));
+        QVERIFY(ini.contains("[Company Name]\r\nAcme Ger\xe4tebau\r\n"));
         QVERIFY(ini.contains("[VID]\r\n2E1A\r\n\r\n[PID]\r\nC0DE\r\n"));
         QVERIFY(ini.contains("[Install Quiet Mode]\r\nOn\r\n"));
         QVERIFY(ini.contains("[Uninstall Quiet Mode]\r\nOff\r\n"));
