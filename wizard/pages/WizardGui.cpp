@@ -5,8 +5,8 @@
 #include "CWizardController.hpp"
 #include "Desktop.hpp"
 #include "PageChecks.hpp"
-#include "QtDesktop.hpp"
 #include "WizardBitmap.hpp"
+#include "WizardDesktop.hpp"
 
 int RunWizardGui(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,8 +17,8 @@ int RunWizardGui(int argc, char** argv) {
     // the moment between two pages.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    zelvo::QtDesktop desktop;
-    zelvo::SetDesktop(&desktop);
+    const std::unique_ptr<zelvo::IDesktop> desktop = kitforge::NewWizardDesktop();
+    zelvo::SetDesktop(desktop.get());
 
     kitforge::CWizardController wizard;
     QObject::connect(&wizard, &kitforge::CWizardController::Ended, &app, &QApplication::quit);

@@ -3,10 +3,13 @@
 // buttons, and a walk with the keyboard alone.
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QtTest>
+#include <memory>
 
 #include "PageChecks.hpp"
 #include "PageTexts.hpp"
+#include "WizardDesktop.hpp"
 #include "WizardHarness.hpp"
 
 using kitforge::testing::WizardHarness;
@@ -24,6 +27,7 @@ class PageRulesTest : public QObject {
     void emptyNamesAreRefused();
     void displayBoxesShowInverseOfQuietFlags();
     void helpButtonsExplainEachOption();
+    void helpBoxesKeepTheirOwnLineBreaks();
     void invalidTargetDirectoryIsRefused();
     void infFilesOnlySkipsInstallerPagesBothWays();
     void keyboardAloneWalksAndEscapeCancels();
@@ -252,6 +256,37 @@ void PageRulesTest::helpButtonsExplainEachOption() {
         QCOMPARE(h.Desk().Messages()[0].icon, zelvo::MsgIcon::None);
         QCOMPARE(h.Desk().Messages()[0].title, kitforge::kProgramName);
         QCOMPARE(h.PageName(), "CInstallerOptionsPage");
+    }
+}
+
+void PageRulesTest::helpBoxesKeepTheirOwnLineBreaks() {
+    // The help texts break their own lines; the box shown on the desktop is wide
+    // enough that none of them is wrapped once more.
+    const std::unique_ptr<zelvo::IDesktop> desktop = kitforge::NewWizardDesktop();
+    for (const char* help :
+         {kitforge::kDisplayInstallHelp, kitforge::kCopyFilesHelp, kitforge::kTargetDirHelp,
+          kitforge::kDisplayUninstallHelp, kitforge::kRemoveFilesHelp}) {
+        const QString text = QString::fromUtf8(help);
+        QStringList wrapped;
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            shown = true;
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (label->text() != text) continue;
+                for (const QString& line : text.split('\n')) {
+                    if (label->fontMetrics().horizontalAdvance(line) >
+                        label->contentsRect().width())
+                        wrapped << line;
+                }
+            }
+            box->done(QMessageBox::Ok);
+        });
+        desktop->MessageBox(help, kitforge::kProgramName, zelvo::MsgButtons::OK,
+                            zelvo::MsgIcon::None);
+        QVERIFY(shown);
+        QVERIFY2(wrapped.isEmpty(), qPrintable(wrapped.join(" | ")));
     }
 }
 
