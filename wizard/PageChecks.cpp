@@ -12,6 +12,14 @@ namespace {
 // Encodes one typed field; on failure `message` names the field.
 bool Encode(const std::string& typed, const std::string& field, std::size_t maxLength,
             std::string& out, std::string& message) {
+    // A line break would start a new line in the INF files and setup.ini; the page's
+    // single-line fields cannot hold one, but the command line can.
+    for (char c : typed) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+            message = field + " cannot contain a line break or control character.";
+            return false;
+        }
+    }
     std::string refused;
     if (!ToWindows1252(typed, out, refused)) {
         message = UnencodableMessage(field, refused);

@@ -85,6 +85,16 @@ TEST(CompanyPage, TextIsEncodedAndRefusalNamesTheField) {
     EXPECT_EQ(data.m_strCompanyName, "M\xFCller \x80");  // nothing stored
 }
 
+TEST(CompanyPage, LineBreaksCannotReachThePackageText) {
+    CWizardData data = Vcp();
+    EXPECT_EQ(ApplyCompanyPage(data, {"Acme\r\n[Strings]", "ostx", "ostx", "2E1A", "B3A0"},
+                               PageMove::Next),
+              "Company Name cannot contain a line break or control character.");
+    EXPECT_EQ(ApplyCompanyPage(data, {"Acme", "os\ntx", "ostx", "2E1A", "B3A0"}, PageMove::Back),
+              "Company Abbreviation cannot contain a line break or control character.");
+    EXPECT_NE(data.m_strCompanyName, "Acme");  // nothing stored
+}
+
 TEST(CompanyPage, InfNameLimitFollowsTheDriverSet) {
     CWizardData data = Vcp();
     EXPECT_EQ(ApplyCompanyPage(data, {"A", "b", "abcde", "2E1A", "B3A0"}, PageMove::Next),
