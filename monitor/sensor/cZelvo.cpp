@@ -44,14 +44,27 @@ std::string TrimSpaces(const std::string& text) {
     return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
 }
 
-// The reading number of a reply text after its echo: blanks, tabs and line feeds
-// are skipped, then the leading number is read (0 when there is none).
+// The reading number of a reply text after its echo: an optional sign, digits and
+// an optional fraction, with blanks, tabs and line feeds skipped wherever they
+// stand. Reading stops at the first other character that cannot continue the
+// number (an exponent is not part of a reading); text without a number reads as 0.
 double ReplyNumber(const std::string& text) {
-    std::string kept;
+    std::string number;
+    bool point = false;
     for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') kept += c;
+        if (c == ' ' || c == '\t' || c == '\n') continue;
+        if ((c == '+' || c == '-') && number.empty()) {
+            number += c;
+        } else if (c >= '0' && c <= '9') {
+            number += c;
+        } else if (c == '.' && !point) {
+            point = true;
+            number += c;
+        } else {
+            break;
+        }
     }
-    return LeadingNumber(kept);
+    return LeadingNumber(number);
 }
 
 // The status a procedure returns after its failure went to the error handler:

@@ -3,7 +3,7 @@
 //
 // Text: items separated by ";", each "key=value". Keys without a prefix set the
 // bus (devices, seed) or the default of every sensor; "dN.key=value" sets sensor N
-// (bus index from 0) only. See docs/simulator.md for the keys and faults.
+// (bus index from 0) only. The README lists the keys and faults.
 
 #include <cstdint>
 #include <string>

@@ -22,7 +22,7 @@ class SimControl {
     // Path of the built simulator library.
     static std::string LibraryPath();
 
-    // Replaces the simulated bus (ZELVO_SIM syntax, see docs/simulator.md).
+    // Replaces the simulated bus (ZELVO_SIM syntax, described in the README).
     // Throws std::invalid_argument with the simulator's message on a bad text.
     void Configure(const std::string& config);
     // Switches the simulator to a manual clock and sets it to the given seconds.
