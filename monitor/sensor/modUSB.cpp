@@ -59,14 +59,14 @@ void* VdBridge::Bind(Entry entry) {
         if (library_ == nullptr) {
             const char* why = dlerror();
             throw ZelvoError(err::LibraryNotFound,
-                             "File not found: " + libraryName_ +
+                             "Error in loading library " + libraryName_ +
                                  (why != nullptr ? std::string(" (") + why + ")" : std::string()));
         }
     }
     dlerror();
     void* symbol = dlsym(library_, kEntryNames[entry]);
     if (symbol == nullptr) {
-        throw ZelvoError(err::EntryPointNotFound, std::string("Can't find DLL entry point ") +
+        throw ZelvoError(err::EntryPointNotFound, std::string("Can't find library entry point ") +
                                                       kEntryNames[entry] + " in " + libraryName_);
     }
     entries_[entry] = symbol;
