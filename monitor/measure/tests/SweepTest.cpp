@@ -2,9 +2,13 @@
 // texts of failed readings and the data-log hand-off.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "FakeDesktop.hpp"
 #include "Sweep.hpp"
+#include "cErrHandler.hpp"
 #include "testing/MainViewDoubles.hpp"
 
 namespace zelvo {
@@ -19,11 +23,16 @@ class SweepTest : public ::testing::Test {
     SweepTest() : h_(sensors_) {
         h_.state.ShowLast = 0;
         h_.state.ChannelSerial[0] = "S0";
+        // Reports of the faults provoked here go to a scratch file, not the current folder.
+        ErrHandler().Destination(report_.string());
     }
+    ~SweepTest() override { std::filesystem::remove(report_); }
     void Reading(const std::string& serial, int status, ReadingResult r) {
         sensors_.readings[serial] = {status, r};
     }
     std::string Cell(int row, int col) const { return h_.readings.Cell(row, col); }
+    std::filesystem::path report_ = std::filesystem::temp_directory_path() /
+                                    ("zelvo_sweep_" + std::to_string(::getpid()) + ".txt");
     FakeDesktop desktop_;
     ScriptedSensors sensors_;
     MainHarness h_;

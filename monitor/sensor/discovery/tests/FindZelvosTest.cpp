@@ -1,9 +1,13 @@
 // Discovery and channel assignment with a scripted sensor manager.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "FakeDesktop.hpp"
 #include "FindZelvos.hpp"
+#include "cErrHandler.hpp"
 #include "testing/MainViewDoubles.hpp"
 
 namespace zelvo {
@@ -15,12 +19,19 @@ using testing::ScriptedSensors;
 
 class FindZelvosTest : public ::testing::Test {
   protected:
-    FindZelvosTest() : h_(sensors_) { h_.state.ChannelSerial.fill(""); }
+    FindZelvosTest() : h_(sensors_) {
+        h_.state.ChannelSerial.fill("");
+        // Reports of the faults provoked here go to a scratch file, not the current folder.
+        ErrHandler().Destination(report_.string());
+    }
+    ~FindZelvosTest() override { std::filesystem::remove(report_); }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const auto& m : desktop_.Messages()) texts.push_back(m.text);
         return texts;
     }
+    std::filesystem::path report_ = std::filesystem::temp_directory_path() /
+                                    ("zelvo_discovery_" + std::to_string(::getpid()) + ".txt");
     FakeDesktop desktop_;
     ScriptedSensors sensors_;
     MainHarness h_;
