@@ -1,7 +1,6 @@
 #pragma once
-// A scratch folder for the data-log and file-routine tests, and a guard under
-// which a test running as root acts as an unprivileged user, so that read-only
-// files refuse writes.
+// A scratch folder for the data-log and file-routine tests; WithoutRootRights lets
+// a test running as root meet read-only files as a user would.
 
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "TextFile.hpp"
+#include "WithoutRootRights.hpp"
 
 namespace zelvo::testing {
 
@@ -28,17 +28,6 @@ class ScratchFolder {
 
   private:
     std::filesystem::path dir_;
-};
-
-class WithoutRootRights {
-  public:
-    WithoutRootRights() : wasRoot_(::geteuid() == 0 && ::seteuid(65534) == 0) {}
-    ~WithoutRootRights() {
-        if (wasRoot_ && ::seteuid(0) != 0) std::abort();
-    }
-
-  private:
-    bool wasRoot_;
 };
 
 }  // namespace zelvo::testing

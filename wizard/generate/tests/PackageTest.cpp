@@ -6,6 +6,7 @@
 #include "DataFiles.hpp"
 #include "PackageFixture.hpp"
 #include "SetupIni.hpp"
+#include "WithoutRootRights.hpp"
 
 using namespace kitforge;
 using kitforge::testing::PackageFixture;
@@ -145,13 +146,14 @@ TEST_F(Package, UnwritableInfStopsBeforeLaterSteps) {
 }
 
 TEST_F(Package, ReadOnlyFolderReportsBothMessages) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     std::filesystem::create_directories(root_ / "x86");
     std::filesystem::create_directories(root_ / "x64");
-    std::filesystem::permissions(
-        root_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(root_, std::filesystem::perms(0555));
     CWizardData data = Record(INSTALL_LINKVANE, true);
-    EXPECT_FALSE(GeneratePackage(data));
+    {
+        zelvo::testing::WithoutRootRights asUser;
+        EXPECT_FALSE(GeneratePackage(data));
+    }
     EXPECT_EQ(MessageTexts(), (Strings{"Error: Could Not Open File For Write.",
                                        "Error: Could Not Generate All Files."}));
 }
