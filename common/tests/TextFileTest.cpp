@@ -29,18 +29,20 @@ class TextFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TextFileTest, LinesEndWithCrLfAndNoByteOrderMark) {
+TEST_F(TextFileTest, CrLfLinesAppendingExistenceAndRemoval) {
     WriteFileBytes(Path("a.txt"), JoinLinesCrLf({"first", "", "third"}));
-    EXPECT_EQ(ReadFileBytes(Path("a.txt")), "first\r\n\r\nthird\r\n");
-}
-
-TEST_F(TextFileTest, AppendCreatesAndExtends) {
+    EXPECT_EQ(ReadFileBytes(Path("a.txt")), "first\r\n\r\nthird\r\n");  // and no byte-order mark
     AppendFileBytes(Path("log.txt"), "one\r\n");
     AppendFileBytes(Path("log.txt"), "two\r\n");
     EXPECT_EQ(ReadFileBytes(Path("log.txt")), "one\r\ntwo\r\n");
+    EXPECT_FALSE(FileExists(dir_.string()));
+    EXPECT_TRUE(DirectoryExists(dir_.string()));
+    EXPECT_TRUE(RemoveFile(Path("a.txt")));
+    EXPECT_FALSE(FileExists(Path("a.txt")));
+    EXPECT_TRUE(RemoveFile(Path("a.txt")));  // already gone
 }
 
-TEST_F(TextFileTest, FailuresCarryTheReason) {
+TEST_F(TextFileTest, FailuresCarryTheReasonAndLoseNothing) {
     try {
         AppendFileBytes(Path("missing/log.txt"), "x");
         FAIL();
@@ -55,9 +57,7 @@ TEST_F(TextFileTest, FailuresCarryTheReason) {
     }
     EXPECT_THROW(ReadFileBytes(Path("none")), ZelvoError);
     EXPECT_THROW(WriteFileBytes(Path(std::string(4000, 'a')), "x"), ZelvoError);
-}
-
-TEST_F(TextFileTest, ReadOnlyFileIsRefusedAndKept) {
+    // A read-only file is refused and kept.
     WriteFileBytes(Path("ro.txt"), "keep\r\n");
     ASSERT_EQ(::chmod(Path("ro.txt").c_str(), 0444), 0);
     {
@@ -65,14 +65,4 @@ TEST_F(TextFileTest, ReadOnlyFileIsRefusedAndKept) {
         EXPECT_THROW(AppendFileBytes(Path("ro.txt"), "more"), ZelvoError);
     }
     EXPECT_EQ(ReadFileBytes(Path("ro.txt")), "keep\r\n");
-}
-
-TEST_F(TextFileTest, ExistenceAndRemoval) {
-    EXPECT_FALSE(FileExists(Path("f")));
-    WriteFileBytes(Path("f"), "");
-    EXPECT_TRUE(FileExists(Path("f")));
-    EXPECT_FALSE(FileExists(dir_.string()));
-    EXPECT_TRUE(DirectoryExists(dir_.string()));
-    EXPECT_TRUE(RemoveFile(Path("f")));
-    EXPECT_TRUE(RemoveFile(Path("f")));  // already gone
 }
