@@ -1,51 +1,17 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "AppInfo.hpp"
 #include "DataLog.hpp"
 #include "DataLogFormat.hpp"
-#include "DataLogTestFiles.hpp"
 #include "FakeDesktop.hpp"
 #include "FileUtil.hpp"
+#include "ScratchFolder.hpp"
+#include "cErrHandler.hpp"
 
 using namespace zelvo;
 using zelvo::testing::FakeDesktop;
 using zelvo::testing::ScratchFolder;
-
-TEST(DataLogFormatTest, HeadersTimesAndWideValues) {
-    EXPECT_EQ(LogColumnHeader(1), "Time, MassRate, Mass, Frequency");
-    EXPECT_EQ(LogColumnHeader(2), "Time, Rate(A/s), Thick(A), Frequency(Hz)");
-    EXPECT_EQ(LogColumnHeader(7), LogColumnHeader(0));
-    EXPECT_EQ(LogStopLine(3, "d", LogTimeOfDay(86399.99)),
-              "Stop Log\tRun: 3\tDate: d   Time: 23:59:59");
-    EXPECT_EQ(LogRecordLine(12.345, {LogChannelValues{-3.5, 123.4567, 5e6}}),
-              "12.35, -03.50, 123.457, 5000000.00, ");
-}
-
-TEST(DataLogFormatTest, RunNumberedFileNames) {
-    EXPECT_EQ(LogPathFor(kLogRunNumbered, "Zelvo.log", 7), "Zelvo_7.log");
-    EXPECT_EQ(LogPathFor(kLogRunNumbered, "Zelvo", 7), "Zelvo_7");
-    EXPECT_EQ(LogPathFor(kLogRunNumbered, ".log", 7), ".log_7");
-    EXPECT_EQ(LogPathFor(kLogRunNumbered, "run.a.b", 12), "run_12.a.b");
-    // A dotted folder keeps its name; the file's own name is numbered.
-    EXPECT_EQ(LogPathFor(kLogRunNumbered, "/home/op/.logs/run.log", 3), "/home/op/.logs/run_3.log");
-    EXPECT_EQ(LogPathFor(kLogRunNumbered, "/home/op/.logs/.log", 3), "/home/op/.logs/.log_3");
-    EXPECT_EQ(LogPathFor(kLogOverwrite, "Zelvo.log", 7), "Zelvo.log");
-    EXPECT_EQ(LogPathFor(kLogAppend, "Zelvo.log", 7), "Zelvo.log");
-}
-
-TEST(DataLogFormatTest, SaveDialogExtensionAndStoredChoice) {
-    EXPECT_EQ(LogDialogDefaultExt("Zelvo.txt"), "txt");
-    EXPECT_EQ(LogDialogDefaultExt("Zelvo.text"), "LOG");
-    EXPECT_EQ(LogDialogDefaultExt("Zelvo"), "LOG");
-    EXPECT_EQ(LogDialogDefaultExt(".lo"), "LOG");
-    AppInfo info = GetAppInfo();
-    info.folder = "/home/op/zelvomon";
-    SetAppInfo(info);
-    EXPECT_EQ(LogFileForChoice("/home/op/zelvomon/run.log"), "run.log");
-    EXPECT_EQ(LogFileForChoice("/home/op/zelvomon/old/run.log"), "/home/op/zelvomon/old/run.log");
-    info.folder = ".";
-    SetAppInfo(info);
-}
 
 namespace {
 
@@ -75,6 +41,14 @@ class DataLogTest : public ::testing::Test {
         if (state.LogEnabled == 1) log.StopLog();
         state.RunMode = kStopped;
     }
+    // The one message shown, a utility failure titled `title` starting with `start`.
+    void ExpectOneFailure(const std::string& title, const std::string& start) {
+        ASSERT_EQ(desktop.Messages().size(), 1u);
+        EXPECT_EQ(desktop.Messages()[0].title, title);
+        EXPECT_EQ(desktop.Messages()[0].text.rfind(start, 0), 0u) << desktop.Messages()[0].text;
+        EXPECT_EQ(desktop.Messages()[0].buttons, MsgButtons::OK);
+        desktop.ClearMessages();
+    }
 
     FakeDesktop desktop;
     ScratchFolder scratch{"datalog"};
@@ -84,13 +58,22 @@ class DataLogTest : public ::testing::Test {
 
 }  // namespace
 
+TEST(DataLogFormatTest, HeadersTimesAndWideValues) {
+    EXPECT_EQ(LogColumnHeader(1), "Time, MassRate, Mass, Frequency");
+    EXPECT_EQ(LogColumnHeader(2), "Time, Rate(A/s), Thick(A), Frequency(Hz)");
+    EXPECT_EQ(LogColumnHeader(7), LogColumnHeader(0));
+    EXPECT_EQ(LogStopLine(3, "d", LogTimeOfDay(86399.99)),
+              "Stop Log\tRun: 3\tDate: d   Time: 23:59:59");
+    EXPECT_EQ(LogRecordLine(12.345, {LogChannelValues{-3.5, 123.4567, 5e6}}),
+              "12.35, -03.50, 123.457, 5000000.00, ");
+}
+
 TEST_F(DataLogTest, TwoChannelRunWithAFailingSecondChannelMatchesTheExample) {
     state.RunNum = 11;
     desktop.SetSecondsSinceMidnight(9 * 3600 + 5 * 60 + 2.5);
     Start();
     FilterOf(state, 0).Size(2);  // the record carries the filtered rate
     FilterOf(state, 0).Push(1.27);
-    FilterOf(state, 1).Push(0);
     state.ChannelValues[kValueThickness] = {0.004, 0};
     state.ChannelValues[kValueFrequency] = {5987654.32, 5999012.1};
     Sweep(9 * 3600 + 5 * 60 + 3, true);
@@ -116,7 +99,7 @@ TEST_F(DataLogTest, LogTypesChooseTheFileOfEachRun) {
     Stop();
     Start();
     Stop();
-    std::string appended = scratch.Read("Zelvo.log");
+    const std::string appended = scratch.Read("Zelvo.log");
     EXPECT_EQ(appended.find("Start Log\tRun: 2"), 0u);
     EXPECT_NE(
         appended.find("Stop Log\tRun: 2\tDate: 6/12/2026   Time: 12:00:01\r\nStart Log\tRun: 3"),
@@ -135,7 +118,7 @@ TEST_F(DataLogTest, LogTypesChooseTheFileOfEachRun) {
     Start();
     EXPECT_EQ(state.LogPath, scratch.Path("Zelvo_7.log"));
     EXPECT_EQ(scratch.Read("Zelvo_7.log").find("Start Log\tRun: 7"), 0u);
-    // The view button opens the unnumbered name.
+    // The view button opens the unnumbered name, or Zelvo.LOG without one.
     log.cmdView_Click();
     state.LogFile.clear();
     log.cmdView_Click();
@@ -169,14 +152,13 @@ TEST_F(DataLogTest, LogSwitchDuringARunOpensAndClosesBlocks) {
     EXPECT_EQ(scratch.Read("Zelvo.log").size(), 144u);
 }
 
+// Deliberate: a lasting write failure is shown once, not on every sweep.
 TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
     state.LogType = kLogAppend;
     state.LogFile = scratch.Path("gone/Zelvo.log");
     Start();  // start line and header fail: one message
     for (int i = 0; i < 20; ++i) Sweep(12 * 3600 + 0.1 * i, true);
-    ASSERT_EQ(desktop.Messages().size(), 1u);
-    EXPECT_EQ(desktop.Messages()[0].title, "AppendToTextFile");
-    EXPECT_EQ(desktop.Messages()[0].text.rfind("Error: 53. ", 0), 0u);
+    ExpectOneFailure("AppendToTextFile", "Error: 53. ");
     EXPECT_TRUE(log.FailureShown());
 
     std::filesystem::create_directory(scratch.Path("gone"));
@@ -185,12 +167,72 @@ TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
     state.LogPath = "/dev/full";
     Sweep(12 * 3600 + 4, true);
     Sweep(12 * 3600 + 5, true);
-    ASSERT_EQ(desktop.Messages().size(), 2u);
-    EXPECT_EQ(desktop.Messages()[1].text.rfind("Error: 61. ", 0), 0u);
+    ExpectOneFailure("AppendToTextFile", "Error: 61. ");
     EXPECT_EQ(scratch.Read("gone/Zelvo.log"),
               "3.00, 00.00, 00.000, 0.00, 00.00, 00.000, 0.00, \r\n");
     state.LogFile = scratch.Path("gone2/Zelvo.log");
     Start();  // a new run's file: its first failure is shown
-    ASSERT_EQ(desktop.Messages().size(), 3u);
-    EXPECT_EQ(desktop.Messages()[2].text.rfind("Error: 53. ", 0), 0u);
+    ExpectOneFailure("AppendToTextFile", "Error: 53. ");
+}
+
+TEST_F(DataLogTest, FileRoutinesShowTheirOwnFailures) {
+    for (const char* text : {"one", "", "three"})
+        EXPECT_TRUE(AppendToTextFile(state.LogFile, text));
+    EXPECT_EQ(scratch.Read("Zelvo.log"), "one\r\n\r\nthree\r\n");
+    EXPECT_TRUE(desktop.Messages().empty());
+    EXPECT_FALSE(AppendToTextFile("", "x"));
+    ExpectOneFailure("AppendToTextFile", "Error: 53. ");
+    EXPECT_FALSE(AppendToTextFile(scratch.Path(std::string(4000, 'n')), "x"));
+    ExpectOneFailure("AppendToTextFile", "Error: 52. ");
+    ::chmod(state.LogFile.c_str(), 0444);
+    {
+        zelvo::testing::WithoutRootRights unprivileged;
+        EXPECT_FALSE(AppendToTextFile(state.LogFile, "lost"));
+    }
+    ExpectOneFailure("AppendToTextFile", "Error: 70. ");
+    EXPECT_EQ(scratch.Read("Zelvo.log"), "one\r\n\r\nthree\r\n");  // no part of the line
+
+    EXPECT_TRUE(KillFile(state.LogFile));
+    EXPECT_FALSE(FileExists(state.LogFile));
+    EXPECT_TRUE(KillFile(state.LogFile));  // already gone: nothing to say
+    EXPECT_TRUE(desktop.Messages().empty());
+    EXPECT_TRUE(KillFile(scratch.Folder()));  // a folder is not a file to delete
+    ExpectOneFailure("KillFile", "Error: ");
+
+    EXPECT_TRUE(LaunchDocument("/data/x.log", ""));
+    EXPECT_TRUE(LaunchDocument("x.log", "/data"));
+    EXPECT_TRUE(LaunchDocument("x.log", ""));
+    EXPECT_EQ(desktop.OpenedDocuments(),
+              (std::vector<std::string>{"/data/x.log", "/data/x.log",
+                                        (std::filesystem::current_path() / "x.log").string()}));
+    desktop.SetOpenDocumentResult(false);
+    EXPECT_FALSE(LaunchDocument("/data/x.log", ""));
+    ExpectOneFailure("LaunchDocument", "Error: 75. ");
+}
+
+TEST(FileNamesTest, RunFilesDialogChoicesAndShortForms) {
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "Zelvo", 7), "Zelvo_7");
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, ".log", 7), ".log_7");
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "run.a.b", 12), "run_12.a.b");
+    // Deliberate: a dotted folder keeps its name; the file's own name is numbered.
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "/home/op/.logs/run.log", 3), "/home/op/.logs/run_3.log");
+    EXPECT_EQ(LogPathFor(kLogRunNumbered, "/home/op/.logs/.log", 3), "/home/op/.logs/.log_3");
+    EXPECT_EQ(LogDialogDefaultExt("Zelvo.txt"), "txt");
+    for (const char* name : {"Zelvo.text", "Zelvo", ".lo"})
+        EXPECT_EQ(LogDialogDefaultExt(name), "LOG");
+
+    AppInfo info = GetAppInfo();
+    info.folder = "/home/op/zelvomon";
+    SetAppInfo(info);
+    EXPECT_EQ(LogFileForChoice("/home/op/zelvomon/run.log"), "run.log");
+    EXPECT_EQ(LogFileForChoice("/home/op/zelvomon/old/run.log"), "/home/op/zelvomon/old/run.log");
+    EXPECT_EQ(ShowFileName("/home/op/zelvomon/run.log"), "run.log");
+    EXPECT_EQ(ShowFileName("run.log"), "run.log");
+    EXPECT_EQ(ShowFileName("/data/runs/deposits/zelvo1.log"), "/data/runs/deposits/zelvo1.log");
+    EXPECT_EQ(ShowFileName("/data/runs/deposits/zelvo12.log"), "/data/runs.../zelvo12.log");
+    // Deliberate: folders differing by letter case are different folders here.
+    EXPECT_EQ(ShowFileName("/HOME/OP/zelvomon/run.log"), "/HOME/OP/zelvomon/run.log");
+    EXPECT_EQ(ErrHandler().StackPointer(), 0);
+    info.folder = ".";
+    SetAppInfo(info);
 }

@@ -1,10 +1,9 @@
 #pragma once
-// A scratch folder for the data-log and file-routine tests; WithoutRootRights lets
-// a test running as root meet read-only files as a user would.
+// A scratch folder for the file tests, open to every user so that a test running as
+// root can meet read-only files as a user would (WithoutRootRights).
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
