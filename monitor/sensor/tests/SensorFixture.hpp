@@ -19,15 +19,11 @@ namespace zelvo::testing {
 
 class SensorTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        report_ = std::filesystem::temp_directory_path() /
-                  ("zelvo-sensor-" + std::to_string(::getpid()) + ".txt");
-        ErrHandler().Destination(report_.string());
-    }
-    void TearDown() override {
+    // Reports of the faults provoked here go to a scratch file.
+    SensorTest() { ErrHandler().Destination(report_.string()); }
+    ~SensorTest() override {
         zelvo_.reset();
-        std::error_code ignored;
-        std::filesystem::remove(report_, ignored);
+        std::filesystem::remove(report_);
     }
 
     // Configures the simulated bus at time 0 and creates the manager.
@@ -43,32 +39,20 @@ class SensorTest : public ::testing::Test {
         found_ = zelvo_->FindZelvos(serials_);
         return *zelvo_;
     }
-    // Keeps the simulator's clock on the desktop's clock while exchanges wait.
-    void FollowDesktopClock() {
-        base_ = desktop_.Milliseconds();
-        sim_.SetTime(0);
-        desktop_.SetOnProcessEvents([this] { SyncClock(); });
-    }
-    void SyncClock() { sim_.SetTime((desktop_.Milliseconds() - base_) / 1000.0); }
-    void Advance(uint32_t ms) {
-        desktop_.AdvanceMs(ms);
-        SyncClock();
-    }
-    // Texts of the message boxes shown so far.
-    std::string Messages() const {
-        std::string all;
-        for (const auto& m : desktop_.Messages()) all += m.text + "\n";
-        return all;
+    // Moves the desktop's and the simulator's clocks on together.
+    void Advance(double seconds) {
+        desktop_.AdvanceMs(static_cast<uint32_t>(seconds * 1000));
+        sim_.AdvanceTime(seconds);
     }
 
+    std::filesystem::path report_ = std::filesystem::temp_directory_path() /
+                                    ("zelvo-sensor-" + std::to_string(::getpid()) + ".txt");
     FakeDesktop desktop_;
     SimControl sim_;
     VdBridge bridge_{SimControl::LibraryPath()};
     std::unique_ptr<cZelvo> zelvo_;
     ZelvoSerialList serials_;
     int16_t found_ = 0;
-    uint32_t base_ = 0;
-    std::filesystem::path report_;
 };
 
 }  // namespace zelvo::testing

@@ -25,11 +25,8 @@ class FindZelvosTest : public ::testing::Test {
         ErrHandler().Destination(report_.string());
     }
     ~FindZelvosTest() override { std::filesystem::remove(report_); }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const auto& m : desktop_.Messages()) texts.push_back(m.text);
-        return texts;
-    }
+    const std::string& Text(size_t i) const { return desktop_.Messages().at(i).text; }
+
     std::filesystem::path report_ = std::filesystem::temp_directory_path() /
                                     ("zelvo_discovery_" + std::to_string(::getpid()) + ".txt");
     FakeDesktop desktop_;
@@ -43,8 +40,7 @@ TEST_F(FindZelvosTest, NoSensorSwitchesToSetupViewAndKeepsAssignments) {
     h_.state.ChannelPresent[0] = true;
     FindZelvos(h_.ctx);
     ASSERT_EQ(desktop_.Messages().size(), 1u);
-    EXPECT_EQ(desktop_.Messages()[0].text,
-              "No Zelvos detected.\r\nConnect Zelvo to USB port and press Find.");
+    EXPECT_EQ(Text(0), "No Zelvos detected.\r\nConnect Zelvo to USB port and press Find.");
     EXPECT_EQ(desktop_.Messages()[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(h_.state.View, 0);
     EXPECT_EQ(h_.window.views, std::vector<int16_t>{0});
@@ -53,11 +49,12 @@ TEST_F(FindZelvosTest, NoSensorSwitchesToSetupViewAndKeepsAssignments) {
     EXPECT_TRUE(sensors_.calls.empty());
 }
 
-TEST_F(FindZelvosTest, ClaimsCaseInsensitivelyOnceAndAsksAboutMissing) {
+TEST_F(FindZelvosTest, ClaimsCaseInsensitivelyOnceAsksAboutMissingAndSendsLimitsAndPeriods) {
     sensors_.found[0] = "ZS0001";
     h_.state.ChannelSerial[0] = "zs0001";
     h_.state.ChannelSerial[1] = "ZS0001";  // the entry is already claimed
     h_.state.ChannelSerial[6] = "ZS0009";  // beyond ShowLast 3: no question
+    sensors_.initFreqStatus = 5;
     desktop_.Answer(MsgResult::No);
     FindZelvos(h_.ctx);
     EXPECT_TRUE(h_.state.ChannelPresent[0]);
@@ -65,8 +62,8 @@ TEST_F(FindZelvosTest, ClaimsCaseInsensitivelyOnceAndAsksAboutMissing) {
     EXPECT_FALSE(h_.state.ChannelPresent[1]);
     EXPECT_FALSE(h_.state.ChannelPresent[6]);
     EXPECT_EQ(h_.state.ChannelSerial[6], "ZS0009");
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_EQ(Texts()[0],
+    ASSERT_EQ(desktop_.Messages().size(), 2u);
+    EXPECT_EQ(Text(0),
               "Zelvo #ZS0001 is assigned to Sensor 2 but is not connected.\r\n"
               "Remove the assignment?");
     EXPECT_EQ(desktop_.Messages()[0].buttons, MsgButtons::YesNo);
@@ -76,7 +73,9 @@ TEST_F(FindZelvosTest, ClaimsCaseInsensitivelyOnceAndAsksAboutMissing) {
     EXPECT_FALSE((h_.assignment.struck[{0, 1}]));
     EXPECT_TRUE((h_.assignment.struck[{1, 1}]));
     EXPECT_EQ(h_.assignment.CellText(7, 0), "Sensor 8");
-    // Limits, then the period to present channels only.
+    // Refused limits are reported; the period still goes to present channels only.
+    EXPECT_EQ(Text(1), "Could not set your Zelvo frequency limits.  Using defaults.");
+    EXPECT_EQ(desktop_.Messages()[1].icon, MsgIcon::None);
     EXPECT_EQ(sensors_.calls,
               (std::vector<std::string>{"InitFreq", "Period zs0001 " + std::to_string(0.25)}));
 }
@@ -87,40 +86,24 @@ TEST_F(FindZelvosTest, YesRemovesAnAssignmentAndOffersTheSensorsFreeChannels) {
     sensors_.found[2] = "EF56";
     h_.state.ChannelSerial[0] = "GONE";
     h_.state.ChannelSerial[2] = "KEEP";
-    // GONE missing -> Yes (remove); KEEP missing -> No.
-    desktop_.Answer(MsgResult::Yes);
-    desktop_.Answer(MsgResult::No);
-    // Free channels are 1 and 2 (indices 0 and 1).
-    desktop_.Answer(MsgResult::No);      // ab12 -> channel 1
-    desktop_.Answer(MsgResult::Yes);     // ab12 -> channel 2 (index 1)
-    desktop_.Answer(MsgResult::Cancel);  // CD34 -> channel 1: skip sensor
-    desktop_.Answer(MsgResult::Yes);     // EF56 -> channel 1
+    // Missing GONE: Yes (remove), missing KEEP: No. Then the free channels 1 and 2 are
+    // offered: ab12 No to 1 and Yes to 2; CD34 Cancel (next sensor); EF56 Yes to 1.
+    using enum MsgResult;
+    for (MsgResult a : {Yes, No, No, Yes, Cancel, Yes}) desktop_.Answer(a);
     FindZelvos(h_.ctx);
-    std::vector<std::string> t = Texts();
-    ASSERT_EQ(t.size(), 6u);
-    EXPECT_EQ(t[2],
+    ASSERT_EQ(desktop_.Messages().size(), 6u);
+    EXPECT_EQ(Text(2),
               "Zelvo #ab12 is connected, but not assigned to any channel.\r\n"
               "Assign it to unused channel 1?");
-    EXPECT_EQ(t[3].substr(t[3].size() - 10), "channel 2?");
-    EXPECT_EQ(t[4].substr(0, 12), "Zelvo #CD34 ");
-    EXPECT_EQ(t[5].substr(t[5].size() - 10), "channel 1?");
+    EXPECT_TRUE(Text(3).ends_with("channel 2?"));
+    EXPECT_TRUE(Text(4).starts_with("Zelvo #CD34 "));
+    EXPECT_TRUE(Text(5).ends_with("channel 1?"));
     EXPECT_EQ(desktop_.Messages()[2].buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(h_.state.ChannelSerial[1], "AB12");
     EXPECT_TRUE(h_.state.ChannelPresent[1]);
     EXPECT_EQ(h_.state.ChannelSerial[0], "EF56");
     EXPECT_EQ(h_.state.ChannelSerial[2], "KEEP");
     EXPECT_FALSE(h_.state.ChannelPresent[2]);
-}
-
-TEST_F(FindZelvosTest, RefusedLimitsAreReportedAndPeriodsStillSent) {
-    sensors_.found[3] = "ZS0004";
-    h_.state.ChannelSerial[0] = "ZS0004";
-    sensors_.initFreqStatus = 5;
-    FindZelvos(h_.ctx);
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_EQ(Texts()[0], "Could not set your Zelvo frequency limits.  Using defaults.");
-    EXPECT_EQ(desktop_.Messages()[0].icon, MsgIcon::None);
-    EXPECT_EQ(sensors_.calls.back().substr(0, 13), "Period ZS0004");
 }
 
 TEST_F(FindZelvosTest, AssignmentGridEdits) {
