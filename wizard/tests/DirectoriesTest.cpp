@@ -8,75 +8,52 @@
 #include "WithoutRootRights.hpp"
 
 using namespace kitforge;
+namespace fs = std::filesystem;
 
-TEST(IsValidDirectoryName, TargetRuleAllowsDriveColonAndBackslash) {
-    EXPECT_TRUE(IsValidDirectoryName("C:\\Program Files\\Ostrelix\\MCU\\NR7x\\", PathKind::Target));
-    EXPECT_TRUE(IsValidDirectoryName("C:\\Out", PathKind::Target));
-    EXPECT_TRUE(IsValidDirectoryName("  C:\\Out  ", PathKind::Target));
-    EXPECT_FALSE(IsValidDirectoryName("C:\\Out:x", PathKind::Target));
-    EXPECT_FALSE(IsValidDirectoryName("C:", PathKind::Target));  // ':' at the very end
-    EXPECT_FALSE(IsValidDirectoryName("C:/Out", PathKind::Target));
-    EXPECT_FALSE(IsValidDirectoryName("   ", PathKind::Target));
-    EXPECT_FALSE(IsValidDirectoryName("", PathKind::Target));
-    for (char c : std::string("*?\"<>|"))
-        EXPECT_FALSE(IsValidDirectoryName(std::string("C:\\a") + c, PathKind::Target)) << c;
-}
-
-TEST(IsValidDirectoryName, HostRuleRefusesBackslashAndEveryColon) {
-    EXPECT_TRUE(
-        IsValidDirectoryName("/home/u/Ostrelix/MCU/CustomNR7xDriverInstall", PathKind::Host));
-    EXPECT_TRUE(IsValidDirectoryName("relative/out/", PathKind::Host));
-    EXPECT_FALSE(IsValidDirectoryName("\t \n", PathKind::Host));
-    for (char c : std::string("\\:*?\"<>|"))
-        EXPECT_FALSE(IsValidDirectoryName(std::string("/tmp/a") + c + "b", PathKind::Host)) << c;
+TEST(IsValidDirectoryName, TargetAndHostRules) {
+    for (const char* good : {"C:\\Program Files\\Ostrelix\\MCU\\NR7x\\", "  C:\\Out  "})
+        EXPECT_TRUE(IsValidDirectoryName(good, PathKind::Target)) << good;
+    // ':' only before '\\', so not at the very end either
+    for (const char* bad : {"C:\\Out:x", "C:", "C:/Out", "   ", "C:\\a*", "C:\\a\"", "C:\\a|"})
+        EXPECT_FALSE(IsValidDirectoryName(bad, PathKind::Target)) << bad;
+    for (const char* good : {"/home/u/Ostrelix/MCU/CustomNR7xDriverInstall", "relative/out/"})
+        EXPECT_TRUE(IsValidDirectoryName(good, PathKind::Host)) << good;
+    for (const char* bad : {"\t \n", "/tmp/a\\b", "/tmp/a:b", "/tmp/a?b", "/tmp/a<b"})
+        EXPECT_FALSE(IsValidDirectoryName(bad, PathKind::Host)) << bad;
     EXPECT_EQ(InvalidDirectoryMessage(PathKind::Host),
               "Directory cannot contain: \\ : * ? \" < > |");
     EXPECT_EQ(InvalidDirectoryMessage(PathKind::Target),
               "Directory cannot contain: / : * ? \" < > |");
 }
 
-class CreateDirectoryTreeTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("kitforge-dirs-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-    }
-    void TearDown() override {
-        std::filesystem::permissions(root_, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(root_);
-    }
-    std::string Path(const std::string& rel) const { return (root_ / rel).string(); }
-    std::filesystem::path root_;
-};
-
-TEST_F(CreateDirectoryTreeTest, CreatesMissingLevelsAndAcceptsExisting) {
-    EXPECT_TRUE(CreateDirectoryTree(Path("a/b/c/")));
-    EXPECT_TRUE(std::filesystem::is_directory(Path("a/b/c")));
-    EXPECT_TRUE(CreateDirectoryTree(Path("a/b/c")));    // already there
-    EXPECT_TRUE(CreateDirectoryTree(Path("a//b//d")));  // doubled separators
-    EXPECT_TRUE(std::filesystem::is_directory(Path("a/b/d")));
+TEST(CreateDirectoryTree, CreatesLevelsAcceptsExistingAndFailsWhereItCannot) {
+    const fs::path root =
+        fs::temp_directory_path() / ("kitforge-dirs-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root);
+    const auto path = [&](const char* rel) { return (root / rel).string(); };
+    EXPECT_TRUE(CreateDirectoryTree(path("a/b/c/")));
+    EXPECT_TRUE(fs::is_directory(path("a/b/c")));
+    EXPECT_TRUE(CreateDirectoryTree(path("a/b/c")));    // already there
+    EXPECT_TRUE(CreateDirectoryTree(path("a//b//d")));  // doubled separators
+    EXPECT_TRUE(fs::is_directory(path("a/b/d")));
     EXPECT_TRUE(CreateDirectoryTree("/"));
     EXPECT_FALSE(CreateDirectoryTree(""));
-}
-
-TEST_F(CreateDirectoryTreeTest, FileInTheWayFails) {
-    zelvo::WriteFileBytes(Path("f"), "x");
-    EXPECT_FALSE(CreateDirectoryTree(Path("f")));
-    EXPECT_FALSE(CreateDirectoryTree(Path("f/sub")));
-}
-
-TEST_F(CreateDirectoryTreeTest, UnwritableParentFails) {
-    std::filesystem::permissions(root_, std::filesystem::perms(0555));
-    zelvo::testing::WithoutRootRights asUser;
-    EXPECT_FALSE(CreateDirectoryTree(Path("x/y/z")));
+    zelvo::WriteFileBytes(path("f"), "x");
+    EXPECT_FALSE(CreateDirectoryTree(path("f")));
+    EXPECT_FALSE(CreateDirectoryTree(path("f/sub")));
+    fs::permissions(root, fs::perms(0555));
+    {
+        zelvo::testing::WithoutRootRights asUser;
+        EXPECT_FALSE(CreateDirectoryTree(path("x/y/z")));
+    }
+    fs::permissions(root, fs::perms::owner_all);
+    fs::remove_all(root);
 }
 
 TEST(SystemDriveRoot, IsTheHomeFolderWithSlash) {
-    std::string root = SystemDriveRoot();
-    ASSERT_FALSE(root.empty());
-    EXPECT_EQ(root.back(), '/');
+    const std::string root = SystemDriveRoot();
+    ASSERT_TRUE(root.ends_with('/'));
     CWizardData data;
     data.LoadDefaults(INSTALL_LINKVANE);
     EXPECT_EQ(data.m_strGenerationDir, root + "Ostrelix/MCU/CustomLinkvaneDriverInstall");
