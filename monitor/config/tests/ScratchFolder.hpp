@@ -1,11 +1,9 @@
 #pragma once
-// A scratch folder for the file tests, open to every user so that a test running as
-// root can meet read-only files as a user would (WithoutRootRights).
+// A scratch folder open to every user, so that tests can drop root rights in it.
 
 #include <unistd.h>
 
 #include <filesystem>
-#include <string>
 
 #include "TextFile.hpp"
 #include "WithoutRootRights.hpp"
