@@ -1,6 +1,5 @@
 #pragma once
-// A fresh generation folder per test, the scripted desktop and the compiled-in
-// data files.
+// A fresh generation folder per test, the scripted desktop, the compiled-in files.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -38,7 +37,6 @@ class PackageFixture : public ::testing::Test {
         return data;
     }
     std::string Read(const std::string& rel) const { return zelvo::ReadFileBytes(root_ / rel); }
-    // Every regular file under the folder, relative, sorted.
     std::vector<std::string> Files() const {
         std::vector<std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(root_))

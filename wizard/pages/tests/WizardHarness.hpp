@@ -1,20 +1,10 @@
 #pragma once
-// Drives the wizard as a user would: finds the controls of the page on screen by
-// name, types into them, clicks them and presses keys. Message boxes go to a
-// scripted desktop, the folder browser to a scripted answer, and the carried data
-// files come from the source tree. When KITFORGE_SCREENSHOT_DIR names a folder and
-// the harness has a name, every page it visits is saved there as a picture.
+// Drives the wizard as a user would, with a scripted desktop and folder browser
+// and the data files of the source tree. When KITFORGE_SCREENSHOT_DIR names a
+// folder and the harness has a name, every page it visits is saved there.
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QDirIterator>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <QtWidgets>
 #include <optional>
 
 #include "CWizardController.hpp"
@@ -63,8 +53,7 @@ class WizardHarness {
     }
     void Next() { Click("cmdNext"); }
     void Back() { Click("cmdBack"); }
-    // Replaces an edit field's text by typing; keys beyond ASCII arrive as text,
-    // as from an input method.
+    // Replaces an edit field's text by typing.
     void Type(const char* edit, const QString& text) {
         QLineEdit* field = Find<QLineEdit>(edit);
         field->setFocus();
@@ -73,7 +62,7 @@ class WizardHarness {
         for (const QChar c : text) {
             if (c.unicode() < 0x80) {
                 QTest::keyClick(field, c.toLatin1());
-            } else {
+            } else {  // as from an input method
                 QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
             }
         }
@@ -120,15 +109,6 @@ class WizardHarness {
     QString m_shotName, m_shotPage;
     int m_shots = 0;
 };
-
-// The relative names of every file below `folder`, sorted, with "/" separators.
-inline QStringList FilesBelow(const QString& folder) {
-    QStringList names;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) names << QDir(folder).relativeFilePath(it.next());
-    names.sort();
-    return names;
-}
 
 // A file's bytes ("" when missing).
 inline QByteArray ReadBytes(const QString& path) {
