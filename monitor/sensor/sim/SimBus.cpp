@@ -1,5 +1,6 @@
 #include "SimBus.hpp"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -152,9 +153,9 @@ bool SimBus::Control(const std::string& command, std::string& output) {
     std::string verb = command.substr(0, space);
     std::string argument = space == std::string::npos ? "" : command.substr(space + 1);
     auto seconds = [&](double& value) {
-        char* end = nullptr;
-        value = std::strtod(argument.c_str(), &end);
-        if (argument.empty() || *end != '\0' || !std::isfinite(value)) {
+        const char* end = argument.data() + argument.size();
+        auto [ptr, ec] = std::from_chars(argument.data(), end, value);
+        if (argument.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) {
             output = "\"" + verb + "\" needs a number of seconds";
             return false;
         }
@@ -181,8 +182,9 @@ bool SimBus::Control(const std::string& command, std::string& output) {
         if (verb == "unplug") sensor->Unplug();
         if (verb == "frequency") {
             char text[64];
-            std::snprintf(text, sizeof text, "%.6f", sensor->TrueFrequency(Now()));
-            output = text;
+            auto [end, ec] = std::to_chars(text, text + sizeof text, sensor->TrueFrequency(Now()),
+                                           std::chars_format::fixed, 6);
+            output = ec == std::errc() ? std::string(text, end) : std::string("nan");
         }
         return true;
     }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <map>
+#include <string_view>
 
 namespace vdsim {
 namespace {
@@ -26,11 +27,14 @@ bool ToInteger(const std::string& text, int64_t& value) {
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
+// A decimal number with "." as the point whatever the process's locale.
 bool ToDouble(const std::string& text, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && value == value && value < 1e300 && value > -1e300;
+    std::string_view digits(text);
+    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+    if (digits.empty()) return false;
+    const char* end = digits.data() + digits.size();
+    auto [ptr, ec] = std::from_chars(digits.data(), end, value);
+    return ec == std::errc() && ptr == end && value == value && value < 1e300 && value > -1e300;
 }
 
 // "%HH" escapes a byte; "%%" is a percent sign.
