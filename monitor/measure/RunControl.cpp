@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "AppInfo.hpp"
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
@@ -30,20 +31,62 @@ std::string ClockText(double seconds, const char* hourPattern) {
            FormatNumber(static_cast<double>(whole % 60), "00");
 }
 
-void Start(MainContext& ctx) {
+// What a failed preparation step means to the operator.
+std::string PrepareFailureText(int status) {
+    switch (status) {
+        case 1:
+            return texts::kPrepareBusy;
+        case 2:
+            return texts::kPrepareNoReply;
+        case 5:
+            return texts::kPrepareRefused;
+        case 7:
+            return texts::kPrepareNotConnected;
+        case 6:
+        case 9:
+            return texts::kPrepareWrongReply;
+        default:
+            return texts::kPrepareStatus + std::to_string(status) + ".";
+    }
+}
+
+// Sends period, material and zero to every present displayed channel. Returns one
+// line per channel that could not be prepared, naming the step that failed.
+std::string PrepareChannels(MainContext& ctx) {
     MainState& s = ctx.state;
-    int lastStatus = 0;
+    std::string failures;
     for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast) && ch < kChannelCount; ++ch) {
         if (!s.ChannelPresent[ch]) continue;
         const std::string& serial = s.ChannelSerial[ch];
-        lastStatus = ctx.sensors.Period(serial, s.Period);
-        if (lastStatus != 0) continue;
-        lastStatus = ctx.sensors.Material(serial, s.ChannelDensity[ch], s.ChannelZFactor[ch],
+        const char* step = texts::kPreparePeriod;
+        int status = ctx.sensors.Period(serial, s.Period);
+        if (status == 0) {
+            step = texts::kPrepareMaterial;
+            status = ctx.sensors.Material(serial, s.ChannelDensity[ch], s.ChannelZFactor[ch],
                                           s.ChannelTooling[ch]);
-        // A failed zero never keeps the run from starting; the row shows the sensor.
-        if (lastStatus == 0) ctx.sensors.Zero(serial);
+        }
+        if (status == 0) {
+            step = texts::kPrepareZero;
+            status = ctx.sensors.Zero(serial);
+        }
+        if (status != 0) {
+            failures += "\r\n" + s.ChannelName[ch] + " (" + serial + "): " + step +
+                        PrepareFailureText(status);
+        }
     }
-    if (lastStatus != 0) return;
+    return failures;
+}
+
+void Start(MainContext& ctx) {
+    MainState& s = ctx.state;
+    // A run never starts with a channel that missed its period, material or zero point:
+    // its thickness would carry an old zero point.
+    const std::string failures = PrepareChannels(ctx);
+    if (!failures.empty()) {
+        Desktop().MessageBox(texts::kRunNotStarted + failures, GetAppInfo().title, MsgButtons::OK,
+                             MsgIcon::Exclamation);
+        return;
+    }
 
     ctx.tmrRun.SetInterval(SweepIntervalFor(s.Period));
     s.RunNum = s.RunNum + 1 > 9999 ? 1 : s.RunNum + 1;
