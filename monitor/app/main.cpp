@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -84,8 +85,20 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options) {
         }
     }
     const char* envDir = std::getenv("ZELVO_APP_DIR");
-    options.appDir = OptionValue(args, "--app-dir")
-                         .value_or(envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir());
+    // Absolute before anything else: the program changes into the folder and then
+    // names its files from there.
+    std::error_code error;
+    options.appDir =
+        std::filesystem::absolute(
+            OptionValue(args, "--app-dir")
+                .value_or(envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir()),
+            error)
+            .lexically_normal()
+            .string();
+    if (error) {
+        std::cerr << "zelvomon-cli: application folder: " << error.message() << "\n";
+        return false;
+    }
     if (auto text = OptionValue(args, "--seconds")) {
         std::optional<double> seconds = ParseNumber(*text);
         if (!seconds || *seconds < 0 || *seconds > 86400) {
@@ -164,8 +177,12 @@ int Run(const Options& options, const std::vector<std::string>& args) {
         }
         cmdFSwitch_Click(ctx, 0);
     }
-    Form_Unload(ctx);
+    const bool saved = Form_Unload(ctx);
     SetDesktop(nullptr);
+    if (!saved) {
+        std::cerr << "zelvomon-cli: the settings were not saved\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -25,7 +25,7 @@ void IniRead(MainState& state, IMainWindow& window, const std::string& sFileName
 
 // Writes every setting to the file (created when missing). A read-only file gives
 // "<name> is Read Only!" and nothing is written. Otherwise the name becomes the
-// current setup file.
-void IniWrite(const MainState& state, const std::string& sFileName);
+// current setup file. Returns true when every setting was written.
+bool IniWrite(const MainState& state, const std::string& sFileName);
 
 }  // namespace zelvo

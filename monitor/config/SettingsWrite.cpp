@@ -98,8 +98,9 @@ void WriteAll(const MainState& s, SettingsWriter& w) {
 
 }  // namespace
 
-void IniWrite(const MainState& state, const std::string& sFileName) {
-    RunProcedure(std::string(kFormName) + "_IniWrite", [&] {
+bool IniWrite(const MainState& state, const std::string& sFileName) {
+    bool written = false;
+    const bool finished = RunProcedure(std::string(kFormName) + "_IniWrite", [&] {
         if (sFileName.empty()) return;
         const std::string path = SetupFilePath(sFileName);
         cIniFile ini;
@@ -120,7 +121,9 @@ void IniWrite(const MainState& state, const std::string& sFileName) {
         SettingsWriter writer(ini);
         WriteAll(state, writer);
         writer.ReportRefusals(path);
+        written = true;
     });
+    return finished && written;
 }
 
 }  // namespace zelvo
