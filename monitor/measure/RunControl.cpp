@@ -1,12 +1,12 @@
 #include "RunControl.hpp"
 
-#include <cmath>
 #include <string>
 
 #include "AppInfo.hpp"
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "TimeOfDay.hpp"
 #include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
 
@@ -15,20 +15,9 @@ namespace {
 
 constexpr int kStartStop = 0;
 constexpr int kPauseResume = 1;
-constexpr float kSecondsPerDay = 86400.0f;
 
 double Now() {
     return Desktop().SecondsSinceMidnight();
-}
-
-// Whole seconds of a time of day as "h:mm:ss" or "hh:mm:ss".
-std::string ClockText(double seconds, const char* hourPattern) {
-    int64_t whole = static_cast<int64_t>(std::floor(seconds));
-    whole %= 86400;
-    if (whole < 0) whole += 86400;
-    return FormatNumber(static_cast<double>(whole / 3600), hourPattern) + ":" +
-           FormatNumber(static_cast<double>(whole / 60 % 60), "00") + ":" +
-           FormatNumber(static_cast<double>(whole % 60), "00");
 }
 
 // What a failed preparation step means to the operator.
@@ -110,12 +99,11 @@ void ZeroAll(MainContext& ctx) {
 }  // namespace
 
 float DiffSeconds(float start, float now) {
-    if (start > now) now += kSecondsPerDay;
-    return now - start;
+    return SecondsAcrossMidnight(start, now);
 }
 
 std::string ElapsedText(double seconds) {
-    return ClockText(seconds, "00");
+    return TimeOfDayText(seconds, "00");
 }
 
 void SetRunMode(MainContext& ctx, int16_t mode) {
@@ -208,7 +196,7 @@ void Form_KeyUp(MainContext& ctx, Key key) {
 
 void RefreshClock(MainContext& ctx) {
     const double now = Now();
-    ctx.views.runBar.SetClockText(Desktop().ShortDateNow(), ClockText(now, "0"));
+    ctx.views.runBar.SetClockText(Desktop().ShortDateNow(), TimeOfDayText(now, "0"));
     if (ctx.state.RunMode == kRunning) {
         ctx.views.runBar.SetRunTimeText(ElapsedText(
             DiffSeconds(static_cast<float>(ctx.state.RunStart), static_cast<float>(now))));
