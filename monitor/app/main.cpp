@@ -4,7 +4,6 @@
 //
 //   zelvomon-cli [--app-dir DIR] [--bridge PATH] [--seconds N]
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,6 +19,7 @@
 #include "ConsoleDesktop.hpp"
 #include "ConsoleViews.hpp"
 #include "DataLog.hpp"
+#include "FolderTree.hpp"
 #include "Format.hpp"
 #include "Numbers.hpp"
 #include "RunControl.hpp"
@@ -50,16 +50,6 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& args,
 std::string DefaultAppDir() {
     const char* home = std::getenv("HOME");
     return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
-}
-
-// Creates the folder and its missing parents; false with errno set on failure.
-bool MakeFolders(const std::string& path) {
-    for (size_t at = 1; at <= path.size(); ++at) {
-        if (at != path.size() && path[at] != '/') continue;
-        const std::string part = path.substr(0, at);
-        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-    }
-    return true;
 }
 
 constexpr const char* kUsage =
@@ -136,7 +126,11 @@ std::string AbsoluteBridge(const std::string& name) {
 
 int Run(const Options& options, const std::vector<std::string>& args) {
     const std::string bridge = AbsoluteBridge(BridgeLibraryFromArguments(args));
-    if (!MakeFolders(options.appDir) || ::chdir(options.appDir.c_str()) != 0) {
+    if (auto failure = CreateFolderTree(options.appDir)) {
+        std::cerr << "zelvomon-cli: application folder: " << failure->Description() << "\n";
+        return 2;
+    }
+    if (::chdir(options.appDir.c_str()) != 0) {
         std::cerr << "zelvomon-cli: application folder " << options.appDir << ": "
                   << std::strerror(errno) << "\n";
         return 2;
