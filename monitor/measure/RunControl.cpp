@@ -6,6 +6,7 @@
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "Sweep.hpp"
 #include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
 
@@ -32,18 +33,18 @@ std::string ClockText(double seconds, const char* hourPattern) {
 
 void Start(MainContext& ctx) {
     MainState& s = ctx.state;
-    int lastStatus = 0;
+    int lastStatus = ZelvoStatus::Success;
     for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast) && ch < kChannelCount; ++ch) {
         if (!s.ChannelPresent[ch]) continue;
         const std::string& serial = s.ChannelSerial[ch];
         lastStatus = ctx.sensors.Period(serial, s.Period);
-        if (lastStatus != 0) continue;
+        if (lastStatus != ZelvoStatus::Success) continue;
         lastStatus = ctx.sensors.Material(serial, s.ChannelDensity[ch], s.ChannelZFactor[ch],
                                           s.ChannelTooling[ch]);
         // A failed zero never keeps the run from starting; the row shows the sensor.
-        if (lastStatus == 0) ctx.sensors.Zero(serial);
+        if (lastStatus == ZelvoStatus::Success) ctx.sensors.Zero(serial);
     }
-    if (lastStatus != 0) return;
+    if (lastStatus != ZelvoStatus::Success) return;
 
     ctx.tmrRun.SetInterval(SweepIntervalFor(s.Period));
     s.RunNum = s.RunNum + 1 > 9999 ? 1 : s.RunNum + 1;
@@ -130,7 +131,7 @@ void cmdFSwitch_Click(MainContext& ctx, int index) {
 
 void grdRdgs_Click(MainContext& ctx, int row, int column) {
     RunProcedure(std::string(kFormName) + "_grdRdgs_Click", [&] {
-        if (column != 2 || row < 0 || row > ctx.state.ShowLast || !IsChannel(row)) return;
+        if (column != kColumnZero || row < 0 || row > ctx.state.ShowLast || !IsChannel(row)) return;
         if (ctx.state.ShiftHeld) {
             ZeroAll(ctx);
         } else {

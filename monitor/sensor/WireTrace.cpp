@@ -1,0 +1,101 @@
+#include "WireTrace.hpp"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "ZelvoError.hpp"
+#include "ZelvoLink.hpp"
+#include "ZelvoProtocol.hpp"
+
+namespace zelvo {
+namespace {
+
+constexpr const char* kTraceVariable = "ZELVO_TRACE_EXCHANGE";
+
+// Local time as "yyyy-mm-dd hh:mm:ss.mmm".
+std::string TimeStamp() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t seconds = system_clock::to_time_t(now);
+    const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[32];
+    const size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    char fraction[8];
+    std::snprintf(fraction, sizeof fraction, ".%03d", static_cast<int>(millis));
+    return std::string(text, n) + fraction;
+}
+
+[[noreturn]] void Fail(const std::string& what, const std::string& path) {
+    throw ZelvoError(err::PathFileAccess,
+                     "Wire trace " + path + ": " + what + " (" + std::strerror(errno) + ")");
+}
+
+}  // namespace
+
+std::unique_ptr<WireTrace> WireTrace::FromEnvironment() {
+    const char* path = std::getenv(kTraceVariable);
+    if (path == nullptr || *path == '\0') return nullptr;
+    return std::make_unique<WireTrace>(path);
+}
+
+WireTrace::WireTrace(const std::string& path) : path_(path) {
+    file_ = std::fopen(path.c_str(), "ab");
+    if (file_ == nullptr) Fail("cannot be opened for appending", path);
+}
+
+WireTrace::~WireTrace() {
+    // Every line was flushed when written; a failing close loses nothing.
+    if (std::fclose(file_) != 0) return;
+}
+
+void WireTrace::Write(const std::string& serialNumber, const std::string& command,
+                      const Exchange& exchange, int32_t status) {
+    const std::string line = TimeStamp() + '\t' + Escape(serialNumber) + '\t' +
+                             Escape(protocol::CommandLine(command)) + '\t' +
+                             Escape(exchange.received) + '\t' + std::to_string(status) + '\t' +
+                             std::to_string(exchange.elapsedMs) + '\n';
+    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fflush(file_) != 0) {
+        Fail("cannot be written", path_);
+    }
+}
+
+std::string WireTrace::Escape(const std::string& bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+            case '\r':
+                text += "\\r";
+                break;
+            case '\n':
+                text += "\\n";
+                break;
+            case '\t':
+                text += "\\t";
+                break;
+            case '\0':
+                text += "\\0";
+                break;
+            case '\\':
+                text += "\\\\";
+                break;
+            default:
+                if (byte >= 0x20 && byte < 0x7F) {
+                    text += c;
+                } else {
+                    text += "\\x";
+                    text += kHex[byte >> 4];
+                    text += kHex[byte & 0x0F];
+                }
+        }
+    }
+    return text;
+}
+
+}  // namespace zelvo
