@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 #include "ZelvoError.hpp"
 #include "ZelvoLink.hpp"
@@ -35,6 +36,14 @@ std::string TimeStamp() {
                      "Wire trace " + path + ": " + what + " (" + std::strerror(errno) + ")");
 }
 
+// The bytes of a read buffer up to its last non-NUL byte (the buffer is zeroed
+// before each read, so NULs within the reply are kept).
+std::string ReceivedBytes(const std::vector<char>& buffer) {
+    std::string bytes(buffer.begin(), buffer.end());
+    bytes.erase(bytes.find_last_not_of('\0') + 1);
+    return bytes;
+}
+
 }  // namespace
 
 std::unique_ptr<WireTrace> WireTrace::FromEnvironment() {
@@ -55,10 +64,10 @@ WireTrace::~WireTrace() {
 
 void WireTrace::Write(const std::string& serialNumber, const std::string& command,
                       const Exchange& exchange, int32_t status) {
-    const std::string line = TimeStamp() + '\t' + Escape(serialNumber) + '\t' +
-                             Escape(protocol::CommandLine(command)) + '\t' +
-                             Escape(exchange.received) + '\t' + std::to_string(status) + '\t' +
-                             std::to_string(exchange.elapsedMs) + '\n';
+    const std::string line =
+        TimeStamp() + '\t' + Escape(serialNumber) + '\t' + Escape(protocol::CommandLine(command)) +
+        '\t' + Escape(ReceivedBytes(exchange.received)) + '\t' + std::to_string(status) + '\t' +
+        std::to_string(exchange.elapsedMs) + '\n';
     if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fflush(file_) != 0) {
         Fail("cannot be written", path_);
     }

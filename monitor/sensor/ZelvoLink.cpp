@@ -71,10 +71,9 @@ Exchange ZelvoLink::Transfer(const std::string& command, int32_t handle) {
         if (bridge_.VD_Read(handle, buffer, protocol::kReplyBytes, returned) != 0) return result;
         std::string reply = protocol::ReplyText(buffer);
         if (!reply.empty()) {
-            result.received.assign(buffer.data(), buffer.size());
-            result.received.erase(result.received.find_last_not_of('\0') + 1);
             result.status = ZelvoStatus::Success;
             result.reply = protocol::TrimSpaces(reply);
+            result.received = std::move(buffer);
             return result;
         }
         Desktop().Sleep(1);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "SensorStatus.hpp"
 
@@ -17,8 +18,8 @@ class ZelvoError;
 // What one exchange did.
 struct Exchange {
     int32_t status = ZelvoStatus::Success;
-    std::string reply;     // the trimmed reply text with status Success, else empty
-    std::string received;  // the bytes of the first non-empty read, NULs kept
+    std::string reply;           // the trimmed reply text with status Success, else empty
+    std::vector<char> received;  // the buffer of the first non-empty read, as read
     uint32_t elapsedMs = 0;
     bool sent = false;          // false when nothing reached the bridge
     bool handleClosed = false;  // the device was gone and its handle is closed
