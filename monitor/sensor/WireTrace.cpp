@@ -7,7 +7,6 @@
 #include <ctime>
 #include <vector>
 
-#include "ZelvoError.hpp"
 #include "ZelvoLink.hpp"
 #include "ZelvoProtocol.hpp"
 
@@ -31,9 +30,9 @@ std::string TimeStamp() {
     return std::string(text, n) + fraction;
 }
 
-[[noreturn]] void Fail(const std::string& what, const std::string& path) {
-    throw ZelvoError(err::PathFileAccess,
-                     "Wire trace " + path + ": " + what + " (" + std::strerror(errno) + ")");
+ZelvoError Failure(const std::string& what, const std::string& path) {
+    return ZelvoError(err::PathFileAccess,
+                      "Wire trace " + path + ": " + what + " (" + std::strerror(errno) + ")");
 }
 
 // The bytes of a read buffer up to its last non-NUL byte (the buffer is zeroed
@@ -46,15 +45,20 @@ std::string ReceivedBytes(const std::vector<char>& buffer) {
 
 }  // namespace
 
-std::unique_ptr<WireTrace> WireTrace::FromEnvironment() {
+std::optional<ZelvoError> WireTrace::FromEnvironment(std::unique_ptr<WireTrace>& trace) {
+    trace.reset();
     const char* path = std::getenv(kTraceVariable);
-    if (path == nullptr || *path == '\0') return nullptr;
-    return std::make_unique<WireTrace>(path);
+    if (path == nullptr || *path == '\0') return std::nullopt;
+    return Open(path, trace);
 }
 
-WireTrace::WireTrace(const std::string& path) : path_(path) {
-    file_ = std::fopen(path.c_str(), "ab");
-    if (file_ == nullptr) Fail("cannot be opened for appending", path);
+std::optional<ZelvoError> WireTrace::Open(const std::string& path,
+                                          std::unique_ptr<WireTrace>& trace) {
+    trace.reset();
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) return Failure("cannot be opened for appending", path);
+    trace.reset(new WireTrace(path, file));
+    return std::nullopt;
 }
 
 WireTrace::~WireTrace() {
@@ -62,15 +66,17 @@ WireTrace::~WireTrace() {
     if (std::fclose(file_) != 0) return;
 }
 
-void WireTrace::Write(const std::string& serialNumber, const std::string& command,
-                      const Exchange& exchange, int32_t status) {
+std::optional<ZelvoError> WireTrace::Write(const std::string& serialNumber,
+                                           const std::string& command, const Exchange& exchange,
+                                           int32_t status) {
     const std::string line =
         TimeStamp() + '\t' + Escape(serialNumber) + '\t' + Escape(protocol::CommandLine(command)) +
         '\t' + Escape(ReceivedBytes(exchange.received)) + '\t' + std::to_string(status) + '\t' +
         std::to_string(exchange.elapsedMs) + '\n';
     if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fflush(file_) != 0) {
-        Fail("cannot be written", path_);
+        return Failure("cannot be written", path_);
     }
+    return std::nullopt;
 }
 
 std::string WireTrace::Escape(const std::string& bytes) {

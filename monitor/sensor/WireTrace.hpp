@@ -10,7 +10,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "ZelvoError.hpp"
 
 namespace zelvo {
 
@@ -18,25 +21,27 @@ struct Exchange;
 
 class WireTrace {
   public:
-    // The trace named by ZELVO_TRACE_EXCHANGE, or nullptr when the variable is unset
-    // or empty. Throws ZelvoError when the file cannot be opened for appending.
-    static std::unique_ptr<WireTrace> FromEnvironment();
-    // Appends to `path`; throws ZelvoError when it cannot be opened.
-    explicit WireTrace(const std::string& path);
+    // The trace named by ZELVO_TRACE_EXCHANGE into `trace`, or nullptr when the
+    // variable is unset or empty (no file is touched then).
+    static std::optional<ZelvoError> FromEnvironment(std::unique_ptr<WireTrace>& trace);
+    // Opens `path` for appending into `trace`.
+    static std::optional<ZelvoError> Open(const std::string& path,
+                                          std::unique_ptr<WireTrace>& trace);
     ~WireTrace();
     WireTrace(const WireTrace&) = delete;
     WireTrace& operator=(const WireTrace&) = delete;
 
     // One line for one exchange: the bytes sent for `command`, what came back and
-    // the status the command ended with. Throws ZelvoError when the line cannot be
-    // written.
-    void Write(const std::string& serialNumber, const std::string& command,
-               const Exchange& exchange, int32_t status);
+    // the status the command ended with.
+    std::optional<ZelvoError> Write(const std::string& serialNumber, const std::string& command,
+                                    const Exchange& exchange, int32_t status);
 
     // Bytes as trace text: printable ASCII as it is, the rest escaped.
     static std::string Escape(const std::string& bytes);
 
   private:
+    WireTrace(std::string path, std::FILE* file) : path_(std::move(path)), file_(file) {}
+
     std::string path_;
     std::FILE* file_ = nullptr;
 };

@@ -52,7 +52,7 @@ void cZelvo::Initialize() {
     zelvoTimer_->SetInterval(0);
     zelvoTimer_->SetEnabled(false);
     zelvoTimer_->SetOnTick([this] { ZelvoTimer_Timer(); });
-    trace_ = WireTrace::FromEnvironment();
+    if (auto error = WireTrace::FromEnvironment(trace_)) throw *error;
 }
 
 cZelvo::~cZelvo() {
@@ -99,11 +99,9 @@ int32_t cZelvo::Command(ZelvoRecord& record, const std::string& command, Judge&&
     const int32_t status =
         exchange.status == ZelvoStatus::Success ? judge(exchange.reply) : exchange.status;
     if (trace_ && exchange.sent) {
-        try {
-            trace_->Write(record.SerialNumber, command, exchange, status);
-        } catch (...) {
+        if (auto error = trace_->Write(record.SerialNumber, command, exchange, status)) {
             trace_.reset();  // reported once, then the trace is off
-            ErrHandler().HandleError();
+            ErrHandler().HandleError(error->Number(), error->Description());
         }
     }
     return status;

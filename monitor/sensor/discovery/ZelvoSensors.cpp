@@ -46,10 +46,12 @@ int ZelvoSensors::ZeroAll() {
 
 void ZelvoSensors::ReadingTimer(int32_t milliseconds) {
     if (!manager_) return;
-    if (manager_->SetReadingTimer(milliseconds) != ZelvoStatus::Success) {
-        ErrHandler().HandleError(err::InvalidCall, "Reading timer interval refused: " +
-                                                       std::to_string(milliseconds) + " ms");
-    }
+    RunProcedure("Zelvo_ReadingTimer", [&] {
+        if (manager_->SetReadingTimer(milliseconds) != ZelvoStatus::Success) {
+            throw ZelvoError(err::InvalidCall, "Reading timer interval refused: " +
+                                                   std::to_string(milliseconds) + " ms");
+        }
+    });
 }
 
 bool ZelvoSensors::ExchangeInProgress() const {

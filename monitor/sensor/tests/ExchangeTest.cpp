@@ -207,7 +207,7 @@ TEST_F(WireTraceTest, EveryExchangeIsAppendedWithEscapedBytesStatusAndElapsedTim
     EXPECT_TRUE(desktop_.Messages().empty());
 }
 
-TEST_F(WireTraceTest, EscapesEveryNonPrintingByteAndReportsAFileItCannotOpen) {
+TEST_F(WireTraceTest, EscapesEveryNonPrintingByteAndReportsAFileItCannotOpenOrWrite) {
     EXPECT_EQ(WireTrace::Escape(std::string("a\\b\r\n\t\0\x7f\x80\xff~ ", 12)),
               "a\\\\b\\r\\n\\t\\0\\x7F\\x80\\xFF~ ");
     ::setenv("ZELVO_TRACE_EXCHANGE", "/nonexistent/folder/trace.txt", 1);
@@ -217,6 +217,15 @@ TEST_F(WireTraceTest, EscapesEveryNonPrintingByteAndReportsAFileItCannotOpen) {
     EXPECT_EQ(found_, 1);  // the sensors work without the trace
     ReadingResult r{};
     EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
+
+    // A trace that cannot be written is reported once and then left off.
+    desktop_.ClearMessages();
+    ::setenv("ZELVO_TRACE_EXCHANGE", "/dev/full", 1);
+    cZelvo& full = StartAndFind("devices=1");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(full.GetReading("ZS0001", r), ZelvoStatus::Success);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_NE(desktop_.Messages()[0].text.find("/dev/full: cannot be written"), std::string::npos)
+        << desktop_.Messages()[0].text;
 }
 
 }  // namespace

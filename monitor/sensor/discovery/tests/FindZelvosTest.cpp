@@ -175,6 +175,12 @@ TEST_F(FindZelvosTest, FindDuringAnExchangeIsRefusedAndTheWaitingReadingEndsWell
     cmdFind_Click(h.ctx);
     EXPECT_GT(sim.CommandCount(1), sent);
     EXPECT_EQ(sensors.GetReading("ZS0002", r), ZelvoStatus::Success);
+
+    // A negative polling interval is refused and reported.
+    sensors.ReadingTimer(-5);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_NE(Text(0).find("-5 ms"), std::string::npos) << Text(0);
+    EXPECT_EQ(sensors.Manager()->ReadingTimer(), 0);
 }
 
 }  // namespace
