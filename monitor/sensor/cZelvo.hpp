@@ -2,7 +2,9 @@
 // The sensor manager: the one object through which the monitor reaches its Zelvo
 // sensors. It discovers the sensors on the bus, keeps one record per opened
 // sensor, addresses sensors by serial number, runs the sensor commands and turns a
-// raw reading into frequency, thickness, rate and crystal life.
+// raw reading into frequency, thickness, rate and crystal life. The rules of the
+// protocol live in ZelvoProtocol, the exchange over the bridge in ZelvoLink and
+// the placement of discovered sensors in ZelvoDiscovery.cpp.
 //
 // Every per-sensor operation returns a sensor status code (ZelvoStatus). Each
 // operation registers with the error handler under "Zelvo_<name>"; a failure

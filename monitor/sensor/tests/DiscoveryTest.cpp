@@ -1,5 +1,7 @@
-// Discovery: product ID filter, failed opens, the limit of 32, record placement
-// across discoveries, and a bridge library that cannot be bound.
+// Discovery: product ID filter, failed opens, the line rate, the limit of 32,
+// record placement across discoveries (also with a new sensor enumerated ahead of
+// connected ones), and bridge libraries that cannot be bound or lack an entry
+// point.
 
 #include "SensorFixture.hpp"
 
