@@ -31,7 +31,7 @@ void BM_GetReading(benchmark::State& state) {
     Prepare(sim);
     zelvo::VdBridge bridge(SimControl::LibraryPath());
     zelvo::cZelvo zelvo(bridge);
-    zelvo::ZelvoSerialList serials;
+    zelvo::DiscoveryList serials;
     if (zelvo.FindZelvos(serials) != 1) throw std::runtime_error("simulator not found");
     zelvo::ReadingResult result{};
     for (auto _ : state) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Desktop.hpp"
+#include "ISensorManager.hpp"
 #include "MainState.hpp"
 
 namespace zelvo {
@@ -18,35 +19,6 @@ struct Rgb {
     uint8_t g = 0;
     uint8_t b = 0;
     bool operator==(const Rgb&) const = default;
-};
-
-// ---- Sensor manager ----
-
-// Reading result: 0 rate A/s, 1 thickness kA, 2 frequency Hz (-1 outside the
-// crystal limits), 3 crystal life %.
-using ReadingResult = std::array<double, 4>;
-// Discovery list: entry i holds the sensor of device record i + 1, "" for none.
-using DiscoveryList = std::array<std::string, 32>;
-
-// The calls the main window makes of the sensor manager. Every per-sensor call
-// returns the sensor status code (0 success).
-class ISensorManager {
-  public:
-    virtual ~ISensorManager() = default;
-    // Closes and reopens every sensor; returns the number opened.
-    virtual int FindZelvos(DiscoveryList& serials) = 0;
-    virtual int GetReading(const std::string& serial, ReadingResult& result) = 0;
-    virtual int Period(const std::string& serial, double seconds) = 0;
-    virtual int Material(const std::string& serial, double density, double zRatio,
-                         double tooling) = 0;
-    virtual int InitFreq(double maxHz, double minHz, double initHz) = 0;
-    virtual int Zero(const std::string& serial) = 0;
-    virtual int ZeroAll() = 0;
-    // The manager's own polling timer interval in ms; 0 stops it.
-    virtual void ReadingTimer(int32_t milliseconds) = 0;
-    // Closes every sensor and restores the timer resolution; later calls answer
-    // status 7 (serial number not among the opened sensors).
-    virtual void Release() = 0;
 };
 
 // ---- Window parts ----

@@ -6,6 +6,7 @@
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "Sweep.hpp"
 #include "TimeOfDay.hpp"
 #include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
@@ -23,16 +24,16 @@ double Now() {
 // What a failed preparation step means to the operator.
 std::string PrepareFailureText(int status) {
     switch (status) {
-        case 1:
+        case ZelvoStatus::Busy:
             return texts::kPrepareBusy;
-        case 2:
+        case ZelvoStatus::CommFailure:
             return texts::kPrepareNoReply;
-        case 5:
+        case ZelvoStatus::BadArgument:
             return texts::kPrepareRefused;
-        case 7:
+        case ZelvoStatus::NotFound:
             return texts::kPrepareNotConnected;
-        case 6:
-        case 9:
+        case ZelvoStatus::BadReadingEcho:
+        case ZelvoStatus::BadEcho:
             return texts::kPrepareWrongReply;
         default:
             return texts::kPrepareStatus + std::to_string(status) + ".";
@@ -49,16 +50,16 @@ std::string PrepareChannels(MainContext& ctx) {
         const std::string& serial = s.ChannelSerial[ch];
         const char* step = texts::kPreparePeriod;
         int status = ctx.sensors.Period(serial, s.Period);
-        if (status == 0) {
+        if (status == ZelvoStatus::Success) {
             step = texts::kPrepareMaterial;
             status = ctx.sensors.Material(serial, s.ChannelDensity[ch], s.ChannelZFactor[ch],
                                           s.ChannelTooling[ch]);
         }
-        if (status == 0) {
+        if (status == ZelvoStatus::Success) {
             step = texts::kPrepareZero;
             status = ctx.sensors.Zero(serial);
         }
-        if (status != 0) {
+        if (status != ZelvoStatus::Success) {
             failures += "\r\n" + s.ChannelName[ch] + " (" + serial + "): " + step +
                         PrepareFailureText(status);
         }
@@ -161,7 +162,7 @@ void cmdFSwitch_Click(MainContext& ctx, int index) {
 
 void grdRdgs_Click(MainContext& ctx, int row, int column) {
     RunProcedure(std::string(kFormName) + "_grdRdgs_Click", [&] {
-        if (column != 2 || row < 0 || row > ctx.state.ShowLast || !IsChannel(row)) return;
+        if (column != kColumnZero || row < 0 || row > ctx.state.ShowLast || !IsChannel(row)) return;
         if (ctx.state.ShiftHeld) {
             ZeroAll(ctx);
         } else {

@@ -22,32 +22,32 @@ void ApplyStatus(MainContext& ctx, size_t ch, int status, const ReadingResult& r
     IReadingsGrid& grid = ctx.views.readings;
     const int row = static_cast<int>(ch);
     switch (status) {
-        case 1:
-        case 2:
-        case 3:
+        case ZelvoStatus::Busy:
+        case ZelvoStatus::CommFailure:
+        case ZelvoStatus::SensorMinus1:
             s.ChannelValid[ch] = false;
             break;
-        case 4:
+        case ZelvoStatus::SensorMinus2:
             ShowFailure(grid, row, texts::kOverflow);
             break;
-        case 5:
+        case ZelvoStatus::BadArgument:
             for (size_t v = 0; v < 4; ++v) s.ChannelValues[v][ch] = result[v];
-            grid.SetCellText(row, kColumnLife, FormatNumber(result[3], "0.0"));
-            grid.SetCellText(row, kColumnFrequency, FormatNumber(result[2], "0.00"));
+            grid.SetCellText(row, kColumnLife, FormatNumber(result[kResultLife], "0.0"));
+            grid.SetCellText(row, kColumnFrequency, FormatNumber(result[kResultFrequency], "0.00"));
             break;
-        case 6:
+        case ZelvoStatus::BadReadingEcho:
             ShowFailure(grid, row, texts::kCommandError);
             break;
-        case 7:
+        case ZelvoStatus::NotFound:
             ShowFailure(grid, row, s.ChannelSerial[ch].empty() ? texts::kRowNotFound : "");
             break;
-        case 8:
+        case ZelvoStatus::OutOfLimits:
             ShowFailure(grid, row, texts::kCrystalFail);
             break;
-        case 9:
+        case ZelvoStatus::BadEcho:
             ShowFailure(grid, row, texts::kCommError);
             break;
-        case 153:
+        case ZelvoStatus::BadReadingValue:
             ShowFailure(grid, row, texts::kUnknownError);
             break;
         default:
@@ -65,24 +65,24 @@ void ShowReading(MainContext& ctx, size_t ch, const ReadingResult& result) {
     double thickness = s.ChannelValues[kValueThickness][ch];
     switch (s.Units) {
         case 0:
-            rate = result[0];
-            thickness = result[1];
+            rate = result[kResultRate];
+            thickness = result[kResultThickness];
             break;
         case 1:  // 1 A of density rho weighs 10 x rho ng/cm2; 1 kA 10 x rho ug/cm2
-            rate = s.ChannelDensity[ch] * result[0] * 10;
-            thickness = s.ChannelDensity[ch] * result[1] * 10;
+            rate = s.ChannelDensity[ch] * result[kResultRate] * 10;
+            thickness = s.ChannelDensity[ch] * result[kResultThickness] * 10;
             break;
         case 2:
-            rate = result[0];
-            thickness = result[1] * 1000;
+            rate = result[kResultRate];
+            thickness = result[kResultThickness] * 1000;
             break;
         default:
             break;  // an unknown unit keeps the previous values
     }
     s.ChannelValues[kValueRate][ch] = rate;
     s.ChannelValues[kValueThickness][ch] = thickness;
-    s.ChannelValues[kValueFrequency][ch] = result[2];
-    s.ChannelValues[kValueLife][ch] = result[3];
+    s.ChannelValues[kValueFrequency][ch] = result[kResultFrequency];
+    s.ChannelValues[kValueLife][ch] = result[kResultLife];
 
     if (s.RunMode == kRunning) {
         cFilter& filter = FilterOf(s, static_cast<int>(ch));
@@ -99,8 +99,8 @@ void ShowReading(MainContext& ctx, size_t ch, const ReadingResult& result) {
         }
         ctx.views.chart.GraphReading();
     }
-    grid.SetCellText(row, kColumnFrequency, FormatNumber(result[2], "0.00"));
-    grid.SetCellText(row, kColumnLife, FormatNumber(result[3], "0.0"));
+    grid.SetCellText(row, kColumnFrequency, FormatNumber(result[kResultFrequency], "0.00"));
+    grid.SetCellText(row, kColumnLife, FormatNumber(result[kResultLife], "0.0"));
 }
 
 }  // namespace
@@ -117,7 +117,7 @@ void GetReadings(MainContext& ctx) {
         for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast); ++ch) {
             ReadingResult result{};
             const int status = ctx.sensors.GetReading(s.ChannelSerial[ch], result);
-            if (status == 0) {
+            if (status == ZelvoStatus::Success) {
                 ShowReading(ctx, ch, result);
                 s.ChannelReadInSweep[ch] = true;
                 anyRead = true;

@@ -2,7 +2,9 @@
 // The sensor manager: the one object through which the monitor reaches its Zelvo
 // sensors. It discovers the sensors on the bus, keeps one record per opened
 // sensor, addresses sensors by serial number, runs the sensor commands and turns a
-// raw reading into frequency, thickness, rate and crystal life.
+// raw reading into frequency, thickness, rate and crystal life. The rules of the
+// protocol live in ZelvoProtocol, the exchange over the bridge in ZelvoLink and
+// the placement of discovered sensors in ZelvoDiscovery.cpp.
 //
 // Every per-sensor operation returns a sensor status code (ZelvoStatus). Each
 // operation registers with the error handler under "Zelvo_<name>"; a failure
@@ -14,44 +16,20 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Desktop.hpp"
+#include "SensorStatus.hpp"
+#include "WireTrace.hpp"
+#include "ZelvoLink.hpp"
+#include "ZelvoProtocol.hpp"
 
 namespace zelvo {
 
 class VdBridge;
 
-// Sensor status codes of the whole sensor link.
-namespace ZelvoStatus {
-inline constexpr int32_t Success = 0;
-inline constexpr int32_t Busy = 1;               // another exchange in progress; nothing sent
-inline constexpr int32_t CommFailure = 2;        // flush or write failed, or no reply in 0.1 s
-inline constexpr int32_t SensorMinus1 = 3;       // sensor replied -1 to a reading
-inline constexpr int32_t SensorMinus2 = 4;       // sensor replied -2 to a reading
-inline constexpr int32_t BadArgument = 5;        // argument out of range, reading not convertible
-inline constexpr int32_t BadReadingEcho = 6;     // reading reply lacks the "!A" echo
-inline constexpr int32_t NotFound = 7;           // serial number unknown, or sensor not open
-inline constexpr int32_t OutOfLimits = 8;        // frequency outside the crystal limits
-inline constexpr int32_t BadEcho = 9;            // revision or period reply lacks its echo
-inline constexpr int32_t BadReadingValue = 153;  // sensor replied another value <= 0
-}  // namespace ZelvoStatus
-
 // Number of device records (indices 0 to 32; discovery uses 1 to 32).
 inline constexpr int kZelvoRecordCount = 33;
-// Most sensors one discovery opens.
-inline constexpr int kMaxZelvos = 32;
-
-// A reading result: 0 rate (A/s), 1 thickness (kA, relative to the zero point),
-// 2 frequency (Hz, -1 outside the crystal limits), 3 crystal life (%).
-using ReadingResult = std::array<double, 4>;
-inline constexpr int kResultRate = 0;
-inline constexpr int kResultThickness = 1;
-inline constexpr int kResultFrequency = 2;
-inline constexpr int kResultLife = 3;
-
-// Serial numbers found by a discovery: entry i holds the sensor of record i + 1,
-// empty when that record holds none.
-using ZelvoSerialList = std::array<std::string, kMaxZelvos>;
 
 // One opened sensor.
 struct ZelvoRecord {
@@ -88,13 +66,13 @@ class cZelvo {
     // Sensors opened by the last discovery, 0 to 32.
     int16_t FoundCount() const { return foundCount_; }
     // End-of-life crystal frequency (Hz); lower limit of a valid reading. Default 5000000.
-    double MinFrequency() const { return minFrequency_; }
+    double MinFrequency() const { return limits_.minimum; }
     // Frequency of an uncoated crystal (Hz). Default 6000000.
-    double InitialFrequency() const { return initialFrequency_; }
+    double InitialFrequency() const { return limits_.initial; }
     // Upper limit of a valid reading (Hz). Default 6100000.
-    double MaxFrequency() const { return maxFrequency_; }
+    double MaxFrequency() const { return limits_.maximum; }
     // Status of the last exchange; 1 while an exchange runs.
-    int32_t CommState() const { return commState_; }
+    int32_t CommState() const { return link_.State(); }
     // Digit sent with every reading command: 1 after a reading inside the limits,
     // 0 after one outside.
     int32_t InRangeFlag() const { return inRangeFlag_; }
@@ -110,7 +88,7 @@ class cZelvo {
     // Closes and reopens every Zelvo sensor on the bus (at most 32), places them in
     // records 1 to 32, sends each its stored period and fills the serial list.
     // Returns the number of sensors opened. "Zelvo_FindZelvos".
-    int16_t FindZelvos(ZelvoSerialList& serialNumbers);
+    int16_t FindZelvos(DiscoveryList& serialNumbers);
     // Asks the sensor for its firmware revision text. "Zelvo_Revision".
     int32_t Revision(const std::string& serialNumber, std::string& revision);
     // Takes one reading. "Zelvo_GetReading".
@@ -132,9 +110,10 @@ class cZelvo {
     int32_t ZeroAll();
 
     // Polling timer interval in ms; non-zero starts the timer, 0 stops it.
-    void SetReadingTimer(int32_t milliseconds);
+    // A negative interval is refused with BadArgument and changes nothing.
+    int32_t SetReadingTimer(int32_t milliseconds);
     int32_t ReadingTimer() const { return readingInterval_; }
-    void ReadingTimer(int32_t milliseconds) { SetReadingTimer(milliseconds); }
+    int32_t ReadingTimer(int32_t milliseconds) { return SetReadingTimer(milliseconds); }
 
     // Tick of the polling timer: reads every open sensor and raises ZelvoReading for
     // statuses 0 and 8.
@@ -150,26 +129,42 @@ class cZelvo {
     // Thickness in A of a record's material at crystal frequency f, with the
     // manager's initial frequency. Throws ZelvoError on an arithmetic fault.
     double Thickness(const ZelvoRecord& record, double frequency) const;
-    // Moves the record's zero point to its last reading.
-    static void ZeroRecord(ZelvoRecord& record);
 
   private:
     void Initialize();
     // Serial number to record index 1 to 32 (case-insensitive), 0 when absent.
     int ZelvoIndex(const std::string& serialNumber);
-    // One exchange: sends command + CR LF to the handle and returns the trimmed
-    // reply ("" on failure); sets CommState.
-    std::string CommZelvo(const std::string& command, int32_t handle);
+    // Runs one command on a record's sensor and judges its reply; the wire trace
+    // gets the exchange with the command's status. A sensor the bridge reports gone
+    // loses its handle.
+    template <class Judge>
+    int32_t Command(ZelvoRecord& record, const std::string& command, Judge&& judge);
+    // A sensor opened by discovery, with the line rate set.
+    struct Opened {
+        std::string serial;  // upper case
+        int32_t handle = 0;
+    };
+    // Opens every Zelvo on the bus, at most 32, counting them in FoundCount.
+    std::vector<Opened> OpenZelvos();
+    // Places an opened sensor in the record with its serial number, else in the
+    // first record without a handle; returns the record index, 0 for none.
+    int PlaceZelvo(const Opened& sensor);
     void CloseAll();
     int32_t PeriodBody(int index, double period);
     int32_t ReadingBody(int index, ReadingResult& result);
+    // The rate of a reading at `thickness` (A), closing the open interval once it
+    // spans a whole measurement period.
+    static double RateStep(ZelvoRecord& record, double thickness, uint32_t now);
+    static void RestartRateInterval(ZelvoRecord& record, double thickness, uint32_t now);
+    // Moves the record's zero point to its last reading; the rate starts a new
+    // interval there.
+    static void ZeroRecord(ZelvoRecord& record, uint32_t now);
 
     VdBridge& bridge_;
+    ZelvoLink link_;
+    std::unique_ptr<WireTrace> trace_;
     int16_t foundCount_ = 0;
-    double minFrequency_ = 5000000.0;
-    double initialFrequency_ = 6000000.0;
-    double maxFrequency_ = 6100000.0;
-    int32_t commState_ = 0;
+    protocol::CrystalLimits limits_;
     int32_t inRangeFlag_ = 0;
     int32_t readingInterval_ = 0;
     std::unique_ptr<ITimer> zelvoTimer_;

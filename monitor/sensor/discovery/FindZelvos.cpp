@@ -13,6 +13,9 @@ namespace {
 
 // Only the first eight discovery entries take part in matching.
 constexpr int kMatchedEntries = 8;
+// Columns of the assignment grid.
+constexpr int kColumnName = 0;
+constexpr int kColumnSerial = 1;
 
 MsgResult Ask(const std::string& text, MsgButtons buttons, MsgIcon icon) {
     return Desktop().MessageBox(text, GetAppInfo().title, buttons, icon);
@@ -68,14 +71,20 @@ void OfferSensors(MainState& s, const DiscoveryList& found) {
 void FillZelvoGrid(const MainState& state, IAssignmentGrid& grid) {
     for (size_t r = 0; r < kChannelCount; ++r) {
         const int row = static_cast<int>(r);
-        grid.SetCellText(row, 0, state.ChannelName[r]);
-        grid.SetCellText(row, 1, state.ChannelSerial[r]);
-        grid.SetStrikeThrough(row, 1, !state.ChannelPresent[r]);
+        grid.SetCellText(row, kColumnName, state.ChannelName[r]);
+        grid.SetCellText(row, kColumnSerial, state.ChannelSerial[r]);
+        grid.SetStrikeThrough(row, kColumnSerial, !state.ChannelPresent[r]);
     }
 }
 
 void FindZelvos(MainContext& ctx) {
     RunProcedure("modUtil_FindZelvos", [&] {
+        if (ctx.sensors.ExchangeInProgress()) {
+            // An exchange waits on one of the handles discovery would close: the
+            // request is refused with a beep and can be repeated.
+            Desktop().Beep();
+            return;
+        }
         MainState& s = ctx.state;
         DiscoveryList found{};
         const int count = ctx.sensors.FindZelvos(found);
@@ -89,7 +98,7 @@ void FindZelvos(MainContext& ctx) {
         OfferSensors(s, found);
         FillZelvoGrid(s, ctx.views.assignment);
 
-        if (ctx.sensors.InitFreq(s.FreqMax, s.FreqMin, s.FreqInit) != 0) {
+        if (ctx.sensors.InitFreq(s.FreqMax, s.FreqMin, s.FreqInit) != ZelvoStatus::Success) {
             Ask(texts::kFrequencyLimitsFailed, MsgButtons::OK, MsgIcon::None);
         }
         // A sensor that refuses the period shows it in its row texts at the next sweep.
@@ -103,7 +112,8 @@ void cmdFind_Click(MainContext& ctx) {
     RunProcedure(std::string(kFormName) + "_cmdFind_Click", [&] {
         FindZelvos(ctx);
         for (size_t r = 0; r < kChannelCount; ++r) {
-            ctx.views.assignment.SetCellText(static_cast<int>(r), 1, ctx.state.ChannelSerial[r]);
+            ctx.views.assignment.SetCellText(static_cast<int>(r), kColumnSerial,
+                                             ctx.state.ChannelSerial[r]);
         }
     });
 }
@@ -117,11 +127,11 @@ void grdSN_AfterEdit(MainContext& ctx, int row, int column) {
         MainState& s = ctx.state;
         const size_t r = static_cast<size_t>(row);
         const std::string text = ctx.views.assignment.CellText(row, column);
-        if (column == 0) {
+        if (column == kColumnName) {
             s.ChannelName[r] = text;
             if (row <= s.ShowLast) ctx.views.readings.SetRowHeaderText(row, text);
             ctx.views.chart.SetSeriesLabel(row, text);
-        } else if (column == 1 && text != s.ChannelSerial[r]) {
+        } else if (column == kColumnSerial && text != s.ChannelSerial[r]) {
             s.ChannelSerial[r] = text;
             cmdFind_Click(ctx);
         }

@@ -1,5 +1,10 @@
 #include "ZelvoSensors.hpp"
 
+#include <string>
+
+#include "ZelvoError.hpp"
+#include "cErrHandler.hpp"
+
 namespace zelvo {
 
 ZelvoSensors::ZelvoSensors() : manager_(std::make_unique<cZelvo>()) {}
@@ -40,7 +45,17 @@ int ZelvoSensors::ZeroAll() {
 }
 
 void ZelvoSensors::ReadingTimer(int32_t milliseconds) {
-    if (manager_) manager_->ReadingTimer(milliseconds);
+    if (!manager_) return;
+    RunProcedure("Zelvo_ReadingTimer", [&] {
+        if (manager_->SetReadingTimer(milliseconds) != ZelvoStatus::Success) {
+            throw ZelvoError(err::InvalidCall, "Reading timer interval refused: " +
+                                                   std::to_string(milliseconds) + " ms");
+        }
+    });
+}
+
+bool ZelvoSensors::ExchangeInProgress() const {
+    return manager_ && manager_->CommState() == ZelvoStatus::Busy;
 }
 
 void ZelvoSensors::Release() {

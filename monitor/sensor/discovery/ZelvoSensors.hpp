@@ -1,7 +1,7 @@
 #pragma once
 // The program's one sensor manager cZelvo, seen through the calls the main
 // window makes of it. Release closes every sensor; afterwards every per-sensor
-// call answers status 7.
+// call answers ZelvoStatus::NotFound.
 
 #include <memory>
 
@@ -24,8 +24,10 @@ class ZelvoSensors : public ISensorManager {
     int InitFreq(double maxHz, double minHz, double initHz) override;
     int Zero(const std::string& serial) override;
     int ZeroAll() override;
+    // A refused interval is reported through the error handler.
     void ReadingTimer(int32_t milliseconds) override;
     void Release() override;
+    bool ExchangeInProgress() const override;
 
     // The manager; nullptr after Release.
     cZelvo* Manager() { return manager_.get(); }

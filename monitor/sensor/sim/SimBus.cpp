@@ -107,8 +107,11 @@ int32_t SimBus::CheckHandle(int32_t handle) const {
 
 int32_t SimBus::SetBaudRate(int32_t handle, int32_t baudRate) {
     if (int32_t status = CheckHandle(handle); status != VD_OK) return status;
-    if (ByHandle(handle)->Config().fault == Fault::BaudFails) return VD_IO_ERROR;
-    return baudRate > 0 ? VD_OK : VD_INVALID_BAUD_RATE;
+    SimSensor* sensor = ByHandle(handle);
+    if (sensor->Config().fault == Fault::BaudFails) return VD_IO_ERROR;
+    if (baudRate <= 0) return VD_INVALID_BAUD_RATE;
+    sensor->SetLineRate(baudRate);
+    return VD_OK;
 }
 
 int32_t SimBus::FlushBuffers(int32_t handle, int32_t transmit, int32_t receive) {
@@ -173,13 +176,24 @@ bool SimBus::Control(const std::string& command, std::string& output) {
         manualClock_ = false;
         return true;
     }
+    if (verb == "handles") {
+        output = std::to_string(handles_.size());
+        return true;
+    }
     if (verb == "lastcommand" || verb == "commandcount" || verb == "frequency" ||
-        verb == "unplug") {
+        verb == "unplug" || verb == "replug" || verb == "linerate") {
         SimSensor* sensor = ByBusIndex(argument, output);
         if (sensor == nullptr) return false;
         if (verb == "lastcommand") output = sensor->LastCommand();
         if (verb == "commandcount") output = std::to_string(sensor->CommandCount());
-        if (verb == "unplug") sensor->Unplug();
+        if (verb == "linerate") output = std::to_string(sensor->LineRate());
+        if (verb == "replug") sensor->Replug();
+        if (verb == "unplug") {
+            // Its handles die with the device; a replugged device is opened afresh.
+            sensor->Unplug();
+            std::erase_if(handles_,
+                          [&](const auto& entry) { return &sensors_[entry.second] == sensor; });
+        }
         if (verb == "frequency") {
             char text[64];
             auto [end, ec] = std::to_chars(text, text + sizeof text, sensor->TrueFrequency(Now()),

@@ -157,10 +157,16 @@ bool SetSensorKey(const std::string& key, const std::string& value, SensorConfig
 
 }  // namespace
 
-bool ParseBusConfig(const std::string& text, BusConfig& config, std::string& message) {
-    BusConfig result;
-    SensorConfig defaults;
-    std::vector<std::pair<std::string, std::string>> items;
+namespace {
+
+using Items = std::vector<std::pair<std::string, std::string>>;
+
+bool IsSensorKey(const std::string& key) {
+    return !key.empty() && key[0] == 'd' && key.find('.') != std::string::npos;
+}
+
+// The key=value items of a configuration text, keys in lower case.
+bool SplitItems(const std::string& text, Items& items, std::string& message) {
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find(';', start);
@@ -175,9 +181,14 @@ bool ParseBusConfig(const std::string& text, BusConfig& config, std::string& mes
         }
         items.emplace_back(Lower(Trim(item.substr(0, eq))), Trim(item.substr(eq + 1)));
     }
-    // Bus keys and sensor defaults first, then the per-sensor keys over them.
+    return true;
+}
+
+// Bus keys and the defaults of every sensor.
+bool SetBusKeys(const Items& items, BusConfig& result, SensorConfig& defaults,
+                std::string& message) {
     for (const auto& [key, value] : items) {
-        if (!key.empty() && key[0] == 'd' && key.find('.') != std::string::npos) continue;
+        if (IsSensorKey(key)) continue;
         int64_t number = 0;
         if (key == "devices") {
             if (!ToInteger(value, number) || number < 0 || number > kMaxSimDevices) {
@@ -202,15 +213,14 @@ bool ParseBusConfig(const std::string& text, BusConfig& config, std::string& mes
             return false;
         }
     }
-    result.sensors.assign(static_cast<size_t>(result.devices), defaults);
-    for (int i = 0; i < result.devices; ++i) {
-        std::string number = std::to_string(i + 1);
-        result.sensors[static_cast<size_t>(i)].serial =
-            "ZS" + std::string(4 - std::min<size_t>(4, number.size()), '0') + number;
-    }
+    return true;
+}
+
+// The dN.key items over the sensors' defaults.
+bool SetPerSensorKeys(const Items& items, BusConfig& result, std::string& message) {
     for (const auto& [key, value] : items) {
+        if (!IsSensorKey(key)) continue;
         size_t dot = key.find('.');
-        if (key.empty() || key[0] != 'd' || dot == std::string::npos) continue;
         int64_t index = 0;
         if (!ToInteger(key.substr(1, dot - 1), index)) {
             message = "\"" + key + "\": a sensor key is dN.key with N the bus index";
@@ -226,6 +236,26 @@ bool ParseBusConfig(const std::string& text, BusConfig& config, std::string& mes
             return false;
         }
     }
+    return true;
+}
+
+}  // namespace
+
+bool ParseBusConfig(const std::string& text, BusConfig& config, std::string& message) {
+    BusConfig result;
+    SensorConfig defaults;
+    Items items;
+    // Bus keys and sensor defaults first, then the per-sensor keys over them.
+    if (!SplitItems(text, items, message) || !SetBusKeys(items, result, defaults, message)) {
+        return false;
+    }
+    result.sensors.assign(static_cast<size_t>(result.devices), defaults);
+    for (int i = 0; i < result.devices; ++i) {
+        std::string number = std::to_string(i + 1);
+        result.sensors[static_cast<size_t>(i)].serial =
+            "ZS" + std::string(4 - std::min<size_t>(4, number.size()), '0') + number;
+    }
+    if (!SetPerSensorKeys(items, result, message)) return false;
     config = std::move(result);
     return true;
 }

@@ -19,6 +19,11 @@ class SimSensor {
     // Gone from the bus (unplugged or vanished).
     bool Gone() const { return gone_; }
     void Unplug() { gone_ = true; }
+    // Back on the bus, as a freshly plugged device.
+    void Replug() { gone_ = false; }
+    // Line rate last set on one of its handles; 0 before any.
+    int32_t LineRate() const { return lineRate_; }
+    void SetLineRate(int32_t baudRate) { lineRate_ = baudRate; }
 
     // Status 0 or non-zero, like the library calls.
     int32_t Flush(bool transmit, bool receive);
@@ -45,6 +50,7 @@ class SimSensor {
     SensorConfig config_;
     uint64_t rng_;
     bool gone_ = false;
+    int32_t lineRate_ = 0;
     int64_t commandCount_ = 0;
     std::string lastCommand_;
     std::string input_;

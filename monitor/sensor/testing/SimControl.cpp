@@ -13,12 +13,22 @@ std::string SimControl::LibraryPath() {
     return ZELVO_SIM_LIBRARY_PATH;
 }
 
-SimControl::SimControl() {
-    library_ = dlopen(ZELVO_SIM_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+std::string SimControl::LibraryWithoutSetBaudRate() {
+    return ZELVO_SIM_WITHOUT_SET_BAUD_RATE_PATH;
+}
+
+std::string SimControl::LibraryWithoutRead() {
+    return ZELVO_SIM_WITHOUT_READ_PATH;
+}
+
+SimControl::SimControl() : SimControl(LibraryPath()) {}
+
+SimControl::SimControl(const std::string& libraryPath) {
+    library_ = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (library_ == nullptr) {
         const char* why = dlerror();
-        throw std::runtime_error(std::string("cannot load the simulator: ") +
-                                 (why != nullptr ? why : ZELVO_SIM_LIBRARY_PATH));
+        throw std::runtime_error("cannot load the simulator: " +
+                                 (why != nullptr ? std::string(why) : libraryPath));
     }
     control_ = reinterpret_cast<ControlFn>(dlsym(library_, "VDSim_Control"));
     if (control_ == nullptr) {

@@ -15,12 +15,17 @@ class SimControl {
   public:
     // Loads the simulator; throws std::runtime_error when it cannot be loaded.
     SimControl();
+    // Loads one of the test builds below.
+    explicit SimControl(const std::string& libraryPath);
     ~SimControl();
     SimControl(const SimControl&) = delete;
     SimControl& operator=(const SimControl&) = delete;
 
     // Path of the built simulator library.
     static std::string LibraryPath();
+    // Test builds of the simulator that lack one entry point.
+    static std::string LibraryWithoutSetBaudRate();
+    static std::string LibraryWithoutRead();
 
     // Replaces the simulated bus (ZELVO_SIM syntax, described in the README).
     // Throws std::invalid_argument with the simulator's message on a bad text.

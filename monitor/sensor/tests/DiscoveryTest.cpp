@@ -1,5 +1,7 @@
-// Discovery: product ID filter, failed opens, the limit of 32, record placement
-// across discoveries, and a bridge library that cannot be bound.
+// Discovery: product ID filter, failed opens, the line rate, the limit of 32,
+// record placement across discoveries (also with a new sensor enumerated ahead of
+// connected ones), and bridge libraries that cannot be bound or lack an entry
+// point.
 
 #include "SensorFixture.hpp"
 
@@ -70,6 +72,37 @@ TEST_F(DiscoveryTest, ASensorKeepsItsRecordUnlessAnEarlierOneTakesTheFreeRecord)
     EXPECT_EQ(zelvo.GetReading("B", r), ZelvoStatus::NotFound);
 }
 
+TEST_F(DiscoveryTest, ConnectedSensorsKeepTheirRecordsWhenANewOneAppearsAheadOfThem) {
+    const std::string a = "d0.serial=A;d0.rate=10;", b = "d1.serial=B;d1.rate=20;";
+    cZelvo& zelvo = StartAndFind("devices=2;" + a + b);
+    ASSERT_EQ(zelvo.Material("B", 2.0, 1.0, 100), 0);
+    ReadingResult r{};
+    auto read = [&](const std::string& serial, double kA, double rate) {
+        ASSERT_EQ(zelvo.GetReading(serial, r), 0) << serial;
+        EXPECT_NEAR(r[kResultThickness], kA, 0.0005) << serial;
+        EXPECT_NEAR(r[kResultRate], rate, 0.05) << serial;
+    };
+    read("A", 0, 0);  // each record zeroes itself
+    read("B", 0, 0);
+    Advance(10);
+    read("A", 0.100, 10);
+    read("B", 0.100, 10);  // density 2 halves B's 200 A
+    ASSERT_EQ(zelvo.Zero("A"), 0);
+
+    // C is enumerated first; A and B read on with their own material and zero point.
+    sim_.Configure("devices=3;d0.serial=C;" + std::string("d1.serial=A;d1.rate=10;") +
+                   "d2.serial=B;d2.rate=20;");
+    sim_.SetTime(10);
+    ASSERT_EQ(zelvo.FindZelvos(serials_), 3);
+    EXPECT_EQ(Listed(), (Serials{"A", "B", "C", ""}));
+    Advance(10);
+    read("A", 0.100, 10);
+    read("B", 0.200, 10);
+    EXPECT_EQ(zelvo.Record(2).Density, 2.0);
+    EXPECT_EQ(zelvo.Record(3).Density, 1.0);
+    EXPECT_EQ(sim_.Control("linerate 0"), "115200");  // the line rate set on open
+}
+
 TEST_F(DiscoveryTest, AMissingLibraryIsReportedByTheCallingProcedure) {
     bridge_.SetLibraryName("/nonexistent/libvdlink.so");
     cZelvo& zelvo = Start("devices=2");
@@ -85,19 +118,37 @@ TEST_F(DiscoveryTest, AMissingLibraryIsReportedByTheCallingProcedure) {
     EXPECT_EQ(zelvo.FindZelvos(serials_), 2);
 }
 
-TEST_F(DiscoveryTest, AMissingEntryPointDuringAnExchangeLeavesNoStuckState) {
-    cZelvo& zelvo = StartAndFind("devices=1");
-    ASSERT_EQ(found_, 1);
-    bridge_.SetLibraryName("libm.so.6");  // a library without the bridge's entry points
+TEST_F(DiscoveryTest, AMissingExchangeEntryPointIsReportedOnceAndTheSensorsAreNotFound) {
+    SimControl partial(SimControl::LibraryWithoutRead());
+    partial.Configure("devices=2");
+    bridge_.SetLibraryName(SimControl::LibraryWithoutRead());
+    cZelvo& zelvo = StartAndFind("devices=0");
+    EXPECT_EQ(found_, 2);
     ReadingResult r{};
-    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::CommFailure);
+    for (int tick = 0; tick < 3; ++tick) {
+        EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::NotFound);
+        EXPECT_EQ(zelvo.GetReading("ZS0002", r), ZelvoStatus::NotFound);
+    }
+    EXPECT_EQ(zelvo.Period("ZS0001", 1.0), ZelvoStatus::NotFound);
     ASSERT_EQ(desktop_.Messages().size(), 1u);
     const std::string& text = desktop_.Messages()[0].text;
-    for (const char* part : {"Zelvo_CommZelvo", "Error (453)", "VD_FlushBuffers"}) {
+    for (const char* part : {"Zelvo_CommZelvo", "Error (453)", "VD_Read"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
     }
-    EXPECT_EQ(zelvo.CommState(), ZelvoStatus::CommFailure);
-    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::CommFailure);  // not "busy"
+    EXPECT_NE(zelvo.CommState(), ZelvoStatus::Busy);
+    EXPECT_EQ(ErrHandler().StackPointer(), 0);
+}
+
+TEST_F(DiscoveryTest, AHandleOpenedBeforeAMissingLineRateEntryIsClosed) {
+    SimControl partial(SimControl::LibraryWithoutSetBaudRate());
+    partial.Configure("devices=2");
+    bridge_.SetLibraryName(SimControl::LibraryWithoutSetBaudRate());
+    cZelvo& zelvo = StartAndFind("devices=0");
+    EXPECT_EQ(found_, 0);
+    EXPECT_EQ(partial.Control("handles"), "0");
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_NE(desktop_.Messages()[0].text.find("VD_SetBaudRate"), std::string::npos);
+    EXPECT_EQ(zelvo.Record(1).Handle, 0);
 }
 
 TEST(BridgeLibraryName, ArgumentThenEnvironmentThenDefault) {

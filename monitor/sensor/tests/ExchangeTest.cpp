@@ -1,7 +1,10 @@
 // The exchange of one command and its reply checks: statuses for every kind of
-// reply, the 0.1 s limit, re-entry while waiting and a wrapping clock.
+// reply, the 0.1 s limit, re-entry while waiting, a wrapping clock and the wire
+// trace.
 
 #include <cmath>
+#include <fstream>
+#include <regex>
 
 #include "SensorFixture.hpp"
 
@@ -84,32 +87,53 @@ TEST_F(ExchangeTest, SlowRepliesCountWithinTheLimitAndASecondExchangeMeanwhileGe
             nested.push_back(zelvo_->GetReading("ZS0002", inner));
             nested.push_back(zelvo_->Period("ZS0002", 1.0));
             nested.push_back(zelvo_->CommState());
+            // Discovery waits for the exchange: it closes and renumbers nothing.
+            DiscoveryList during;
+            nested.push_back(zelvo_->FindZelvos(during));
+            nested.push_back(during[1] == "ZS0002");
         }
     });
     const int64_t sentBefore = sim_.CommandCount(1);
     ReadingResult r{};
     EXPECT_EQ(zelvo_->GetReading("ZS0001", r), ZelvoStatus::Success);
-    EXPECT_EQ(nested, (std::vector<int32_t>{ZelvoStatus::Busy, ZelvoStatus::Busy, 1}));
+    EXPECT_EQ(nested, (std::vector<int32_t>{ZelvoStatus::Busy, ZelvoStatus::Busy, 1, 2, true}));
+    EXPECT_EQ(sim_.Control("handles"), "2");
     EXPECT_EQ(sim_.CommandCount(1), sentBefore);
     EXPECT_EQ(zelvo_->Record(2).GatePeriod, 0.25);
     EXPECT_EQ(zelvo_->GetReading("ZS0002", r), ZelvoStatus::CommFailure);  // too slow
 }
 
-TEST_F(ExchangeTest, UnpluggedOrVanishedSensorsFailWithoutHarm) {
-    cZelvo& zelvo = StartAndFind("devices=3;d0.fault=unplug:3;d1.fault=vanish:3");
+TEST_F(ExchangeTest, AGoneSensorIsNotFoundUntilTheNextDiscoveryFindsItAgain) {
+    cZelvo& zelvo = StartAndFind("devices=4;d0.fault=unplug:3;d1.fault=vanish:3;rate=10");
     // Discovery used two exchanges ("!B", "!C") of each sensor.
     ReadingResult r{};
     EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
-    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::CommFailure);
+    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::NotFound);  // write fails
     EXPECT_EQ(zelvo.GetReading("ZS0002", r), ZelvoStatus::Success);
     const ZelvoRecord before = zelvo.Record(2);
     const uint32_t start = desktop_.Milliseconds();
-    EXPECT_EQ(zelvo.GetReading("ZS0002", r), ZelvoStatus::CommFailure);  // written, then gone
-    EXPECT_LT(desktop_.Milliseconds() - start, 100u);  // a failed read ends the wait
+    EXPECT_EQ(zelvo.GetReading("ZS0002", r), ZelvoStatus::NotFound);  // written, then gone
+    EXPECT_LT(desktop_.Milliseconds() - start, 100u);                 // a failed read ends the wait
     EXPECT_EQ(zelvo.Record(2).Frequency, before.Frequency);
+    EXPECT_EQ(r, ReadingResult{});
+    // Unplugged by hand: flushing fails. Gone sensors are not asked again.
     EXPECT_EQ(zelvo.GetReading("ZS0003", r), ZelvoStatus::Success);
-    // The next discovery no longer finds them.
-    EXPECT_EQ(zelvo.FindZelvos(serials_), 1);
+    sim_.Control("unplug 2");
+    EXPECT_EQ(zelvo.GetReading("ZS0003", r), ZelvoStatus::NotFound);
+    const int sent = sim_.CommandCount(1);
+    EXPECT_EQ(zelvo.GetReading("ZS0002", r), ZelvoStatus::NotFound);
+    EXPECT_EQ(sim_.CommandCount(1), sent);
+    EXPECT_EQ(zelvo.GetReading("ZS0004", r), ZelvoStatus::Success);
+    EXPECT_EQ(sim_.Control("handles"), "1");  // the gone sensors' handles are closed
+    EXPECT_TRUE(desktop_.Messages().empty());
+
+    // Plugged in again: the next discovery finds it in its own record, zero point kept.
+    Advance(10);
+    sim_.Control("replug 2");
+    EXPECT_EQ(zelvo.FindZelvos(serials_), 2);
+    EXPECT_EQ(serials_[2], "ZS0003");
+    ASSERT_EQ(zelvo.GetReading("ZS0003", r), ZelvoStatus::Success);
+    EXPECT_NEAR(r[kResultThickness], 0.100, 0.0005);
     EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::NotFound);
 }
 
@@ -128,6 +152,80 @@ TEST_F(ExchangeTest, AReadingNumberEndsBeforeAnExponent) {
     }
     EXPECT_TRUE(desktop_.Messages().empty());
     EXPECT_EQ(ErrHandler().StackPointer(), 0);
+}
+
+}  // namespace
+}  // namespace zelvo::testing
+
+namespace zelvo::testing {
+namespace {
+
+class WireTraceTest : public SensorTest {
+  protected:
+    ~WireTraceTest() override {
+        ::unsetenv("ZELVO_TRACE_EXCHANGE");
+        std::filesystem::remove(trace_);
+    }
+    std::vector<std::string> TraceLines() const {
+        std::ifstream in(trace_, std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+    std::filesystem::path trace_ = std::filesystem::temp_directory_path() /
+                                   ("zelvo-wire-" + std::to_string(::getpid()) + ".txt");
+};
+
+TEST_F(WireTraceTest, EveryExchangeIsAppendedWithEscapedBytesStatusAndElapsedTime) {
+    std::filesystem::remove(trace_);
+    ::setenv("ZELVO_TRACE_EXCHANGE", trace_.c_str(), 1);
+    cZelvo& zelvo = StartAndFind(
+        "devices=3;d0.reply=!A41%00610702%0D%0A;d1.fault=badc;"
+        "d2.fault=noreply");
+    ReadingResult r{};
+    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
+    EXPECT_EQ(zelvo.GetReading("ZS0003", r), ZelvoStatus::CommFailure);
+    EXPECT_EQ(zelvo.GetReading("NOSUCH", r), ZelvoStatus::NotFound);  // nothing sent
+    const std::vector<std::string> lines = TraceLines();
+    // Discovery sent "!B" and "!C" to the first two sensors and "!B" to the silent one.
+    const std::string tail[] = {
+        "ZS0001\t!B1250000\\r\\n\t!B1250000\\r\\n\t0\t0",
+        "ZS0001\t!C12500000\\r\\n\t!C12500000\\r\\n\t0\t0",
+        "ZS0002\t!B1250000\\r\\n\t!B1250000\\r\\n\t0\t0",
+        "ZS0002\t!C12500000\\r\\n\t!E\\r\\n\t9\t0",  // a "COMM ERR" row
+        "ZS0003\t!B1250000\\r\\n\t\t2\t101",
+        "ZS0001\t!A0\\r\\n\t!A41\\0610702\\r\\n\t0\t0",
+        "ZS0003\t!A1\\r\\n\t\t2\t101",  // the flag of the good reading before
+    };
+    ASSERT_EQ(lines.size(), std::size(tail));
+    const std::regex time(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\t)");
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_TRUE(std::regex_search(lines[i], time, std::regex_constants::match_continuous))
+            << lines[i];
+        EXPECT_TRUE(lines[i].ends_with("\t" + tail[i])) << lines[i];
+    }
+    EXPECT_TRUE(desktop_.Messages().empty());
+}
+
+TEST_F(WireTraceTest, EscapesEveryNonPrintingByteAndReportsAFileItCannotOpenOrWrite) {
+    EXPECT_EQ(WireTrace::Escape(std::string("a\\b\r\n\t\0\x7f\x80\xff~ ", 12)),
+              "a\\\\b\\r\\n\\t\\0\\x7F\\x80\\xFF~ ");
+    ::setenv("ZELVO_TRACE_EXCHANGE", "/nonexistent/folder/trace.txt", 1);
+    cZelvo& zelvo = StartAndFind("devices=1");
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_NE(desktop_.Messages()[0].text.find("/nonexistent/folder/trace.txt"), std::string::npos);
+    EXPECT_EQ(found_, 1);  // the sensors work without the trace
+    ReadingResult r{};
+    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
+
+    // A trace that cannot be written is reported once and then left off.
+    desktop_.ClearMessages();
+    ::setenv("ZELVO_TRACE_EXCHANGE", "/dev/full", 1);
+    cZelvo& full = StartAndFind("devices=1");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(full.GetReading("ZS0001", r), ZelvoStatus::Success);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_NE(desktop_.Messages()[0].text.find("/dev/full: cannot be written"), std::string::npos)
+        << desktop_.Messages()[0].text;
 }
 
 }  // namespace

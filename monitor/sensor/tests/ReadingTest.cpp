@@ -1,9 +1,10 @@
-// Thickness arithmetic, readings, material, zero point and limits of cZelvo
+// Readings, material, zero point and limits of cZelvo
 // against simulated sensors.
 
 #include <gmock/gmock.h>
 
 #include <cmath>
+#include <functional>
 
 #include "SensorFixture.hpp"
 
@@ -11,23 +12,6 @@ namespace zelvo::testing {
 namespace {
 
 using ReadingTest = SensorTest;
-
-TEST_F(ReadingTest, ThicknessMatchesPublishedSauerbreyFiguresAndRaisesArithmeticFaults) {
-    cZelvo& zelvo = Start("devices=0");
-    ZelvoRecord film;  // density 1, Z 1, tooling 100
-    // 1000 Hz below a 6 MHz crystal: 12.27 ng/cm2 per Hz, i.e. 1227.1 A at density 1.
-    EXPECT_NEAR(zelvo.Thickness(film, 5999000), 1227.1, 0.05);
-    EXPECT_EQ(zelvo.Thickness(film, 6000000), 0.0);
-    // Aluminium: density 2.70, Z 1.08.
-    film.Density = 2.70;
-    film.ZRatio = 1.08;
-    EXPECT_NEAR(zelvo.Thickness(film, 5999000), 454.5, 0.05);
-    // A zero or NaN frequency raises a fault instead of giving infinity or NaN.
-    EXPECT_THAT([&] { zelvo.Thickness(film, 0.0); },
-                ::testing::Throws<ZelvoError>(
-                    ::testing::Property(&ZelvoError::Number, err::DivisionByZero)));
-    EXPECT_THROW(zelvo.Thickness(film, NAN), ZelvoError);
-}
 
 TEST_F(ReadingTest, ZeroPointAndRateOverAtLeastOneWholePeriodAcrossHalfPeriodSweeps) {
     cZelvo& zelvo = StartAndFind("devices=1;freq=5980000;rate=20;density=2.7");
@@ -100,6 +84,40 @@ TEST_F(ReadingTest, MaterialChecksArgumentsFirstAndKeepsTheZeroPointAtItsFrequen
     EXPECT_NEAR(zelvo.Record(1).ZeroOffset, before.ZeroOffset / 2, 1e-6);
 }
 
+TEST_F(ReadingTest, ZeroAndMaterialRestartTheRateInterval) {
+    struct Case {
+        const char* name;
+        std::function<int32_t(cZelvo&)> act;
+        double rate;  // A/s measured over the first whole period afterwards
+        double kA;    // thickness then
+    };
+    const Case cases[] = {
+        {"Zero", [](cZelvo& z) { return z.Zero("ZS0001"); }, 20.0, 0.040},
+        {"ZeroAll", [](cZelvo& z) { return z.ZeroAll(); }, 20.0, 0.040},
+        // Twice the density halves the film since the first zero point.
+        {"Material", [](cZelvo& z) { return z.Material("ZS0001", 2.0, 1.0, 100); }, 10.0, 0.055},
+    };
+    for (const Case& c : cases) {
+        cZelvo& zelvo = StartAndFind("devices=1;rate=20");
+        ASSERT_EQ(zelvo.Period("ZS0001", 2.0), 0);
+        ReadingResult r{};
+        // Readings at 0 s (zero point), 2 s (rate, a new interval) and 3.5 s (open).
+        for (double step : {0.0, 2.0, 1.5}) {
+            Advance(step);
+            ASSERT_EQ(zelvo.GetReading("ZS0001", r), 0);
+        }
+        ASSERT_EQ(c.act(zelvo), 0) << c.name;
+        // One second later the old interval would span a whole period: still 0.
+        Advance(1);
+        ASSERT_EQ(zelvo.GetReading("ZS0001", r), 0);
+        EXPECT_EQ(r[kResultRate], 0.0) << c.name;
+        Advance(1);
+        ASSERT_EQ(zelvo.GetReading("ZS0001", r), 0);
+        EXPECT_NEAR(r[kResultRate], c.rate, 0.05) << c.name;
+        EXPECT_NEAR(r[kResultThickness], c.kA, 0.0005) << c.name;
+    }
+}
+
 TEST_F(ReadingTest, FrequencyLimitsAndLife) {
     cZelvo& zelvo = StartAndFind("devices=3;d1.freq=6200000;d2.freq=4900000");
     EXPECT_EQ(zelvo.InitFreq(31e6, 5e6, 6e6), ZelvoStatus::BadArgument);
@@ -148,16 +166,20 @@ TEST_F(ReadingTest, PollingTimerRaisesReadingsForGoodAndOutOfLimitSensors) {
     std::vector<std::string> seen;
     zelvo.OnZelvoReading(
         [&](const std::string& serial, const ReadingResult&) { seen.push_back(serial); });
-    zelvo.SetReadingTimer(500);
+    EXPECT_EQ(zelvo.SetReadingTimer(500), 0);
     EXPECT_EQ(zelvo.ReadingTimer(), 500);
     EXPECT_TRUE(zelvo.ZelvoTimer().Enabled());
     EXPECT_EQ(zelvo.ZelvoTimer().Interval(), 500);
     ASSERT_EQ(desktop_.Timers().size(), 1u);
     desktop_.Timers()[0]->Fire();
     EXPECT_EQ(seen, (std::vector<std::string>{"ZS0001", "ZS0002"}));
-    zelvo.ReadingTimer(0);
+    EXPECT_EQ(zelvo.ReadingTimer(0), 0);
     EXPECT_FALSE(zelvo.ZelvoTimer().Enabled());
-    EXPECT_THROW(zelvo.SetReadingTimer(-1), ZelvoError);
+    // A negative interval is refused and leaves the timer as it was.
+    EXPECT_EQ(zelvo.ReadingTimer(400), 0);
+    EXPECT_EQ(zelvo.SetReadingTimer(-1), ZelvoStatus::BadArgument);
+    EXPECT_EQ(zelvo.ReadingTimer(), 400);
+    EXPECT_TRUE(zelvo.ZelvoTimer().Enabled());
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ class SensorTest : public ::testing::Test {
     SimControl sim_;
     VdBridge bridge_{SimControl::LibraryPath()};
     std::unique_ptr<cZelvo> zelvo_;
-    ZelvoSerialList serials_;
+    DiscoveryList serials_;
     int16_t found_ = 0;
 };
 

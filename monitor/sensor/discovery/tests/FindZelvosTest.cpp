@@ -7,7 +7,10 @@
 
 #include "FakeDesktop.hpp"
 #include "FindZelvos.hpp"
+#include "SimControl.hpp"
+#include "ZelvoSensors.hpp"
 #include "cErrHandler.hpp"
+#include "modUSB.hpp"
 #include "testing/MainViewDoubles.hpp"
 
 namespace zelvo {
@@ -16,6 +19,7 @@ namespace {
 using testing::FakeDesktop;
 using testing::MainHarness;
 using testing::ScriptedSensors;
+using testing::SimControl;
 
 class FindZelvosTest : public ::testing::Test {
   protected:
@@ -127,6 +131,56 @@ TEST_F(FindZelvosTest, AssignmentGridEdits) {
     // A row outside the tables is a reported fault, not a crash.
     grdSN_AfterEdit(h_.ctx, 8, 0);
     EXPECT_EQ(desktop_.Messages().back().icon, MsgIcon::Critical);
+}
+
+TEST_F(FindZelvosTest, FindDuringAnExchangeIsRefusedAndTheWaitingReadingEndsWell) {
+    SimControl sim;
+    sim.Configure("devices=2;d0.fault=slow:50");
+    sim.SetTime(0);
+    VdBridge bridge(SimControl::LibraryPath());
+    ZelvoSensors sensors(std::make_unique<cZelvo>(bridge));
+    MainHarness h(sensors);
+    h.state.ChannelSerial.fill("");
+    h.state.ChannelSerial[0] = "ZS0001";
+    h.state.ChannelSerial[1] = "ZS0002";
+    // The simulator's clock follows the desktop's while exchanges wait.
+    const uint32_t base = desktop_.Milliseconds();
+    auto syncClock = [&] { sim.SetTime((desktop_.Milliseconds() - base) / 1000.0); };
+    desktop_.SetOnProcessEvents(syncClock);
+    cmdFind_Click(h.ctx);
+    ASSERT_TRUE(h.state.ChannelPresent[0] && h.state.ChannelPresent[1]);
+    ASSERT_TRUE(desktop_.Messages().empty());
+
+    // The operator presses Find while the reading of the slow sensor waits.
+    int finds = 0;
+    desktop_.SetOnProcessEvents([&] {
+        syncClock();
+        if (finds++ == 0) {
+            EXPECT_TRUE(sensors.ExchangeInProgress());
+            cmdFind_Click(h.ctx);
+        }
+    });
+    const int sent = sim.CommandCount(1);
+    ReadingResult r{};
+    EXPECT_EQ(sensors.GetReading("ZS0001", r), ZelvoStatus::Success);
+    EXPECT_GT(finds, 0);
+    EXPECT_EQ(sim.CommandCount(1), sent);  // no period sent: discovery did not run
+    EXPECT_EQ(sim.Control("handles"), "2");
+    EXPECT_EQ(desktop_.Beeps(), 1);
+    EXPECT_TRUE(desktop_.Messages().empty());
+    EXPECT_FALSE(sensors.ExchangeInProgress());
+
+    // Once the exchange has ended, Find runs as always.
+    desktop_.SetOnProcessEvents(syncClock);
+    cmdFind_Click(h.ctx);
+    EXPECT_GT(sim.CommandCount(1), sent);
+    EXPECT_EQ(sensors.GetReading("ZS0002", r), ZelvoStatus::Success);
+
+    // A negative polling interval is refused and reported.
+    sensors.ReadingTimer(-5);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_NE(Text(0).find("-5 ms"), std::string::npos) << Text(0);
+    EXPECT_EQ(sensors.Manager()->ReadingTimer(), 0);
 }
 
 }  // namespace

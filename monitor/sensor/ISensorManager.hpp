@@ -1,0 +1,35 @@
+#pragma once
+// The calls the main window makes of the sensor manager. Every per-sensor call
+// returns a sensor status code (SensorStatus.hpp).
+
+#include <cstdint>
+#include <string>
+
+#include "SensorStatus.hpp"
+
+namespace zelvo {
+
+class ISensorManager {
+  public:
+    virtual ~ISensorManager() = default;
+    // Closes and reopens every sensor; returns the number opened.
+    virtual int FindZelvos(DiscoveryList& serials) = 0;
+    virtual int GetReading(const std::string& serial, ReadingResult& result) = 0;
+    virtual int Period(const std::string& serial, double seconds) = 0;
+    virtual int Material(const std::string& serial, double density, double zRatio,
+                         double tooling) = 0;
+    virtual int InitFreq(double maxHz, double minHz, double initHz) = 0;
+    virtual int Zero(const std::string& serial) = 0;
+    virtual int ZeroAll() = 0;
+    // The manager's own polling timer interval in ms; 0 stops it.
+    virtual void ReadingTimer(int32_t milliseconds) = 0;
+    // Closes every sensor and restores the timer resolution; later calls answer
+    // ZelvoStatus::NotFound.
+    virtual void Release() = 0;
+    // True while an exchange waits for its reply and lets events run. Whatever would
+    // close, reopen or renumber the sensors (discovery, another setup, shutdown) must
+    // not run then. A manager without such a wait is never busy.
+    virtual bool ExchangeInProgress() const { return false; }
+};
+
+}  // namespace zelvo

@@ -1,0 +1,107 @@
+// Discovery: closes and reopens every Zelvo sensor on the bus and places each in
+// a device record. Connected sensors get their own records back first, with their
+// material, gate and zero point; new sensors then take records that no connected
+// sensor claims.
+
+#include <vector>
+
+#include "Strings.hpp"
+#include "cErrHandler.hpp"
+#include "cZelvo.hpp"
+#include "modUSB.hpp"
+
+namespace zelvo {
+
+std::vector<cZelvo::Opened> cZelvo::OpenZelvos() {
+    std::vector<Opened> opened;
+    int32_t count = 0;
+    bridge_.VD_GetNumDevices(count);  // the count alone is relied on
+    for (int32_t device = 0; device < count && foundCount_ < kMaxZelvos; ++device) {
+        std::string productId;
+        bridge_.VD_GetProductString(device, productId, VD_PRODUCT_ID);
+        if (ToUpper(productId) != protocol::kProductId) continue;
+        int32_t handle = 0;
+        if (bridge_.VD_Open(device, handle) != 0 || handle < 1) continue;
+        int32_t lineRateStatus = 0;
+        try {
+            lineRateStatus = bridge_.VD_SetBaudRate(handle, protocol::kLineRate);
+        } catch (...) {
+            bridge_.VD_Close(handle);  // opened for nothing: not left open
+            throw;
+        }
+        if (lineRateStatus != 0) {
+            bridge_.VD_Close(handle);  // not used, so not kept open
+            continue;
+        }
+        ++foundCount_;
+        std::string serial;
+        bridge_.VD_GetProductString(device, serial, VD_PRODUCT_SERIAL_NUMBER);
+        opened.push_back({ToUpper(serial), handle});
+    }
+    return opened;
+}
+
+int cZelvo::PlaceZelvo(const Opened& sensor) {
+    for (int i = 1; i < kZelvoRecordCount; ++i) {
+        ZelvoRecord& record = records_[static_cast<size_t>(i)];
+        if (record.SerialNumber != sensor.serial) continue;
+        // A second device with the same serial number takes the record over; the
+        // first one's handle is closed rather than lost.
+        if (record.Handle > 0) bridge_.VD_Close(record.Handle);
+        record.Handle = sensor.handle;
+        return i;
+    }
+    for (int i = 1; i < kZelvoRecordCount; ++i) {
+        ZelvoRecord& record = records_[static_cast<size_t>(i)];
+        if (record.Handle != 0) continue;  // connected sensors were placed first
+        record.SerialNumber = sensor.serial;
+        record.Handle = sensor.handle;
+        return i;
+    }
+    return 0;  // no free record: the sensor stays open but unrecorded
+}
+
+int16_t cZelvo::FindZelvos(DiscoveryList& serialNumbers) {
+    ProcScope scope("Zelvo_FindZelvos");
+    if (link_.InProgress()) {
+        // An exchange waits for its reply on one of the handles: nothing is closed
+        // or renumbered; the caller sees the sensors as they are.
+        for (int i = 1; i < kZelvoRecordCount; ++i) {
+            const ZelvoRecord& record = records_[static_cast<size_t>(i)];
+            serialNumbers[static_cast<size_t>(i - 1)] =
+                record.Handle > 0 ? record.SerialNumber : "";
+        }
+        return foundCount_;
+    }
+    serialNumbers.fill("");
+    try {
+        CloseAll();
+        foundCount_ = 0;
+        const std::vector<Opened> opened = OpenZelvos();
+        // Known serial numbers first, so that a new sensor never takes the record of
+        // a sensor that is still connected.
+        std::vector<int> placed(opened.size(), 0);
+        for (bool known : {true, false}) {
+            for (size_t k = 0; k < opened.size(); ++k) {
+                if (placed[k] != 0 || (known && ZelvoIndex(opened[k].serial) == 0)) continue;
+                placed[k] = PlaceZelvo(opened[k]);
+            }
+        }
+        for (size_t k = 0; k < opened.size(); ++k) {
+            if (placed[k] == 0) continue;
+            const ZelvoRecord& record = records_[static_cast<size_t>(placed[k])];
+            serialNumbers[static_cast<size_t>(placed[k] - 1)] = record.SerialNumber;
+            // The sensor starts with the record's period; its status stays in
+            // CommState and discovery goes on either way.
+            Period(record.SerialNumber, record.GatePeriod);
+        }
+        for (ZelvoRecord& record : records_) {
+            if (record.Handle == 0) record.SerialNumber.clear();
+        }
+    } catch (...) {
+        ErrHandler().HandleError();
+    }
+    return foundCount_;
+}
+
+}  // namespace zelvo
