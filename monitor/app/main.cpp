@@ -59,7 +59,10 @@ constexpr const char* kUsage =
     "printing one line per sweep, then stops and writes the settings back.\n"
     "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
     "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
-    "  --seconds N     length of the run, 0 to 86400\n";
+    "  --seconds N     length of the run, 0 to 86400\n"
+    "Exit status: 0 after the run with the settings written back; 1 when the run did\n"
+    "not start or the settings could not be written; 2 for a bad option or an\n"
+    "application folder that cannot be made.\n";
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options) {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -158,8 +161,9 @@ int Run(const Options& options, const std::vector<std::string>& args) {
     if (!Form_Load(ctx)) return 1;
     tmrDate.Fire();  // the deferred start-up: discovery
     cmdFSwitch_Click(ctx, 0);
-    if (state.RunMode != kRunning) {
-        std::cerr << "zelvomon-cli: the run did not start (a sensor refused period or material)\n";
+    const bool started = state.RunMode == kRunning;
+    if (!started) {
+        std::cerr << "zelvomon-cli: the run did not start\n";
     } else {
         const int interval = tmrRun.Interval();
         const uint32_t begin = desktop.Milliseconds();
@@ -177,7 +181,7 @@ int Run(const Options& options, const std::vector<std::string>& args) {
         std::cerr << "zelvomon-cli: the settings were not saved\n";
         return 1;
     }
-    return 0;
+    return started ? 0 : 1;
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ class ConsoleProgramTest : public ::testing::Test {
 
     // Runs the program in the scratch folder with the given options; returns its
     // exit status and keeps its standard output and error.
-    int Run(const std::string& options) {
-        const std::string command = "cd '" + folder_.string() + "' && ZELVO_SIM='devices=1' " +
+    int Run(const std::string& options, const std::string& sim = "devices=1") {
+        const std::string command = "cd '" + folder_.string() + "' && ZELVO_SIM='" + sim + "' " +
                                     ZELVO_CLI_PATH + " --bridge " + ZELVO_SIM_LIBRARY_PATH +
                                     " --seconds 0 " + options + " >out.txt 2>err.txt";
         const int status = std::system(command.c_str());
@@ -51,8 +51,12 @@ TEST_F(ConsoleProgramTest, ARelativeApplicationFolderKeepsItsSettings) {
     EXPECT_EQ(err_.find("Not Found."), std::string::npos) << err_;
 }
 
-TEST_F(ConsoleProgramTest, SettingsThatCannotBeSavedEndWithAFailureStatus) {
+TEST_F(ConsoleProgramTest, ARunThatCannotStartOrSettingsThatCannotBeSavedFail) {
+    // The sensor refuses its measurement period: no run, and the caller is told.
+    EXPECT_EQ(Run("--app-dir lab", "devices=1;d0.fault=badc"), 1);
+    EXPECT_NE(err_.find("ZS0001): measurement period"), std::string::npos) << err_;
     // The setup file is a folder: the settings cannot be written back.
+    fs::remove_all(folder_ / "lab");
     fs::create_directories(folder_ / "lab" / "zelvo.cfg");
     EXPECT_NE(Run("--app-dir lab"), 0) << err_;
 }
