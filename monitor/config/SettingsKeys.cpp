@@ -34,11 +34,10 @@ SettingKey Whole(const char* section, const char* key, const char* defaultText,
     return Same(
         section, key, defaultText,
         [field, range](KeyReading& r) {
-            r.Take([&] {
-                int32_t value = WholeSetting(r.Key(), r.Text());
-                if (range) RequireRange(r.Key(), value, range->first, range->second);
-                r.State().*field = value;
-            });
+            int32_t value = 0;
+            if (!r.Passed(WholeSetting(r.Key(), r.Text(), value))) return;
+            if (range && !r.Passed(RangeCheck(r.Key(), value, range->first, range->second))) return;
+            r.State().*field = value;
         },
         [field](const MainState& s) { return std::to_string(s.*field); });
 }
@@ -47,24 +46,29 @@ SettingKey Whole16(const char* section, const char* key, const char* defaultText
                    int16_t MainState::*field) {
     return Same(
         section, key, defaultText,
-        [field](KeyReading& r) {
-            r.Take([&] { r.State().*field = Whole16Setting(r.Key(), r.Text()); });
-        },
+        [field](KeyReading& r) { r.Record(Whole16Setting(r.Key(), r.Text(), r.State().*field)); },
         [field](const MainState& s) { return std::to_string(s.*field); });
 }
 
 SettingKey Text(const char* section, const char* key, const char* defaultText,
                 std::string MainState::*field) {
     return Same(
-        section, key, defaultText,
-        [field](KeyReading& r) { r.Take([&] { r.State().*field = r.Text(); }); },
+        section, key, defaultText, [field](KeyReading& r) { r.State().*field = r.Text(); },
         [field](const MainState& s) { return s.*field; });
+}
+
+// Read as stored; always written as this program's layout.
+SettingKey IniVer() {
+    return Same(
+        "Application", "IniVer", "0",
+        [](KeyReading& r) { r.Record(WholeSetting(r.Key(), r.Text(), r.State().IniVer)); },
+        [](const MainState&) { return std::to_string(WrittenIniVer()); });
 }
 
 SettingKey Locked() {
     return Same(
         "Application", "Locked", "0",
-        [](KeyReading& r) { r.Take([&] { r.State().Locked = FlagSetting(r.Key(), r.Text()); }); },
+        [](KeyReading& r) { r.Record(FlagSetting(r.Key(), r.Text(), r.State().Locked)); },
         [](const MainState& s) { return std::string(s.Locked ? "-1" : "0"); });
 }
 
@@ -73,10 +77,9 @@ SettingKey Filter() {
     return Same(
         "Application", "Filter", "1",
         [](KeyReading& r) {
-            r.Take([&] {
-                int16_t size = Whole16Setting(r.Key(), r.Text());
-                for (int c = 0; c < kChannelCount; ++c) FilterOf(r.State(), c).Size(size);
-            });
+            int16_t size = 0;
+            if (!r.Passed(Whole16Setting(r.Key(), r.Text(), size))) return;
+            for (int c = 0; c < kChannelCount; ++c) FilterOf(r.State(), c).Size(size);
         },
         [](const MainState& s) {
             return std::to_string(s.ChannelFilter[0] ? s.ChannelFilter[0]->Size() : 1);
@@ -87,7 +90,9 @@ SettingKey View() {
     return Same(
         "Application", "View", "0",
         [](KeyReading& r) {
-            r.Take([&] { SetView(r.State(), r.Window(), Whole16Setting(r.Key(), r.Text())); });
+            int16_t view = 0;
+            if (r.Passed(Whole16Setting(r.Key(), r.Text(), view)))
+                SetView(r.State(), r.Window(), view);
         },
         [](const MainState& s) { return std::to_string(s.View); });
 }
@@ -98,12 +103,10 @@ SettingKey Period() {
             {".25", "25", "25"},
             false,
             [](KeyReading& r) {
-                r.Take([&] {
-                    double period = NumberSetting(r.Key(), r.Text());
-                    if (r.FileLayout() != Layout::Oldest) period /= 100;
-                    RequireRange(r.Key(), period, 0.1, 2.0);
-                    r.State().Period = period;
-                });
+                double period = 0;
+                if (!r.Passed(NumberSetting(r.Key(), r.Text(), period))) return;
+                if (r.FileLayout() != Layout::Oldest) period /= 100;
+                if (r.Passed(RangeCheck(r.Key(), period, 0.1, 2.0))) r.State().Period = period;
             },
             [](const MainState& s, size_t, std::string& text) -> Write {
                 text = FormatNumber(s.Period * 100, "#00");
@@ -147,12 +150,7 @@ int32_t WrittenIniVer() {
 const std::vector<SettingKey>& SettingKeys() {
     using S = MainState;
     static const std::vector<SettingKey> keys = {
-        Same(
-            "Application", "IniVer", "0",
-            [](KeyReading& r) {
-                r.Take([&] { r.State().IniVer = WholeSetting(r.Key(), r.Text()); });
-            },
-            [](const MainState&) { return std::to_string(WrittenIniVer()); }),
+        IniVer(),
         Whole16("Application", "OnTop", "0", &S::OnTop),
         Locked(),
         Whole("Application", "Units", "0", &S::Units),

@@ -48,18 +48,15 @@ class KeyReading {
     // element above 0 that field between the layout's separators.
     std::string Text(int16_t element = 0);
 
-    // Runs one conversion. A failure keeps the variable as it was; the first
-    // failure of the pass is kept for the report and the pass goes on.
-    template <class Body>
-    void Take(Body&& body) {
-        try {
-            body();
-        } catch (...) {
-            Fail(CurrentError());
-        }
+    // Keeps the first failure of the pass for the report; the pass goes on, and
+    // the variable of a failed conversion keeps what it had.
+    void Record(const std::optional<ZelvoError>& failure) {
+        if (failure && !failure_) failure_ = failure;
     }
-    void Fail(const ZelvoError& failure) {
-        if (!failure_) failure_ = failure;
+    // Record, and true when the conversion succeeded.
+    bool Passed(const std::optional<ZelvoError>& failure) {
+        Record(failure);
+        return !failure;
     }
     const std::optional<ZelvoError>& Failure() const { return failure_; }
 

@@ -41,18 +41,19 @@ void ReadCrystalLimits(KeyReading& r) {
     const double scale = r.FileLayout() == Layout::Oldest ? 1e6 : 1.0;
     std::array<double, 3> hz{s.FreqMax, s.FreqMin, s.FreqInit};
     for (int16_t field = 1; field <= 3; ++field) {
-        r.Take([&] {
-            double value = NumberSetting(r.Key(), r.Text(field)) * scale;
-            RequireRange(r.Key(), value, kCrystalLowestHz, kCrystalHighestHz);
+        double value = 0;
+        if (!r.Passed(NumberSetting(r.Key(), r.Text(field), value))) continue;
+        value *= scale;
+        if (r.Passed(RangeCheck(r.Key(), value, kCrystalLowestHz, kCrystalHighestHz))) {
             hz[static_cast<size_t>(field - 1)] = value;
-        });
+        }
     }
     const auto [max, min, init] = hz;
     if (!(min <= init && init <= max)) {
-        r.Fail(ZelvoError(err::Overflow, "Overflow: " + r.Key() + " = " + ShortestNumberText(max) +
-                                             ";" + ShortestNumberText(min) + ";" +
-                                             ShortestNumberText(init) +
-                                             " (minimum <= initial <= maximum required)"));
+        r.Record(ZelvoError(err::Overflow,
+                            "Overflow: " + r.Key() + " = " + ShortestNumberText(max) + ";" +
+                                ShortestNumberText(min) + ";" + ShortestNumberText(init) +
+                                " (minimum <= initial <= maximum required)"));
         return;
     }
     s.FreqMax = max;
@@ -67,11 +68,14 @@ void ReadSensorLine(KeyReading& r) {
     const double densityScale = ScaleOf(layout, 1.0, 0.01, 0.001);
     const double zScale = ScaleOf(layout, 1.0, 0.001, 0.001);
     const double toolingScale = ScaleOf(layout, 1.0, 0.01, 0.01);
-    r.Take([&] { s.ChannelName[i] = Trim(r.Text(1)); });
-    r.Take([&] { s.ChannelDensity[i] = NumberSetting(r.Key(), r.Text(2)) * densityScale; });
-    r.Take([&] { s.ChannelZFactor[i] = NumberSetting(r.Key(), r.Text(3)) * zScale; });
-    r.Take([&] { s.ChannelTooling[i] = NumberSetting(r.Key(), r.Text(4)) * toolingScale; });
-    r.Take([&] { s.ChannelSerial[i] = Trim(r.Text(5)); });
+    s.ChannelName[i] = Trim(r.Text(1));
+    double value = 0;
+    if (r.Passed(NumberSetting(r.Key(), r.Text(2), value)))
+        s.ChannelDensity[i] = value * densityScale;
+    if (r.Passed(NumberSetting(r.Key(), r.Text(3), value))) s.ChannelZFactor[i] = value * zScale;
+    if (r.Passed(NumberSetting(r.Key(), r.Text(4), value)))
+        s.ChannelTooling[i] = value * toolingScale;
+    s.ChannelSerial[i] = Trim(r.Text(5));
 }
 
 std::optional<ZelvoError> WriteSensorLine(const MainState& s, size_t ch, std::string& text) {

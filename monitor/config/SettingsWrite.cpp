@@ -18,12 +18,13 @@
 namespace zelvo {
 namespace {
 
-// True when the file carries no write permission for anyone (the read-only
+// Whether the file carries no write permission for anyone (the read-only
 // attribute; checked on the mode bits so that it holds for every user).
-bool IsReadOnly(const std::string& path) {
+std::optional<ZelvoError> ReadOnlyAttribute(const std::string& path, bool& readOnly) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) throw FileError(errno, path);
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    if (::stat(path.c_str(), &st) != 0) return FileError(errno, path);
+    readOnly = (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    return std::nullopt;
 }
 
 // Writes every key of the table. A key that cannot be written (the store refused
@@ -67,7 +68,9 @@ void IniWrite(const MainState& state, const std::string& sFileName) {
                 throw ZelvoError(err::PathFileAccess, "Path/File access error: " + path);
             }
         }
-        if (IsReadOnly(path)) {
+        bool readOnly = false;
+        if (auto failure = ReadOnlyAttribute(path, readOnly)) throw *failure;
+        if (readOnly) {
             Desktop().MessageBox(sFileName + texts::kReadOnly, GetAppInfo().title, MsgButtons::OK,
                                  MsgIcon::Exclamation);
             return;
