@@ -113,8 +113,12 @@ bool IniText::Set(const std::string& section, const std::string& key, const std:
     } else if (place.section >= 0) {
         Insert(static_cast<size_t>(place.lastInSection) + 1, line);
     } else {
-        Insert(lines_.size(), "[" + section + "]");
-        Insert(lines_.size(), line);
+        // After the last line that is not blank, so that a closing end-of-file mark
+        // stays last.
+        size_t at = lines_.size();
+        while (at > 0 && TrimBlanks(lines_[at - 1].text).empty()) --at;
+        Insert(at, "[" + section + "]");
+        Insert(at + 1, line);
     }
     return true;
 }

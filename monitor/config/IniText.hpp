@@ -25,8 +25,9 @@ class IniText {
     // The key's value, or nothing when the section or the key is missing.
     std::optional<std::string> Value(const std::string& section, const std::string& key) const;
 
-    // Stores key=value: replaces the key's line, or adds the key at the end of its
-    // section, or adds the section at the end. False when the value stored already
+    // Stores key=value: replaces the key's line, or adds the key after the last
+    // line of its section that is not blank, or adds the section after the last
+    // line of the file that is not blank. False when the value stored already
     // reads as `value`, so that nothing needs to be written.
     bool Set(const std::string& section, const std::string& key, const std::string& value);
 

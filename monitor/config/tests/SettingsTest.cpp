@@ -266,6 +266,25 @@ TEST_F(SettingsTest, LayoutVersionsScalesFlagsAndWholeNumbers) {
     EXPECT_EQ(Reports(), 0);
 }
 
+TEST_F(SettingsTest, EditorFilesReadAsTheyLookAndKeepTheirFormWhenWritten) {
+    const std::string bom = "\xEF\xBB\xBF";
+    WriteCfg("ed.cfg", bom +
+                           "[Application]\rIniVer=109\rRunNum='42'\rLocked='-1'\r\r"
+                           "[Zelvo]\rSensor 1=Gold;19300;381;9500;ZS1\r\x1A");
+    IniRead(state_, window_, "ed.cfg");
+    EXPECT_EQ(std::tie(state_.IniVer, state_.RunNum, state_.Locked, state_.ChannelSerial[0]),
+              std::make_tuple(109, 42, true, std::string("ZS1")));
+    EXPECT_DOUBLE_EQ(state_.ChannelDensity[0], 19.3);
+
+    IniWrite(state_, "ed.cfg");
+    ASSERT_EQ(Reports(), 0);
+    const std::string text = folder_.Read("ed.cfg");
+    EXPECT_TRUE(text.starts_with(bom + "[Application]\rIniVer=109\rRunNum='42'\r")) << text;
+    EXPECT_EQ(text.find("[Application]"), text.rfind("[Application]"));
+    EXPECT_EQ(text.find('\n'), std::string::npos);  // the file's own line ends throughout
+    EXPECT_TRUE(text.ends_with("\r\x1A"));
+}
+
 TEST_F(SettingsTest, BadValuesAreReportedOnceAndTheRestIsStillRead) {
     WriteCfg("bad.cfg",
              "[Application]\r\nIniVer=109\r\nOnTop=abc\r\nRunNum=99999\r\nShowLast=12\r\n"
