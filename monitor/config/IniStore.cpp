@@ -61,7 +61,8 @@ std::optional<ZelvoError> WriteProfileString(const std::string& path, const std:
         }
     }
     IniText text(bytes);
-    if (!text.Set(section, key, value)) return std::nullopt;
+    if (text.Value(section, key) == value) return std::nullopt;  // already stored: untouched
+    text.Set(section, key, value);
     return ReplaceFileContent(path, text.Bytes());
 }
 

@@ -103,13 +103,11 @@ std::optional<std::string> IniText::Value(const std::string& section,
     return ValueOf(lines_[static_cast<size_t>(place.key)].text);
 }
 
-bool IniText::Set(const std::string& section, const std::string& key, const std::string& value) {
+void IniText::Set(const std::string& section, const std::string& key, const std::string& value) {
     Place place = Find(section, key);
     const std::string line = key + "=" + value;
     if (place.key >= 0) {
-        std::string& text = lines_[static_cast<size_t>(place.key)].text;
-        if (ValueOf(text) == value) return false;
-        text = line;
+        lines_[static_cast<size_t>(place.key)].text = line;
     } else if (place.section >= 0) {
         Insert(static_cast<size_t>(place.lastInSection) + 1, line);
     } else {
@@ -120,7 +118,6 @@ bool IniText::Set(const std::string& section, const std::string& key, const std:
         Insert(at, "[" + section + "]");
         Insert(at + 1, line);
     }
-    return true;
 }
 
 void IniText::Insert(size_t at, const std::string& text) {

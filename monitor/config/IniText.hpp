@@ -27,9 +27,8 @@ class IniText {
 
     // Stores key=value: replaces the key's line, or adds the key after the last
     // line of its section that is not blank, or adds the section after the last
-    // line of the file that is not blank. False when the value stored already
-    // reads as `value`, so that nothing needs to be written.
-    bool Set(const std::string& section, const std::string& key, const std::string& value);
+    // line of the file that is not blank.
+    void Set(const std::string& section, const std::string& key, const std::string& value);
 
     // The file's bytes.
     std::string Bytes() const;

@@ -5,27 +5,35 @@
 #include "IniText.hpp"
 #include "SettingsConvert.hpp"
 #include "SettingsLines.hpp"
-#include "Strings.hpp"
-#include "TextFile.hpp"
+#include "ValidationChecks.hpp"
 #include "cIniFile.hpp"
 
 namespace zelvo {
 namespace {
 
-using Write = std::optional<ZelvoError>;
+// A key whose written form cannot fail, with a default by layout.
+SettingKey ByLayout(const char* section, const char* key, std::array<const char*, 3> defaults,
+                    std::function<void(KeyReading&)> read,
+                    std::function<std::string(const MainState&)> written) {
+    return {
+        .section = section,
+        .key = key,
+        .defaults = defaults,
+        .perChannel = false,
+        .read = std::move(read),
+        .write = [written = std::move(written)](const MainState& s, size_t,
+                                                std::string& text) -> std::optional<ZelvoError> {
+            text = written(s);
+            return std::nullopt;
+        }};
+}
 
+// The same with one default for every layout.
 SettingKey Same(const char* section, const char* key, const char* defaultText,
                 std::function<void(KeyReading&)> read,
                 std::function<std::string(const MainState&)> written) {
-    return {section,
-            key,
-            {defaultText, defaultText, defaultText},
-            false,
-            std::move(read),
-            [written = std::move(written)](const MainState& s, size_t, std::string& text) -> Write {
-                text = written(s);
-                return std::nullopt;
-            }};
+    return ByLayout(section, key, {defaultText, defaultText, defaultText}, std::move(read),
+                    std::move(written));
 }
 
 // A whole number, optionally within [low, high].
@@ -98,41 +106,38 @@ SettingKey View() {
 }
 
 SettingKey Period() {
-    return {"Application",
-            "Period",
-            {".25", "25", "25"},
-            false,
-            [](KeyReading& r) {
-                double period = 0;
-                if (!r.Passed(NumberSetting(r.Key(), r.Text(), period))) return;
-                if (r.FileLayout() != Layout::Oldest) period /= 100;
-                if (r.Passed(RangeCheck(r.Key(), period, 0.1, 2.0))) r.State().Period = period;
-            },
-            [](const MainState& s, size_t, std::string& text) -> Write {
-                text = FormatNumber(s.Period * 100, "#00");
-                return std::nullopt;
-            }};
+    return ByLayout(
+        "Application", "Period", {".25", "25", "25"},
+        [](KeyReading& r) {
+            double period = 0;
+            if (!r.Passed(NumberSetting(r.Key(), r.Text(), period))) return;
+            if (r.FileLayout() != Layout::Oldest) period /= 100;
+            if (r.Passed(RangeCheck(r.Key(), period, kPeriodMin, kPeriodMax))) {
+                r.State().Period = period;
+            }
+        },
+        [](const MainState& s) { return FormatNumber(s.Period * 100, "#00"); });
 }
 
 SettingKey Freq() {
-    return {"Application",
-            "Freq",
-            {"6.000,4.000,5.000,1", "6100000;5000000;6000000;1", "6100000;5000000;6000000;1"},
-            false,
-            ReadCrystalLimits,
-            [](const MainState& s, size_t, std::string& text) -> Write {
-                text = FormatNumber(s.FreqMax, "0000000") + ";" +
-                       FormatNumber(s.FreqMin, "0000000") + ";" +
-                       FormatNumber(s.FreqInit, "0000000");
-                return std::nullopt;
-            }};
+    return ByLayout(
+        "Application", "Freq",
+        {"6.000,4.000,5.000,1", "6100000;5000000;6000000;1", "6100000;5000000;6000000;1"},
+        ReadCrystalLimits, [](const MainState& s) {
+            return FormatNumber(s.FreqMax, "0000000") + ";" + FormatNumber(s.FreqMin, "0000000") +
+                   ";" + FormatNumber(s.FreqInit, "0000000");
+        });
 }
 
 // A missing sensor line means density 1, Z factor 1 and tooling 100 % in every
 // layout, in the layout's own stored form.
 SettingKey Sensor() {
-    return {"Zelvo", "Sensor ",      {",1,1,100,0", ";100;1000;10000;0", ";1000;1000;10000;0"},
-            true,    ReadSensorLine, WriteSensorLine};
+    return {.section = "Zelvo",
+            .key = "Sensor ",
+            .defaults = {",1,1,100,0", ";100;1000;10000;0", ";1000;1000;10000;0"},
+            .perChannel = true,
+            .read = ReadSensorLine,
+            .write = WriteSensorLine};
 }
 
 }  // namespace
@@ -160,7 +165,7 @@ const std::vector<SettingKey>& SettingKeys() {
         Whole("Application", "ShowLast", "3", &S::ShowLast, {{0, kChannelCount - 1}}),
         Freq(),
         Period(),
-        Whole("Application", "RunNum", "1", &S::RunNum, {{1, 9999}}),
+        Whole("Application", "RunNum", "1", &S::RunNum, {{kRunNumberMin, kRunNumberMax}}),
         Text("Graph", "File", "zelvo.oc2", &S::GraphFile),
         Text("Graph", "FileThick", "zelvo_Thick.oc2", &S::GraphFileThick),
         Text("Graph", "FileFreq", "zelvo_Freq.oc2", &S::GraphFileFreq),

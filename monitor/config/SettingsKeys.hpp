@@ -28,10 +28,6 @@ Layout LayoutOf(int32_t iniVer);
 // The layout version written: major x 100 + minor x 10 + revision.
 int32_t WrittenIniVer();
 
-// Crystal frequency limits accepted from a setup file, Hz.
-inline constexpr double kCrystalLowestHz = 1e6;
-inline constexpr double kCrystalHighestHz = 30e6;
-
 // One pass of reading: what a key's conversion needs, and the first failure.
 class KeyReading {
   public:

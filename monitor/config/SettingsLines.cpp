@@ -7,6 +7,7 @@
 #include "Numbers.hpp"
 #include "SettingsConvert.hpp"
 #include "Strings.hpp"
+#include "ValidationChecks.hpp"
 #include "cIniFile.hpp"
 
 namespace zelvo {
@@ -44,7 +45,7 @@ void ReadCrystalLimits(KeyReading& r) {
         double value = 0;
         if (!r.Passed(NumberSetting(r.Key(), r.Text(field), value))) continue;
         value *= scale;
-        if (r.Passed(RangeCheck(r.Key(), value, kCrystalLowestHz, kCrystalHighestHz))) {
+        if (r.Passed(RangeCheck(r.Key(), value, kFrequencyMinMHz * 1e6, kFrequencyMaxMHz * 1e6))) {
             hz[static_cast<size_t>(field - 1)] = value;
         }
     }

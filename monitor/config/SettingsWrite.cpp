@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "AppInfo.hpp"
 #include "MonitorTexts.hpp"
@@ -32,25 +33,30 @@ std::optional<ZelvoError> ReadOnlyAttribute(const std::string& path, bool& readO
 // other key has been written, the problems are thrown as one failure.
 void WriteAll(const MainState& state, cIniFile& ini) {
     std::optional<ZelvoError> first;
-    std::string problems;
-    auto note = [&](const ZelvoError& failure) {
-        if (!first) first = failure;
-        problems += (problems.empty() ? "" : "; ") + failure.Description();
-    };
+    std::vector<std::string> problems;
+    std::string refusedKeys;
     for (const SettingKey& key : SettingKeys()) {
         for (size_t ch = 0; ch < key.Channels(); ++ch) {
             std::string text;
-            if (auto failure = key.write(state, ch, text)) {
-                note(*failure);
-                continue;
+            std::optional<ZelvoError> failure = key.write(state, ch, text);
+            if (failure) {
+                problems.push_back(failure->Description());
+            } else if (ini.WriteIniStr(key.section, key.KeyOf(ch), text) == 0) {
+                failure = ini.LastWriteFailure().value_or(
+                    ZelvoError(err::PathFileAccess, "Path/File access error: " + ini.IniFile()));
+                if (refusedKeys.empty()) problems.push_back(failure->Description());
+                refusedKeys += (refusedKeys.empty() ? "" : ", ") + key.KeyOf(ch);
             }
-            if (ini.WriteIniStr(key.section, key.KeyOf(ch), text) != 0) continue;
-            note(ini.LastWriteFailure().value_or(
-                ZelvoError(err::PathFileAccess, "Path/File access error")));
-            problems += " (" + key.KeyOf(ch) + ")";
+            if (failure && !first) first = failure;
         }
     }
-    if (first) throw ZelvoError(first->Number(), problems);
+    if (!first) return;
+    std::string description;
+    for (const std::string& problem : problems) {
+        description += (description.empty() ? "" : "; ") + problem;
+    }
+    if (!refusedKeys.empty()) description += "; keys not written: " + refusedKeys;
+    throw ZelvoError(first->Number(), description);
 }
 
 }  // namespace

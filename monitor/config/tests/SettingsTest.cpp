@@ -7,6 +7,7 @@
 
 #include "AppInfo.hpp"
 #include "FakeDesktop.hpp"
+#include "FileSizeLimit.hpp"
 #include "ScratchFolder.hpp"
 #include "Settings.hpp"
 #include "SetupFile.hpp"
@@ -351,6 +352,23 @@ TEST_F(SettingsTest, ReadOnlyFileOrFolderInItsPlaceIsLeftAsItIs) {
     EXPECT_EQ(Reports(), 1);
     EXPECT_EQ(ErrHandler().ErrorProc(), "frmMain_IniWrite");
     EXPECT_TRUE(fs::is_directory(folder_.Path("dir.cfg")));
+}
+
+TEST_F(SettingsTest, AFullDiskLeavesTheSetupFileWholeAndNamesTheKeysNotWritten) {
+    MainState w;
+    IniWrite(w, "full.cfg");
+    const std::string old = folder_.Read("full.cfg");
+    w.LogFile = std::string(100, 'L');  // the only key that changes, and it needs room
+    int reported = testing::WithFileSizeLimit(old.size(), [&] {
+        IniWrite(w, "full.cfg");
+        return Reports() == 1 &&
+               ErrHandler().ErrorString().ends_with("; keys not written: LogFile");
+    });
+    EXPECT_EQ(reported, 1);
+    EXPECT_EQ(folder_.Read("full.cfg"), old);
+    for (const auto& entry : fs::directory_iterator(folder_.Folder())) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with("full.cfg.")) << entry.path();
+    }
 }
 
 }  // namespace
