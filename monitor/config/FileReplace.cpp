@@ -76,7 +76,9 @@ Outcome ReplaceThroughNewFile(const std::string& target, const std::string& byte
 // Rewrites the existing file in place once the space for the new content is
 // reserved; 0 or the errno of the failure.
 int RewriteInPlace(const std::string& target, const std::string& bytes) {
-    int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    // Read access too: where the file system cannot reserve space itself, the
+    // reservation reads each block before it writes a zero into an empty one.
+    int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) return errno;
     int error = bytes.empty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
     if (error == 0) error = WriteAll(fd, bytes);

@@ -77,6 +77,20 @@ TEST_F(SettingsTest, FirstStartPlacesTheCarriedSetupFileInTheWrittenLayout) {
     desktop_.SaveSetting("Zelvo", "Setup File", "Setup", "zelvo.cfg");
     SetupFileAtStartUp();
     EXPECT_FALSE(fs::exists(folder_.Path("zelvo.cfg")));
+
+    // A folder that takes no file: the failure is shown and the start goes on.
+    desktop_.SaveSetting("Zelvo", "Setup File", "Setup", "");
+    fs::permissions(folder_.Folder(), fs::perms::owner_read | fs::perms::owner_exec);
+    {
+        testing::WithoutRootRights asUser;
+        SetupFileAtStartUp();
+    }
+    fs::permissions(folder_.Folder(), fs::perms::all);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_EQ(desktop_.Messages()[0].title, "PlaceDefaultSetupFile");
+    EXPECT_TRUE(desktop_.Messages()[0].text.starts_with("Error: 70. "))
+        << desktop_.Messages()[0].text;
+    EXPECT_EQ(GetSetupFile(), "zelvo.cfg");
 }
 
 TEST_F(SettingsTest, MissingNamedFileReadsOldestDefaults) {
