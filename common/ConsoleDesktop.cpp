@@ -1,5 +1,7 @@
 #include "ConsoleDesktop.hpp"
 
+#include <locale.h>
+
 #include <chrono>
 #include <ctime>
 #include <iostream>
@@ -8,17 +10,29 @@
 namespace zelvo {
 namespace {
 
-std::tm LocalNow() {
-    std::time_t now = std::time(nullptr);
+std::tm LocalTime(std::time_t when) {
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&when, &local);
     return local;
 }
 
+// Formats a time with the time conventions of the user's locale (LC_ALL, LC_TIME,
+// LANG), leaving the process in the C locale so that numbers keep their ".".
 std::string FormatTm(const std::tm& t, const char* format) {
-    char buffer[64];
-    size_t n = std::strftime(buffer, sizeof buffer, format, &t);
+    locale_t user = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(0));
+    char buffer[128];
+    size_t n = 0;
+    if (user == static_cast<locale_t>(0)) {
+        n = std::strftime(buffer, sizeof buffer, format, &t);  // unknown locale: C
+    } else {
+        n = strftime_l(buffer, sizeof buffer, format, &t, user);
+        freelocale(user);
+    }
     return std::string(buffer, n);
+}
+
+std::tm LocalNow() {
+    return LocalTime(std::time(nullptr));
 }
 
 MsgResult Answer(MsgButtons buttons, bool yes) {
@@ -56,10 +70,14 @@ void ConsoleDesktop::Sleep(int milliseconds) {
 }
 
 double ConsoleDesktop::SecondsSinceMidnight() {
+    // Whole seconds and milliseconds from one reading of the clock, so that the time
+    // of day never steps back when a second ends between two readings.
     using namespace std::chrono;
-    std::tm t = LocalNow();
-    auto subSecond = duration_cast<milliseconds>(system_clock::now().time_since_epoch()) % 1000;
-    return t.tm_hour * 3600.0 + t.tm_min * 60.0 + t.tm_sec + subSecond.count() / 1000.0;
+    const auto sinceEpoch = duration_cast<milliseconds>(system_clock::now().time_since_epoch());
+    const std::tm t = LocalTime(static_cast<std::time_t>(sinceEpoch.count() / 1000));
+    const auto subSecond = sinceEpoch.count() % 1000;
+    return t.tm_hour * 3600.0 + t.tm_min * 60.0 + t.tm_sec +
+           static_cast<double>(subSecond) / 1000.0;
 }
 
 uint32_t ConsoleDesktop::Milliseconds() {

@@ -4,12 +4,12 @@
 //
 //   zelvomon-cli [--app-dir DIR] [--bridge PATH] [--seconds N]
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -19,6 +19,7 @@
 #include "ConsoleDesktop.hpp"
 #include "ConsoleViews.hpp"
 #include "DataLog.hpp"
+#include "FolderTree.hpp"
 #include "Format.hpp"
 #include "Numbers.hpp"
 #include "RunControl.hpp"
@@ -51,16 +52,6 @@ std::string DefaultAppDir() {
     return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
 }
 
-// Creates the folder and its missing parents; false with errno set on failure.
-bool MakeFolders(const std::string& path) {
-    for (size_t at = 1; at <= path.size(); ++at) {
-        if (at != path.size() && path[at] != '/') continue;
-        const std::string part = path.substr(0, at);
-        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-    }
-    return true;
-}
-
 constexpr const char* kUsage =
     "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH] [--seconds N]\n"
     "Runs the monitor without a window: reads the current setup file of the application\n"
@@ -84,8 +75,20 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options) {
         }
     }
     const char* envDir = std::getenv("ZELVO_APP_DIR");
-    options.appDir = OptionValue(args, "--app-dir")
-                         .value_or(envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir());
+    // Absolute before anything else: the program changes into the folder and then
+    // names its files from there.
+    std::error_code error;
+    options.appDir =
+        std::filesystem::absolute(
+            OptionValue(args, "--app-dir")
+                .value_or(envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir()),
+            error)
+            .lexically_normal()
+            .string();
+    if (error) {
+        std::cerr << "zelvomon-cli: application folder: " << error.message() << "\n";
+        return false;
+    }
     if (auto text = OptionValue(args, "--seconds")) {
         std::optional<double> seconds = ParseNumber(*text);
         if (!seconds || *seconds < 0 || *seconds > 86400) {
@@ -123,7 +126,11 @@ std::string AbsoluteBridge(const std::string& name) {
 
 int Run(const Options& options, const std::vector<std::string>& args) {
     const std::string bridge = AbsoluteBridge(BridgeLibraryFromArguments(args));
-    if (!MakeFolders(options.appDir) || ::chdir(options.appDir.c_str()) != 0) {
+    if (auto failure = CreateFolderTree(options.appDir)) {
+        std::cerr << "zelvomon-cli: application folder: " << failure->Description() << "\n";
+        return 2;
+    }
+    if (::chdir(options.appDir.c_str()) != 0) {
         std::cerr << "zelvomon-cli: application folder " << options.appDir << ": "
                   << std::strerror(errno) << "\n";
         return 2;
@@ -164,8 +171,12 @@ int Run(const Options& options, const std::vector<std::string>& args) {
         }
         cmdFSwitch_Click(ctx, 0);
     }
-    Form_Unload(ctx);
+    const bool saved = Form_Unload(ctx);
     SetDesktop(nullptr);
+    if (!saved) {
+        std::cerr << "zelvomon-cli: the settings were not saved\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -62,7 +62,7 @@ void DataLog::LogRecord() {
     channels.reserve(static_cast<size_t>(last) + 1);
     for (int c = 0; c <= last; ++c) {
         auto i = static_cast<size_t>(c);
-        if (!state_.ChannelValid[i]) {
+        if (!state_.ChannelValid[i] || !state_.ChannelReadInSweep[i]) {
             channels.emplace_back(std::nullopt);
             continue;
         }

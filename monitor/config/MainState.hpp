@@ -70,11 +70,12 @@ struct MainState {
     // ---- Channel tables, index 0 to 7 ----
     ChannelTable<std::string> ChannelName{"Sensor 1", "Sensor 2", "Sensor 3", "Sensor 4",
                                           "Sensor 5", "Sensor 6", "Sensor 7", "Sensor 8"};
-    ChannelTable<std::string> ChannelSerial{};                    // empty for none
-    ChannelTable<bool> ChannelPresent{};                          // found by the last discovery
-    ChannelTable<bool> ChannelValid{};                            // last reading succeeded
-    ChannelTable<double> ChannelDensity{1, 1, 1, 1, 1, 1, 1, 1};  // g/cm3
-    ChannelTable<double> ChannelZFactor{1, 1, 1, 1, 1, 1, 1, 1};  // Z factor
+    ChannelTable<std::string> ChannelSerial{};  // empty for none
+    ChannelTable<bool> ChannelPresent{};        // found by the last discovery
+    ChannelTable<bool> ChannelValid{};          // last reading succeeded
+    ChannelTable<bool> ChannelReadInSweep{};    // read successfully in the latest sweep
+    ChannelTable<double> ChannelDensity{1, 1, 1, 1, 1, 1, 1, 1};                  // g/cm3
+    ChannelTable<double> ChannelZFactor{1, 1, 1, 1, 1, 1, 1, 1};                  // Z factor
     ChannelTable<double> ChannelTooling{100, 100, 100, 100, 100, 100, 100, 100};  // %
     // Rate filters, created on first use (FilterOf); only their size is a setting.
     ChannelTable<std::optional<cFilter>> ChannelFilter{};

@@ -20,6 +20,19 @@ inline constexpr const char* kStopCaption = "&Stop";
 inline constexpr const char* kPauseCaption = "&Pause";
 inline constexpr const char* kResumeCaption = "&Resume";
 
+// A run that cannot start: one line per channel, "<name> (<serial>): <step>: <failure>".
+inline constexpr const char* kRunNotStarted =
+    "The run was not started. These channels could not be prepared:";
+inline constexpr const char* kPreparePeriod = "measurement period: ";
+inline constexpr const char* kPrepareMaterial = "material: ";
+inline constexpr const char* kPrepareZero = "zero: ";
+inline constexpr const char* kPrepareBusy = "the sensor was busy.";
+inline constexpr const char* kPrepareNoReply = "no reply from the sensor.";
+inline constexpr const char* kPrepareRefused = "the value was refused.";
+inline constexpr const char* kPrepareNotConnected = "the sensor is not connected.";
+inline constexpr const char* kPrepareWrongReply = "the sensor gave a wrong reply.";
+inline constexpr const char* kPrepareStatus = "sensor status ";
+
 // Row texts of failed readings.
 inline constexpr const char* kOverflow = "OVFLW";
 inline constexpr const char* kCommandError = "CMND ERR";

@@ -22,7 +22,7 @@ void IniRead(MainState& state, IMainWindow& window, const std::string& sFileName
 // "<name> is Read Only!" and nothing is written. Otherwise the name becomes the
 // current setup file. A key that cannot be written, and a sensor line that would
 // not read back whole (which is then not written), are reported through the error
-// handler once all other keys are written.
-void IniWrite(const MainState& state, const std::string& sFileName);
+// handler once all other keys are written. Returns true when every setting was written.
+bool IniWrite(const MainState& state, const std::string& sFileName);
 
 }  // namespace zelvo

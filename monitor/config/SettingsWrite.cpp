@@ -61,8 +61,9 @@ void WriteAll(const MainState& state, cIniFile& ini) {
 
 }  // namespace
 
-void IniWrite(const MainState& state, const std::string& sFileName) {
-    RunProcedure(std::string(kFormName) + "_IniWrite", [&] {
+bool IniWrite(const MainState& state, const std::string& sFileName) {
+    bool written = false;
+    const bool finished = RunProcedure(std::string(kFormName) + "_IniWrite", [&] {
         if (sFileName.empty()) return;
         const std::string path = SetupFilePath(sFileName);
         cIniFile ini;
@@ -83,7 +84,9 @@ void IniWrite(const MainState& state, const std::string& sFileName) {
         }
         SetSetupFile(sFileName);
         WriteAll(state, ini);
+        written = true;
     });
+    return finished && written;
 }
 
 }  // namespace zelvo

@@ -1,11 +1,12 @@
 #include "RunControl.hpp"
 
-#include <cmath>
 #include <string>
 
+#include "AppInfo.hpp"
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "TimeOfDay.hpp"
 #include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
 
@@ -14,36 +15,67 @@ namespace {
 
 constexpr int kStartStop = 0;
 constexpr int kPauseResume = 1;
-constexpr float kSecondsPerDay = 86400.0f;
 
 double Now() {
     return Desktop().SecondsSinceMidnight();
 }
 
-// Whole seconds of a time of day as "h:mm:ss" or "hh:mm:ss".
-std::string ClockText(double seconds, const char* hourPattern) {
-    int64_t whole = static_cast<int64_t>(std::floor(seconds));
-    whole %= 86400;
-    if (whole < 0) whole += 86400;
-    return FormatNumber(static_cast<double>(whole / 3600), hourPattern) + ":" +
-           FormatNumber(static_cast<double>(whole / 60 % 60), "00") + ":" +
-           FormatNumber(static_cast<double>(whole % 60), "00");
+// What a failed preparation step means to the operator.
+std::string PrepareFailureText(int status) {
+    switch (status) {
+        case 1:
+            return texts::kPrepareBusy;
+        case 2:
+            return texts::kPrepareNoReply;
+        case 5:
+            return texts::kPrepareRefused;
+        case 7:
+            return texts::kPrepareNotConnected;
+        case 6:
+        case 9:
+            return texts::kPrepareWrongReply;
+        default:
+            return texts::kPrepareStatus + std::to_string(status) + ".";
+    }
+}
+
+// Sends period, material and zero to every present displayed channel. Returns one
+// line per channel that could not be prepared, naming the step that failed.
+std::string PrepareChannels(MainContext& ctx) {
+    MainState& s = ctx.state;
+    std::string failures;
+    for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast) && ch < kChannelCount; ++ch) {
+        if (!s.ChannelPresent[ch]) continue;
+        const std::string& serial = s.ChannelSerial[ch];
+        const char* step = texts::kPreparePeriod;
+        int status = ctx.sensors.Period(serial, s.Period);
+        if (status == 0) {
+            step = texts::kPrepareMaterial;
+            status = ctx.sensors.Material(serial, s.ChannelDensity[ch], s.ChannelZFactor[ch],
+                                          s.ChannelTooling[ch]);
+        }
+        if (status == 0) {
+            step = texts::kPrepareZero;
+            status = ctx.sensors.Zero(serial);
+        }
+        if (status != 0) {
+            failures += "\r\n" + s.ChannelName[ch] + " (" + serial + "): " + step +
+                        PrepareFailureText(status);
+        }
+    }
+    return failures;
 }
 
 void Start(MainContext& ctx) {
     MainState& s = ctx.state;
-    int lastStatus = 0;
-    for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast) && ch < kChannelCount; ++ch) {
-        if (!s.ChannelPresent[ch]) continue;
-        const std::string& serial = s.ChannelSerial[ch];
-        lastStatus = ctx.sensors.Period(serial, s.Period);
-        if (lastStatus != 0) continue;
-        lastStatus = ctx.sensors.Material(serial, s.ChannelDensity[ch], s.ChannelZFactor[ch],
-                                          s.ChannelTooling[ch]);
-        // A failed zero never keeps the run from starting; the row shows the sensor.
-        if (lastStatus == 0) ctx.sensors.Zero(serial);
+    // A run never starts with a channel that missed its period, material or zero point:
+    // its thickness would carry an old zero point.
+    const std::string failures = PrepareChannels(ctx);
+    if (!failures.empty()) {
+        Desktop().MessageBox(texts::kRunNotStarted + failures, GetAppInfo().title, MsgButtons::OK,
+                             MsgIcon::Exclamation);
+        return;
     }
-    if (lastStatus != 0) return;
 
     ctx.tmrRun.SetInterval(SweepIntervalFor(s.Period));
     s.RunNum = s.RunNum + 1 > 9999 ? 1 : s.RunNum + 1;
@@ -67,12 +99,11 @@ void ZeroAll(MainContext& ctx) {
 }  // namespace
 
 float DiffSeconds(float start, float now) {
-    if (start > now) now += kSecondsPerDay;
-    return now - start;
+    return SecondsAcrossMidnight(start, now);
 }
 
 std::string ElapsedText(double seconds) {
-    return ClockText(seconds, "00");
+    return TimeOfDayText(seconds, "00");
 }
 
 void SetRunMode(MainContext& ctx, int16_t mode) {
@@ -165,7 +196,7 @@ void Form_KeyUp(MainContext& ctx, Key key) {
 
 void RefreshClock(MainContext& ctx) {
     const double now = Now();
-    ctx.views.runBar.SetClockText(Desktop().ShortDateNow(), ClockText(now, "0"));
+    ctx.views.runBar.SetClockText(Desktop().ShortDateNow(), TimeOfDayText(now, "0"));
     if (ctx.state.RunMode == kRunning) {
         ctx.views.runBar.SetRunTimeText(ElapsedText(
             DiffSeconds(static_cast<float>(ctx.state.RunStart), static_cast<float>(now))));

@@ -79,16 +79,18 @@ void tmrDate_Timer(MainContext& ctx) {
     });
 }
 
-void Form_Unload(MainContext& ctx) {
-    RunProcedure(std::string(kFormName) + "_Unload", [&] {
+bool Form_Unload(MainContext& ctx) {
+    bool saved = false;
+    const bool finished = RunProcedure(std::string(kFormName) + "_Unload", [&] {
         ctx.tmrRun.SetEnabled(false);
         ctx.tmrDate.SetEnabled(false);
         ctx.views.window.SetResizerEnabled(false);
         ctx.sensors.ReadingTimer(0);
         ctx.sensors.Release();
-        IniWrite(ctx.state, GetSetupFile());
+        saved = IniWrite(ctx.state, GetSetupFile());
         ctx.views.window.SavePosition();
     });
+    return finished && saved;
 }
 
 }  // namespace zelvo

@@ -16,7 +16,8 @@ bool Form_Load(MainContext& ctx);
 void tmrDate_Timer(MainContext& ctx);
 
 // frmMain_Unload: timers off, sensor manager stopped and released, settings
-// written to the current setup file, window position saved.
-void Form_Unload(MainContext& ctx);
+// written to the current setup file, window position saved. Returns false when the
+// settings could not be written (the failure has been shown).
+bool Form_Unload(MainContext& ctx);
 
 }  // namespace zelvo

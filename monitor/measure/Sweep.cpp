@@ -112,17 +112,22 @@ void GetReadings(MainContext& ctx) {
             throw ZelvoError(err::SubscriptOutOfRange,
                              "Subscript out of range: ShowLast = " + std::to_string(s.ShowLast));
         }
-        int status = 0;
+        s.ChannelReadInSweep.fill(false);
+        bool anyRead = false;
         for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast); ++ch) {
             ReadingResult result{};
-            status = ctx.sensors.GetReading(s.ChannelSerial[ch], result);
+            const int status = ctx.sensors.GetReading(s.ChannelSerial[ch], result);
             if (status == 0) {
                 ShowReading(ctx, ch, result);
+                s.ChannelReadInSweep[ch] = true;
+                anyRead = true;
             } else {
                 ApplyStatus(ctx, ch, status, result);
             }
         }
-        if (status == 0 && s.LogEnabled == 1 && s.RunMode == kRunning) {
+        // One channel that fails, wherever it sits, never silences the records of the
+        // others: the record carries the filler in its place.
+        if (anyRead && s.LogEnabled == 1 && s.RunMode == kRunning) {
             ctx.views.dataLog.LogRecord();
         }
     });

@@ -141,7 +141,7 @@ class ScriptedSensors : public ISensorManager {
     }
     int Zero(const std::string& serial) override {
         calls.push_back("Zero " + serial);
-        return 0;
+        return Status(zeroStatus, serial);
     }
     int ZeroAll() override {
         calls.push_back("ZeroAll");
@@ -154,7 +154,7 @@ class ScriptedSensors : public ISensorManager {
 
     DiscoveryList found{};
     std::map<std::string, Answer> readings;
-    std::map<std::string, int> periodStatus, materialStatus;
+    std::map<std::string, int> periodStatus, materialStatus, zeroStatus;
     int initFreqStatus = 0;
     int findCalls = 0;
     std::vector<std::string> calls;

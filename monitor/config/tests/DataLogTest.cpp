@@ -35,7 +35,9 @@ class DataLogTest : public ::testing::Test {
     }
     void Sweep(double at, bool secondValid) {
         desktop.SetSecondsSinceMidnight(at);
-        state.ChannelValid = {true, secondValid};
+        // A channel that read before but failed in this sweep writes the filler.
+        state.ChannelValid = {true, true};
+        state.ChannelReadInSweep = {true, secondValid};
         log.LogRecord();
     }
     void Stop() {

@@ -91,7 +91,7 @@ TEST_F(MeasureTest, SweepStatusTableAndLogRecord) {
     }
     EXPECT_EQ(s.ChannelValues[kValueRate][0], 0);  // status 5 stores the values as read
 
-    // A data-log record only after a good last channel, while Running with the log on.
+    // A data-log record only after a sweep with a good channel, while Running with the log on.
     s.LogEnabled = 1;
     s.RunMode = kRunning;
     Sweep(0, {}, "S1");  // channel 0 has serial "S0": status 7
@@ -106,17 +106,60 @@ TEST_F(MeasureTest, SweepStatusTableAndLogRecord) {
     EXPECT_NE(desktop_.Messages().at(0).text.find("frmMain_GetReadings"), std::string::npos);
 }
 
-TEST_F(MeasureTest, StartPreparesPresentSensorsAndOnlyTheLastFailureKeepsItStopped) {
+TEST_F(MeasureTest, ABrokenLastChannelKeepsTheRecordsOfTheOthers) {
+    s.ShowLast = 2;
+    s.ChannelSerial = {"A", "B", "C", "", "", "", "", ""};
+    s.LogEnabled = 1;
+    s.RunMode = kRunning;
+    sensors_.readings["A"] = {0, {1, 0.5, 5.95e6, 90}};
+    sensors_.readings["B"] = {9, {}};
+    sensors_.readings["C"] = {2, {}};  // the last channel does not answer
+    GetReadings(h_.ctx);
+    EXPECT_EQ(h_.dataLog.calls, std::vector<std::string>{"LogRecord"});
+    // Only the channel read in this sweep counts as valid for the record.
+    EXPECT_TRUE(s.ChannelReadInSweep[0]);
+    EXPECT_FALSE(s.ChannelReadInSweep[1] || s.ChannelReadInSweep[2]);
+    sensors_.readings["A"] = {7, {}};  // no channel read: no record
+    GetReadings(h_.ctx);
+    EXPECT_EQ(h_.dataLog.calls.size(), 1u);
+}
+
+TEST_F(MeasureTest, StartRefusesWhenAnyPresentChannelCannotBePrepared) {
+    s.ChannelSerial = {"A", "B", "C", "", "", "", "", ""};
+    s.ChannelName[0] = "Gold";
+    s.ChannelPresent = {true, true, true, false, false, false, false, false};
+    s.ShowLast = 2;
+    s.RunNum = 41;
+    sensors_.periodStatus["A"] = 2;  // an early failure is not overwritten by later successes
+    sensors_.zeroStatus["C"] = 1;    // nor is a failed zero ignored
+    Click(0);
+    EXPECT_EQ(s.RunMode, kStopped);
+    EXPECT_EQ(s.RunNum, 41);
+    EXPECT_TRUE(h_.dataLog.calls.empty());
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_EQ(desktop_.Messages()[0].text,
+              "The run was not started. These channels could not be prepared:\r\n"
+              "Gold (A): measurement period: no reply from the sensor.\r\n"
+              "Sensor 3 (C): zero: the sensor was busy.");
+    // With every present channel prepared, the run starts as before.
+    sensors_.periodStatus.clear();
+    sensors_.zeroStatus.clear();
+    Click(0);
+    EXPECT_EQ(s.RunMode, kRunning);
+    EXPECT_EQ(s.RunNum, 42);
+}
+
+TEST_F(MeasureTest, StartPreparesPresentSensorsInOrder) {
     s.ChannelSerial = {"A", "B", "C", "D", "", "", "", ""};
     s.ChannelPresent = {true, false, true, true, false, false, false, false};
     s.RunNum = 9999;
     s.LogEnabled = 1;
-    sensors_.periodStatus["A"] = 9;  // overwritten by the later successes
     FilterOf(s, 3).Push(7);
     Click(0);
     EXPECT_EQ(sensors_.calls,
-              (std::vector<std::string>{"Period A 0.250000", "Period C 0.250000", "Material C",
-                                        "Zero C", "Period D 0.250000", "Material D", "Zero D"}));
+              (std::vector<std::string>{"Period A 0.250000", "Material A", "Zero A",
+                                        "Period C 0.250000", "Material C", "Zero C",
+                                        "Period D 0.250000", "Material D", "Zero D"}));
     EXPECT_EQ(h_.tmrRun.Interval(), 125);
     EXPECT_EQ(h_.runBar.runNumber, "1");
     EXPECT_EQ(h_.chart.inits, 1);
@@ -130,13 +173,10 @@ TEST_F(MeasureTest, StartPreparesPresentSensorsAndOnlyTheLastFailureKeepsItStopp
     EXPECT_FALSE(h_.runBar.visible_[1]);
     EXPECT_EQ(h_.dataLog.calls, (std::vector<std::string>{"ChooseLogPath", "StartLog", "StopLog"}));
 
-    sensors_.materialStatus["D"] = 5;
-    Click(0);
-    EXPECT_EQ(s.RunMode, kStopped);
-    EXPECT_EQ(s.RunNum, 1);
     s.ChannelPresent.fill(false);  // no present channel: the run starts
     s.Period = 0.125;
     Click(0);
+    EXPECT_EQ(s.RunMode, kRunning);
     EXPECT_EQ(h_.tmrRun.Interval(), 62);  // 62.5 ms, halves to even
     EXPECT_TRUE(desktop_.Messages().empty());
 }
