@@ -227,7 +227,7 @@ TEST_F(MeasureTest, WholeLifeOnSimulatedSensors) {
     sweep(8);
     const double thickness = m.ChannelValues[kValueThickness][0];
     EXPECT_GT(thickness, 0);
-    EXPECT_GT(FilterOf(m, 0).Average(), 0.5);  // the simulator deposits 2 A/s
+    EXPECT_GT(FilterOf(m, 0).Average(), 0.5);             // the simulator deposits 2 A/s
     EXPECT_NEAR(m.ChannelValues[kValueLife][0], 100, 5);  // a fresh crystal
     desktop_.SetSecondsSinceMidnight(86000 + 3598 - 86400);
     h.tmrDate.Fire();
