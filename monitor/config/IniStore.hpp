@@ -1,16 +1,19 @@
 #pragma once
-// The INI store: private-profile reads and writes of single keys. Sections and
-// keys match without regard to letter case; a write keeps every other line of the
-// file and adds the section and key when missing. Files are written with CR LF.
+// The INI store: private-profile reads and writes of single keys, with the
+// platform's reading rules (IniText). A write keeps every other line of the file
+// byte for byte, adds the section and key when missing, and replaces the file so
+// that a write that cannot complete leaves the old file whole.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "ZelvoError.hpp"
+
 namespace zelvo::ini {
 
-// The key's value (blanks around it removed, one pair of enclosing double quotes
-// removed), or nothing when the file, the section or the key is missing.
+// The key's value (blanks around it and one pair of enclosing quotes removed), or
+// nothing when the file, the section or the key is missing.
 // Throws ZelvoError when the file exists but cannot be read.
 std::optional<std::string> ReadValue(const std::string& path, const std::string& section,
                                      const std::string& key);
@@ -26,9 +29,9 @@ std::string GetProfileString(const std::string& path, const std::string& section
 int64_t GetProfileInt(const std::string& path, const std::string& section, const std::string& key,
                       int64_t defaultValue);
 
-// Stores the value; true on success. The file is replaced in one step so that a
-// failed write never loses the keys already in it.
-bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
-                        const std::string& value);
+// Stores the value; the failure when it could not be stored. A value equal to the
+// one stored leaves the file untouched.
+std::optional<ZelvoError> WriteProfileString(const std::string& path, const std::string& section,
+                                             const std::string& key, const std::string& value);
 
 }  // namespace zelvo::ini

@@ -1,11 +1,8 @@
 #include "SettingsConvert.hpp"
 
-#include <optional>
-
 #include "Format.hpp"
 #include "Numbers.hpp"
 #include "Strings.hpp"
-#include "ZelvoError.hpp"
 
 namespace zelvo {
 namespace {
@@ -22,46 +19,63 @@ ZelvoError Mismatch(const std::string& key, const std::string& text) {
     return ZelvoError(err::TypeMismatch, "Type mismatch: " + key + " = " + Quoted(text));
 }
 
+ZelvoError TooLarge(const std::string& key, const std::string& text) {
+    return ZelvoError(err::Overflow, "Overflow: " + key + " = " + Quoted(text));
+}
+
+// The number made whole by `round` (which throws when it does not fit).
+template <class Whole, class Round>
+std::optional<ZelvoError> WholeOf(const std::string& key, const std::string& text, Whole& value,
+                                  Round round) {
+    double number = 0;
+    if (auto failure = NumberSetting(key, text, number)) return failure;
+    try {
+        value = round(number);
+    } catch (const ZelvoError&) {
+        return TooLarge(key, text);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-double NumberSetting(const std::string& key, const std::string& text) {
+std::optional<ZelvoError> NumberSetting(const std::string& key, const std::string& text,
+                                        double& value) {
     std::optional<double> number = ParseNumber(text);
-    if (!number) throw Mismatch(key, text);
-    return *number;
+    if (!number) return Mismatch(key, text);
+    value = *number;
+    return std::nullopt;
 }
 
-int32_t WholeSetting(const std::string& key, const std::string& text) {
-    double number = NumberSetting(key, text);
-    try {
-        return RoundToInt32(number);
-    } catch (const ZelvoError&) {
-        throw ZelvoError(err::Overflow, "Overflow: " + key + " = " + Quoted(text));
-    }
+std::optional<ZelvoError> WholeSetting(const std::string& key, const std::string& text,
+                                       int32_t& value) {
+    return WholeOf(key, text, value, RoundToInt32);
 }
 
-int16_t Whole16Setting(const std::string& key, const std::string& text) {
-    double number = NumberSetting(key, text);
-    try {
-        return RoundToInt16(number);
-    } catch (const ZelvoError&) {
-        throw ZelvoError(err::Overflow, "Overflow: " + key + " = " + Quoted(text));
-    }
+std::optional<ZelvoError> Whole16Setting(const std::string& key, const std::string& text,
+                                         int16_t& value) {
+    return WholeOf(key, text, value, RoundToInt16);
 }
 
-bool FlagSetting(const std::string& key, const std::string& text) {
+std::optional<ZelvoError> FlagSetting(const std::string& key, const std::string& text,
+                                      bool& value) {
     std::string word = Trim(text);
-    if (EqualsNoCase(word, "true")) return true;
-    if (EqualsNoCase(word, "false")) return false;
+    if (EqualsNoCase(word, "true") || EqualsNoCase(word, "false")) {
+        value = EqualsNoCase(word, "true");
+        return std::nullopt;
+    }
     std::optional<double> number = ParseNumber(word);
-    if (!number) throw Mismatch(key, text);
-    return *number != 0;
+    if (!number) return Mismatch(key, text);
+    value = *number != 0;
+    return std::nullopt;
 }
 
-void RequireRange(const std::string& key, double value, double low, double high) {
-    if (value >= low && value <= high) return;
-    throw ZelvoError(err::Overflow, "Overflow: " + key + " = " + ShortestNumberText(value) +
-                                        " (allowed " + ShortestNumberText(low) + " to " +
-                                        ShortestNumberText(high) + ")");
+std::optional<ZelvoError> RangeCheck(const std::string& key, double value, double low,
+                                     double high) {
+    if (value >= low && value <= high) return std::nullopt;
+    return ZelvoError(err::Overflow, "Overflow: " + key + " = " + ShortestNumberText(value) +
+                                         " (allowed " + ShortestNumberText(low) + " to " +
+                                         ShortestNumberText(high) + ")");
 }
 
 }  // namespace zelvo

@@ -1,21 +1,28 @@
 #pragma once
-// Conversions of setup-file texts into settings. Each throws ZelvoError naming the
-// key when the text cannot be taken: TypeMismatch for text that is not a number
-// (or flag), Overflow for a number that does not fit its variable.
+// Conversions of setup-file texts into settings. Each returns the failure, naming
+// the key, when the text cannot be taken (TypeMismatch for text that is not a
+// number or flag, Overflow for a number that does not fit its variable or range);
+// the value comes back through the last parameter and is left alone on failure.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "ZelvoError.hpp"
 
 namespace zelvo {
 
 // Any decimal number.
-double NumberSetting(const std::string& key, const std::string& text);
+std::optional<ZelvoError> NumberSetting(const std::string& key, const std::string& text,
+                                        double& value);
 // Any decimal number, made whole: nearest integer, halves to even.
-int32_t WholeSetting(const std::string& key, const std::string& text);
-int16_t Whole16Setting(const std::string& key, const std::string& text);
+std::optional<ZelvoError> WholeSetting(const std::string& key, const std::string& text,
+                                       int32_t& value);
+std::optional<ZelvoError> Whole16Setting(const std::string& key, const std::string& text,
+                                         int16_t& value);
 // true or false in any letter case, or any number (non-zero is true).
-bool FlagSetting(const std::string& key, const std::string& text);
-// A value that must lie in [low, high]; Overflow naming the key otherwise.
-void RequireRange(const std::string& key, double value, double low, double high);
+std::optional<ZelvoError> FlagSetting(const std::string& key, const std::string& text, bool& value);
+// A value that must lie in [low, high].
+std::optional<ZelvoError> RangeCheck(const std::string& key, double value, double low, double high);
 
 }  // namespace zelvo

@@ -1,8 +1,13 @@
 #include "SetupFile.hpp"
 
+#include <unistd.h>
+
 #include "AppInfo.hpp"
 #include "Desktop.hpp"
+#include "FileReplace.hpp"
 #include "MonitorTexts.hpp"
+#include "SettingsKeys.hpp"
+#include "UtilityError.hpp"
 
 namespace zelvo {
 namespace {
@@ -36,7 +41,18 @@ std::string StoredSetupFile() {
 
 void SetupFileAtStartUp() {
     std::string stored = StoredSetupFile();
+    if (stored.empty()) PlaceDefaultSetupFile();
     SetSetupFile(stored.empty() ? std::string(kDefaultSetupFile) : stored);
+}
+
+void PlaceDefaultSetupFile() {
+    const std::string path = SetupFilePath(kDefaultSetupFile);
+    if (::access(path.c_str(), F_OK) == 0) return;
+    try {
+        if (auto failure = ReplaceFileContent(path, DefaultSetupFileText())) throw *failure;
+    } catch (...) {
+        ShowUtilityError(kPlaceDefaultSetupFileTitle);
+    }
 }
 
 std::string SetupFileCaption() {

@@ -19,7 +19,14 @@ void SetSetupFile(const std::string& name);
 // The name stored in the per-user settings store ("" when none).
 std::string StoredSetupFile();
 // Start-up: the stored name, or "zelvo.cfg" when the store holds none, made current.
+// On a first start (the store names no file) a missing zelvo.cfg is first placed
+// in the application folder with the carried default settings.
 void SetupFileAtStartUp();
+// Places zelvo.cfg with the carried default settings (DefaultSetupFileText) when
+// the application folder has none. A failure is shown titled with the routine's
+// name; start-up then reads the missing file with the oldest layout's defaults.
+void PlaceDefaultSetupFile();
+inline constexpr const char* kPlaceDefaultSetupFileTitle = "PlaceDefaultSetupFile";
 // The window caption for the current setup file: "Zelvo - [" name part "]".
 std::string SetupFileCaption();
 // The full path of a setup file: the application folder and the name.

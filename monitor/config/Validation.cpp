@@ -4,7 +4,6 @@
 
 #include "AppInfo.hpp"
 #include "Desktop.hpp"
-#include "Strings.hpp"
 #include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
 
@@ -129,18 +128,15 @@ void Validation::AfterEditBody(int row, int column) {
     if (!IsChannel(row)) return;
     auto i = static_cast<size_t>(row);
     if (column == kNameColumn) {
-        state_.ChannelName[i] = Trim(grid_.CellText(row, column));
+        EntryCheck check = CheckChannelName(grid_.CellText(row, column));
+        if (!check.accepted) return RefuseCell(row, column, check.message);
+        state_.ChannelName[i] = check.shown;
         return;
     }
     if (column < kDensityColumn || column > kToolingColumn) return;
     ParameterCheck check = CheckParameter(column, grid_.CellText(row, column));
     if (check.zeroText) grid_.SetCellText(row, column, *check.zeroText);
-    if (!check.accepted) {
-        Tell(check.message);
-        grid_.SetCellText(row, column, editText_);
-        grid_.ResumeEdit(row);
-        return;
-    }
+    if (!check.accepted) return RefuseCell(row, column, check.message);
     if (column == kDensityColumn) state_.ChannelDensity[i] = check.value;
     if (column == kZFactorColumn) state_.ChannelZFactor[i] = check.value;
     if (column == kToolingColumn) state_.ChannelTooling[i] = check.value;
@@ -149,6 +145,12 @@ void Validation::AfterEditBody(int row, int column) {
                                         state_.ChannelZFactor[i], state_.ChannelTooling[i]);
     }
     grid_.SetCellText(row, column, check.shown);
+}
+
+void Validation::RefuseCell(int row, int column, const char* message) {
+    Tell(message);
+    grid_.SetCellText(row, column, editText_);
+    grid_.ResumeEdit(row);
 }
 
 void Validation::grdParams_KeyPress(int key) {

@@ -48,6 +48,8 @@ class Validation {
     void ValidateFrequency(int index, EntryBox box, bool& valid);
     void SendPeriodToPresent(double period);
     void AfterEditBody(int row, int column);
+    // Shows the refusal; the cell gets its text from before the edit back.
+    void RefuseCell(int row, int column, const char* message);
 
     MainState& state_;
     ISensorManager& sensors_;

@@ -4,6 +4,7 @@
 
 #include "Format.hpp"
 #include "Numbers.hpp"
+#include "Strings.hpp"
 #include "ValidationMessages.hpp"
 #include "ZelvoError.hpp"
 
@@ -52,6 +53,17 @@ const ParameterRule* RuleOf(int column) {
     };
     if (column < kDensityColumn || column > kToolingColumn) return nullptr;
     return &kRules[column];
+}
+
+// A text that a sensor line holds whole: not too long, no separator, no control character.
+EntryCheck CheckLineText(std::string_view text, size_t maxLength, const char* message) {
+    std::string trimmed = Trim(text);
+    bool storable = trimmed.size() <= maxLength;
+    for (char c : trimmed) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == ';' || byte < 0x20 || byte == 0x7F) storable = false;
+    }
+    return storable ? Accept(0, trimmed) : Refuse(message);
 }
 
 }  // namespace
@@ -148,6 +160,14 @@ ParameterCheck CheckParameter(int column, std::string_view cellText) {
     check.value = *value;
     check.shown = FormatNumber(*value, rule->format);
     return check;
+}
+
+EntryCheck CheckChannelName(std::string_view text) {
+    return CheckLineText(text, kChannelNameMaxLength, kChannelNameMessage);
+}
+
+EntryCheck CheckSerialNumber(std::string_view text) {
+    return CheckLineText(text, kSerialNumberMaxLength, kSerialNumberMessage);
 }
 
 std::string ParameterHint(int column, bool locked) {

@@ -28,6 +28,11 @@ inline constexpr double kZFactorMin = 0.1;
 inline constexpr double kZFactorMax = 9.99;
 inline constexpr double kToolingMin = 0;
 inline constexpr double kToolingMax = 999;
+// Channel names and serial numbers share a setup-file line of at most 253 characters
+// with four separators and the three material numbers (at most 5, 4 and 5 digits).
+inline constexpr size_t kChannelNameMaxLength = 100;
+inline constexpr size_t kSerialNumberMaxLength = 100;
+static_assert(kChannelNameMaxLength + kSerialNumberMaxLength + 4 + 5 + 4 + 5 <= 253);
 
 // The outcome of checking one entry.
 struct EntryCheck {
@@ -73,6 +78,12 @@ struct ParameterCheck : EntryCheck {
 // Density 0.2 to 99.99 and Z factor 0.1 to 9.99 ("0.000"), tooling 0 to 999 ("0.00").
 // A cell whose leading number is 0 (also letters) is first rewritten as zero.
 ParameterCheck CheckParameter(int column, std::string_view cellText);
+
+// A channel name (blanks around it dropped) or a serial number: at most 100
+// characters, without the setup file's separator ";" or control characters, so
+// that its sensor line reads back whole. Shows the text without the blanks.
+EntryCheck CheckChannelName(std::string_view text);
+EntryCheck CheckSerialNumber(std::string_view text);
 
 // The grid's hint for a column ("" for other columns), with the lock suffix.
 std::string ParameterHint(int column, bool locked);

@@ -20,6 +20,10 @@ inline constexpr const char* kInitialBelowMinMessage =
 inline constexpr const char* kDensityRangeMessage = "Density must be between 0.2 and 99.99.";
 inline constexpr const char* kZFactorRangeMessage = "Z Factor must be between 0.1 and 9.99.";
 inline constexpr const char* kToolingRangeMessage = "Tooling must be between 0 and 999.";
+inline constexpr const char* kChannelNameMessage =
+    "Channel name must be at most 100 characters, without ; or control characters.";
+inline constexpr const char* kSerialNumberMessage =
+    "Serial number must be at most 100 characters, without ; or control characters.";
 
 // Hints of the parameter grid's columns, followed by the lock suffix.
 inline constexpr const char* kDensityHint = "Enter material density in gm/cc";

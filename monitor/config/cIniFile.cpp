@@ -123,8 +123,10 @@ bool cIniFile::ReadIniBool(const std::string& Section, const std::string& KeyNam
 int16_t cIniFile::WriteIniStr(const std::string& Section, const std::string& KeyName,
                               const std::string& TextString) {
     try {
+        lastWriteFailure_.reset();
         if (path_.empty()) return 0;
-        return ini::WriteProfileString(path_, Section, KeyName, TextString) ? 1 : 0;
+        lastWriteFailure_ = ini::WriteProfileString(path_, Section, KeyName, TextString);
+        return lastWriteFailure_ ? 0 : 1;
     } catch (...) {
         ShowUtilityError("WriteIniStr");
         return 0;

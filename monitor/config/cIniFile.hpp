@@ -4,7 +4,10 @@
 // with the operation's name and return what had been set (0, false or "").
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "ZelvoError.hpp"
 
 namespace zelvo {
 
@@ -29,14 +32,17 @@ class cIniFile {
     // True for TRUE, YES, ON or 1 in any letter case; false for everything else.
     bool ReadIniBool(const std::string& Section, const std::string& KeyName,
                      const std::string& Default);
-    // Non-zero when the key was written.
+    // Non-zero when the key was written (or already held the value).
     int16_t WriteIniStr(const std::string& Section, const std::string& KeyName,
                         const std::string& TextString);
+    // Why the last WriteIniStr of a bound file wrote nothing; empty after a success.
+    const std::optional<ZelvoError>& LastWriteFailure() const { return lastWriteFailure_; }
 
   private:
     std::string RawRead(const std::string& section, const std::string& key,
                         const std::string& defaultText) const;
     std::string path_;
+    std::optional<ZelvoError> lastWriteFailure_;
 };
 
 }  // namespace zelvo

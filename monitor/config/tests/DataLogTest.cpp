@@ -5,6 +5,7 @@
 #include "DataLog.hpp"
 #include "DataLogFormat.hpp"
 #include "FakeDesktop.hpp"
+#include "FileSizeLimit.hpp"
 #include "FileUtil.hpp"
 #include "ScratchFolder.hpp"
 #include "cErrHandler.hpp"
@@ -181,6 +182,13 @@ TEST_F(DataLogTest, FileRoutinesShowTheirOwnFailures) {
     }
     ExpectOneFailure("AppendToTextFile", "Error: 70. ");
     EXPECT_EQ(scratch.Read("Zelvo.log"), "one\r\n\r\nthree\r\n");  // no part of the line
+    ::chmod(state.LogFile.c_str(), 0644);
+    // A disk that fills in the middle of a line: the part written is taken back.
+    const std::string path = state.LogFile;
+    int written = zelvo::testing::WithFileSizeLimit(
+        20, [&] { return AppendToTextFile(path, std::string(30, 'x')) ? 1 : 0; });
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(scratch.Read("Zelvo.log"), "one\r\n\r\nthree\r\n");
 
     EXPECT_TRUE(KillFile(state.LogFile));
     EXPECT_FALSE(FileExists(state.LogFile));

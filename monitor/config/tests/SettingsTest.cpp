@@ -7,6 +7,7 @@
 
 #include "AppInfo.hpp"
 #include "FakeDesktop.hpp"
+#include "FileSizeLimit.hpp"
 #include "ScratchFolder.hpp"
 #include "Settings.hpp"
 #include "SetupFile.hpp"
@@ -49,19 +50,62 @@ auto ExactFields(MainState& s) {
                     s.LogType, s.LogFile, s.ChannelName, s.ChannelSerial);
 }
 
-TEST_F(SettingsTest, FirstStartReadsMissingZelvoCfgWithOldestDefaults) {
-    state_.ShowLast = 7;
-    state_.ChannelSerial[2] = "ABC";
+TEST_F(SettingsTest, FirstStartPlacesTheCarriedSetupFileInTheWrittenLayout) {
     SetupFileAtStartUp();
     EXPECT_EQ(SetupFileCaption(), "Zelvo - [zelvo.cfg]");
+    EXPECT_EQ(desktop_.GetSetting("Zelvo", "Setup File", "Setup", ""), "zelvo.cfg");
+    state_.FreqInit = 1;
+    IniRead(state_, window_, GetSetupFile());
+    EXPECT_TRUE(desktop_.Messages().empty());
+    EXPECT_EQ(
+        std::tie(state_.IniVer, state_.FreqMax, state_.FreqMin, state_.FreqInit, state_.Period),
+        std::make_tuple(109, 6100000.0, 5000000.0, 6000000.0, 0.25));
+    MainState defaults;
+    EXPECT_EQ(ExactFields(state_), ExactFields(defaults));
+    EXPECT_EQ(state_.ChannelDensity, defaults.ChannelDensity);
+    EXPECT_EQ(state_.ChannelTooling, defaults.ChannelTooling);
+    const std::string carried = folder_.Read("zelvo.cfg");
+    EXPECT_TRUE(carried.starts_with("[Application]\r\nIniVer=109\r\n")) << carried;
+    EXPECT_NE(carried.find("Sensor 8=Sensor 8;1000;1000;10000;\r\n"), std::string::npos);
+
+    // A setup file already there is used as it is, and one the user named is not replaced.
+    WriteCfg("zelvo.cfg", "[Application]\r\nRunNum=12\r\n");
+    desktop_.SaveSetting("Zelvo", "Setup File", "Setup", "");
+    SetupFileAtStartUp();
+    EXPECT_EQ(folder_.Read("zelvo.cfg"), "[Application]\r\nRunNum=12\r\n");
+    fs::remove(folder_.Path("zelvo.cfg"));
+    desktop_.SaveSetting("Zelvo", "Setup File", "Setup", "zelvo.cfg");
+    SetupFileAtStartUp();
+    EXPECT_FALSE(fs::exists(folder_.Path("zelvo.cfg")));
+
+    // A folder that takes no file: the failure is shown and the start goes on.
+    desktop_.SaveSetting("Zelvo", "Setup File", "Setup", "");
+    fs::permissions(folder_.Folder(), fs::perms::owner_read | fs::perms::owner_exec);
+    {
+        testing::WithoutRootRights asUser;
+        SetupFileAtStartUp();
+    }
+    fs::permissions(folder_.Folder(), fs::perms::all);
+    ASSERT_EQ(desktop_.Messages().size(), 1u);
+    EXPECT_EQ(desktop_.Messages()[0].title, "PlaceDefaultSetupFile");
+    EXPECT_TRUE(desktop_.Messages()[0].text.starts_with("Error: 70. "))
+        << desktop_.Messages()[0].text;
+    EXPECT_EQ(GetSetupFile(), "zelvo.cfg");
+}
+
+TEST_F(SettingsTest, MissingNamedFileReadsOldestDefaults) {
+    state_.ShowLast = 7;
+    state_.ChannelSerial[2] = "ABC";
+    desktop_.SaveSetting("Zelvo", "Setup File", "Setup", "lab.cfg");
+    SetupFileAtStartUp();  // the next start continues with the stored name
+    EXPECT_EQ(SetupFileCaption(), "Zelvo - [lab.cfg]");
     IniRead(state_, window_, GetSetupFile());
 
     ASSERT_EQ(desktop_.Messages().size(), 1u);
     const auto& message = desktop_.Messages()[0];
-    EXPECT_EQ(message.text, "zelvo.cfg Not Found.\r\nContinuing with defaults.");
+    EXPECT_EQ(message.text, "lab.cfg Not Found.\r\nContinuing with defaults.");
     EXPECT_EQ(std::tie(message.icon, message.buttons, message.title),
               std::make_tuple(MsgIcon::Information, MsgButtons::OK, std::string("Zelvo")));
-    EXPECT_EQ(desktop_.GetSetting("Zelvo", "Setup File", "Setup", ""), "zelvo.cfg");
     EXPECT_EQ(std::tie(state_.IniVer, state_.ShowLast, state_.RunNum, state_.YMaxFreq,
                        state_.XScroll, state_.LogFile),
               std::make_tuple(0, 3, 1, 6000000, 1, std::string("Zelvo.log")));
@@ -77,15 +121,70 @@ TEST_F(SettingsTest, FirstStartReadsMissingZelvoCfgWithOldestDefaults) {
     }
     EXPECT_EQ(window_.views, std::vector<int16_t>{0});
 
-    desktop_.SaveSetting("Zelvo", "Setup File", "Setup", "lab.cfg");
-    SetupFileAtStartUp();  // the next start continues with the stored name
-    EXPECT_EQ(SetupFileCaption(), "Zelvo - [lab.cfg]");
     desktop_.ClearMessages();
     IniRead(state_, window_, "");  // an empty name does nothing
     IniWrite(state_, "");
     EXPECT_TRUE(desktop_.Messages().empty());
     EXPECT_EQ(GetSetupFile(), "lab.cfg");
     EXPECT_TRUE(fs::is_empty(folder_.Folder()));
+}
+
+TEST_F(SettingsTest, CrystalLimitsOutsideTheirRangeKeepTheirValuesAndAreReportedOnce) {
+    struct Case {
+        std::string file;
+        std::tuple<double, double, double> expected;  // maximum, minimum, initial
+        long reports;
+    };
+    const std::vector<Case> cases = {
+        {"Freq=6.000,4.000,4888888", {6e6, 4e6, 6e6}, 1},
+        {"IniVer=109\r\nFreq=31000000;5000000;6000000", {6.1e6, 5e6, 6e6}, 1},
+        {"IniVer=109\r\nFreq=6100000;999999;6000000", {6.1e6, 5e6, 6e6}, 1},
+        {"IniVer=109\r\nFreq=6100000;6050000;6000000", {6.1e6, 5e6, 6e6}, 1},  // out of order
+        {"IniVer=109\r\nFreq=6000000;5000000;6100000", {6.1e6, 5e6, 6e6}, 1},
+        {"IniVer=109\r\nFreq=x;40000000;0", {6.1e6, 5e6, 6e6}, 1},
+        {"IniVer=109\r\nFreq=30000000;1000000;1000000", {30e6, 1e6, 1e6}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        MainState s;
+        desktop_.ClearMessages();
+        WriteCfg("f.cfg", "[Application]\r\n" + c.file + "\r\nRunNum=5\r\n");
+        IniRead(s, window_, "f.cfg");
+        EXPECT_EQ(std::tie(s.FreqMax, s.FreqMin, s.FreqInit), c.expected);
+        EXPECT_EQ(Reports(), c.reports);
+        EXPECT_EQ(s.RunNum, 5);  // the keys after it are still read
+    }
+}
+
+TEST_F(SettingsTest, SensorLinesThatWouldNotReadBackWholeAreNotWritten) {
+    WriteCfg("s.cfg", "[Zelvo]\r\nSensor 3=Old;2700;1080;10000;ZS3\r\n");
+    MainState w;
+    for (size_t ch = 0; ch < kChannelCount; ++ch) w.ChannelSerial[ch] = "ZS" + std::to_string(ch);
+    w.ChannelName[2] = "Gold;Silver";
+    w.ChannelSerial[4] = std::string(240, 'S');
+    w.ChannelName[6] = "two\r\nlines";
+    w.ChannelName[7] = "'quoted";
+    w.ChannelSerial[7] = "serial'";
+    IniWrite(w, "s.cfg");
+    ASSERT_EQ(Reports(), 1);
+    EXPECT_EQ(ErrHandler().ErrorProc(), "frmMain_IniWrite");
+    const std::string report = ErrHandler().ErrorString();
+    for (const char* channel : {"Channel 3 ", "Channel 5 ", "Channel 7 ", "Channel 8 "}) {
+        EXPECT_NE(report.find(channel), std::string::npos) << channel << report;
+    }
+    EXPECT_EQ(report.find("Channel 1 "), std::string::npos);
+    const std::string text = folder_.Read("s.cfg");
+    EXPECT_NE(text.find("Sensor 3=Old;2700;1080;10000;ZS3\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("Sensor 5="), std::string::npos);
+    EXPECT_EQ(text.find("lines"), std::string::npos);
+
+    IniRead(state_, window_, "s.cfg");
+    EXPECT_EQ(std::tie(state_.ChannelName[2], state_.ChannelSerial[2]),
+              std::make_tuple(std::string("Old"), std::string("ZS3")));
+    for (size_t ch : {0u, 1u, 3u, 5u}) {
+        EXPECT_EQ(std::tie(state_.ChannelName[ch], state_.ChannelSerial[ch]),
+                  std::tie(w.ChannelName[ch], w.ChannelSerial[ch]));
+    }
 }
 
 TEST_F(SettingsTest, Layout109WrittenFormsAndRoundTripRestoreEveryVariable) {
@@ -182,6 +281,25 @@ TEST_F(SettingsTest, LayoutVersionsScalesFlagsAndWholeNumbers) {
     EXPECT_EQ(Reports(), 0);
 }
 
+TEST_F(SettingsTest, EditorFilesReadAsTheyLookAndKeepTheirFormWhenWritten) {
+    const std::string bom = "\xEF\xBB\xBF";
+    WriteCfg("ed.cfg", bom +
+                           "[Application]\rIniVer=109\rRunNum='42'\rLocked='-1'\r\r"
+                           "[Zelvo]\rSensor 1=Gold;19300;381;9500;ZS1\r\x1A");
+    IniRead(state_, window_, "ed.cfg");
+    EXPECT_EQ(std::tie(state_.IniVer, state_.RunNum, state_.Locked, state_.ChannelSerial[0]),
+              std::make_tuple(109, 42, true, std::string("ZS1")));
+    EXPECT_DOUBLE_EQ(state_.ChannelDensity[0], 19.3);
+
+    IniWrite(state_, "ed.cfg");
+    ASSERT_EQ(Reports(), 0);
+    const std::string text = folder_.Read("ed.cfg");
+    EXPECT_TRUE(text.starts_with(bom + "[Application]\rIniVer=109\rRunNum='42'\r")) << text;
+    EXPECT_EQ(text.find("[Application]"), text.rfind("[Application]"));
+    EXPECT_EQ(text.find('\n'), std::string::npos);  // the file's own line ends throughout
+    EXPECT_TRUE(text.ends_with("\r\x1A"));
+}
+
 TEST_F(SettingsTest, BadValuesAreReportedOnceAndTheRestIsStillRead) {
     WriteCfg("bad.cfg",
              "[Application]\r\nIniVer=109\r\nOnTop=abc\r\nRunNum=99999\r\nShowLast=12\r\n"
@@ -248,6 +366,23 @@ TEST_F(SettingsTest, ReadOnlyFileOrFolderInItsPlaceIsLeftAsItIs) {
     EXPECT_EQ(Reports(), 1);
     EXPECT_EQ(ErrHandler().ErrorProc(), "frmMain_IniWrite");
     EXPECT_TRUE(fs::is_directory(folder_.Path("dir.cfg")));
+}
+
+TEST_F(SettingsTest, AFullDiskLeavesTheSetupFileWholeAndNamesTheKeysNotWritten) {
+    MainState w;
+    IniWrite(w, "full.cfg");
+    const std::string old = folder_.Read("full.cfg");
+    w.LogFile = std::string(100, 'L');  // the only key that changes, and it needs room
+    int reported = testing::WithFileSizeLimit(old.size(), [&] {
+        IniWrite(w, "full.cfg");
+        return Reports() == 1 &&
+               ErrHandler().ErrorString().ends_with("; keys not written: LogFile");
+    });
+    EXPECT_EQ(reported, 1);
+    EXPECT_EQ(folder_.Read("full.cfg"), old);
+    for (const auto& entry : fs::directory_iterator(folder_.Folder())) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with("full.cfg.")) << entry.path();
+    }
 }
 
 }  // namespace

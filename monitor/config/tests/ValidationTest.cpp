@@ -138,10 +138,15 @@ TEST_F(ValidationTest, EveryRefusalShowsItsMessageAndChangesNothing) {
                 {"12abc", "1e999", "99.991", "2,7"});
     cellRefused(1, kZFactorColumn, "Z Factor must be between 0.1 and 9.99.", {"10"});
     cellRefused(2, kToolingColumn, "Tooling must be between 0 and 999.", {"999.5", "-1"});
+    // Names that a setup file could not hold whole.
+    const std::string tooLong(101, 'n');
+    cellRefused(3, kNameColumn,
+                "Channel name must be at most 100 characters, without ; or control characters.",
+                {"Gold;Silver", tooLong.c_str(), "two\r\nlines", "tab\there"});
 
     auto settings = [](const MainState& m) {
         return std::tie(m.RunNum, m.Period, m.FreqMax, m.FreqMin, m.FreqInit, m.ChannelDensity,
-                        m.ChannelZFactor, m.ChannelTooling);
+                        m.ChannelZFactor, m.ChannelTooling, m.ChannelName);
     };
     EXPECT_EQ(settings(state), settings(MainState()));
     EXPECT_FALSE(state.ChannelFilter[0].has_value());
@@ -202,6 +207,8 @@ TEST_F(ValidationTest, ParameterGridChecksOnEnterAndLostFocusAndHints) {
     EXPECT_EQ(sensors.calls.size(), 1u);  // channel 1 has no sensor
     EXPECT_EQ(Edit(2, kNameColumn, "Sensor 3", "  Gold "), "");
     EXPECT_EQ(state.ChannelName[2], "Gold");
+    EXPECT_EQ(Edit(2, kNameColumn, "Gold", " " + std::string(100, 'n') + " "), "");
+    EXPECT_EQ(state.ChannelName[2], std::string(100, 'n'));
     EXPECT_EQ(Edit(8, kDensityColumn, "1.000", "5"), "");  // no such channel: nothing
     EXPECT_EQ(ErrHandler().StackPointer(), 0);
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "FakeDesktop.hpp"
+#include "FileSizeLimit.hpp"
 #include "ScratchFolder.hpp"
 #include "cIniFile.hpp"
 
@@ -109,4 +112,123 @@ TEST_F(IniFileTest, MissingReadOnlyAndFolderFilesAreNeverWritten) {
     EXPECT_EQ(ini.WriteIniStr("A", "x", "2"), 0);
     EXPECT_TRUE(std::filesystem::is_directory(path_));
     EXPECT_TRUE(desktop_.Messages().empty());
+}
+
+TEST_F(IniFileTest, ReadsLineEndsMarksAndQuotesAsThePlatformDoes) {
+    struct Case {
+        std::string content;
+        const char* key;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"[A]\rx=1\ry=2\r", "y", "2"},                   // CR only
+        {"[A]\r\r\nx=1\r\r\ny=2\r\r\n", "x", "1"},       // CR CR LF
+        {"[A]\n\rx=1\n\r", "x", "1"},                    // LF CR
+        {"\xEF\xBB\xBF[A]\r\nx=1\r\n", "x", "1"},        // byte-order mark
+        {"[A]\r\nx='hello'\r\n", "x", "hello"},          // single quotes
+        {"[A]\r\nx=\"it's\"\r\n", "x", "it's"},          // double quotes
+        {"[A]\r\nx='mixed\"\r\n", "x", "'mixed\""},      // no matching pair
+        {"[A]\r\nx=1\x1A", "x", "1"},                    // DOS end-of-file mark
+        {"[A]\r\n\x1Ax\x1A=\x1A 1 \x1A\r\n", "x", "1"},  // counts as a blank
+    };
+    for (const Case& c : cases) {
+        cIniFile ini = Bound(c.content);
+        EXPECT_EQ(ini.ReadIniStr("A", c.key, "<missing>"), c.expected) << c.content;
+    }
+    cIniFile ini = Bound("[A]\r\non='on'\r\n");
+    EXPECT_TRUE(ini.ReadIniBool("A", "on", "FALSE"));
+}
+
+TEST_F(IniFileTest, WritesKeepUntouchedLinesByteForByte) {
+    struct Case {
+        std::string before;
+        const char* key;
+        const char* value;
+        std::string after;
+    };
+    const std::vector<Case> cases = {
+        {"[A]\rx=1\ry=2\r", "x", "5", "[A]\rx=5\ry=2\r"},
+        {"[A]\rx=1\r\r[B]\rz=0\r", "y", "2", "[A]\rx=1\ry=2\r\r[B]\rz=0\r"},
+        {"[A]\r\nx=1\ny=2\r", "z", "3", "[A]\r\nx=1\ny=2\rz=3\r\n"},  // the file's first line end
+        {"[A]\r\r\nx=1\r\r\n", "y", "2", "[A]\r\r\nx=1\r\r\ny=2\r\r\n"},
+        {"[A]\nx=1", "y", "2", "[A]\nx=1\ny=2\n"},
+        {"\xEF\xBB\xBF[A]\r\nx=1\r\n", "x", "2", "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
+        {"[A]\r\nx=1\r\n\x1A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n\x1A"},
+        {"[A]\r\nx=\"same\"\n", "x", "same", "[A]\r\nx=\"same\"\n"},  // equal value: untouched
+        {"; only a note", "x", "1", "; only a note\r\n[A]\r\nx=1\r\n"},
+        {"", "x", "1", "[A]\r\nx=1\r\n"},
+    };
+    for (const Case& c : cases) {
+        cIniFile ini = Bound(c.before);
+        EXPECT_NE(ini.WriteIniStr("A", c.key, c.value), 0) << c.before;
+        EXPECT_EQ(ReadFileBytes(path_), c.after) << c.before;
+    }
+    // An equal value leaves the file itself alone, not only its bytes.
+    cIniFile ini = Bound("[A]\r\nx=1\r\n");
+    struct stat before {
+    }, after{};
+    ASSERT_EQ(::stat(path_.c_str(), &before), 0);
+    EXPECT_NE(ini.WriteIniStr("a", "X", "1"), 0);
+    ASSERT_EQ(::stat(path_.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+}
+
+TEST_F(IniFileTest, RewriteReplacesTheFileKeepingLinkOwnerAndMode) {
+    const std::string target = dir_.Path("real.cfg");
+    WriteFileBytes(target, "[A]\r\nx=1\r\n");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+    }
+    std::filesystem::create_symlink("real.cfg", path_);
+    struct stat before {};
+    ASSERT_EQ(::stat(target.c_str(), &before), 0);
+
+    cIniFile ini;
+    ini.IniFile(path_);
+    EXPECT_NE(ini.WriteIniStr("A", "x", "2"), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(path_));
+    EXPECT_EQ(ReadFileBytes(target), "[A]\r\nx=2\r\n");
+    struct stat after {};
+    ASSERT_EQ(::stat(target.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);  // a new file took the old one's place
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(std::make_pair(after.st_uid, after.st_gid), std::make_pair(65534u, 65534u));
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Folder()), {}), 2);
+}
+
+TEST_F(IniFileTest, AWriteThatCannotCompleteLeavesTheOldFileWhole) {
+    const std::string old = "[A]\r\nx=1\r\n" + std::string(200, ';') + "\r\n";
+    const std::string longer(400, 'v');
+    for (bool folderReadOnly : {false, true}) {
+        SCOPED_TRACE(folderReadOnly ? "read-only folder" : "writable folder");
+        WriteFileBytes(path_, old);
+        ASSERT_EQ(::chmod(path_.c_str(), 0666), 0);
+        if (folderReadOnly) {
+            ASSERT_EQ(::chmod(dir_.Folder().c_str(), 0555), 0);
+        }
+        int written = zelvo::testing::WithFileSizeLimit(old.size() + 100, [&] {
+            zelvo::testing::WithoutRootRights asUser;
+            cIniFile ini;
+            ini.IniFile(path_);
+            return ini.WriteIniStr("A", "x", longer) != 0 ? 1 : 0;
+        });
+        EXPECT_EQ(written, 0);
+        EXPECT_EQ(ReadFileBytes(path_), old);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Folder()), {}), 1);
+
+        int fits = zelvo::testing::WithFileSizeLimit(old.size() + 1000, [&] {
+            zelvo::testing::WithoutRootRights asUser;
+            cIniFile ini;
+            ini.IniFile(path_);
+            return ini.WriteIniStr("A", "x", longer) != 0 ? 1 : 0;
+        });
+        EXPECT_EQ(fits, 1);
+        EXPECT_EQ(ReadFileBytes(path_),
+                  "[A]\r\nx=" + longer + "\r\n" + std::string(200, ';') + "\r\n");
+        ASSERT_EQ(::chmod(dir_.Folder().c_str(), 0777), 0);
+    }
 }

@@ -66,9 +66,16 @@ TEST_F(ErrHandlerTest, OnlyTheLatestReportIsKeptAndClearLogDeletesIt) {
     EXPECT_FALSE(FileExists(handler_.Destination()));
     EXPECT_TRUE(handler_.ClearLog());  // nothing to delete is not a failure
 
+    // The report keeps the first 255 characters of a long description; the message all.
+    const std::string longText = std::string(255, 'a') + "bc";
+    handler_.HandleError(75, longText);
+    EXPECT_NE(Report().find("Error String   : " + std::string(255, 'a') + "\r\n"),
+              std::string::npos);
+    EXPECT_NE(desktop_.Messages().back().text.find(longText), std::string::npos);
+
     handler_.Destination((dir_ / "no-such-folder" / "ERRORS.TXT").string());
     handler_.HandleError(53, "File not found");  // unwritable: the message still shows
-    EXPECT_EQ(desktop_.Messages().size(), 3u);
+    EXPECT_EQ(desktop_.Messages().size(), 4u);
 }
 
 TEST_F(ErrHandlerTest, CancelledByListenerSuppressesReportMessageAndSecondEvent) {

@@ -213,12 +213,11 @@ TEST_F(MeasureTest, WholeLifeOnSimulatedSensors) {
             ASSERT_TRUE(h.tmrRun.Fire());
         }
     };
-    // Start-up without zelvo.cfg: the message and the oldest layout's defaults.
+    // First start: the carried setup file is placed and read (6 MHz initial crystal).
     ASSERT_TRUE(Form_Load(h.ctx));
-    EXPECT_EQ(desktop_.Messages().at(0).text, "zelvo.cfg Not Found.\r\nContinuing with defaults.");
-    EXPECT_EQ(m.ChannelSerial[0], "0");
-    // First clock tick: discovery. The displayed channels' serial "0" is not
-    // connected (remove: Yes); the two sensors are taken by the free channels.
+    EXPECT_TRUE(desktop_.Messages().empty());
+    EXPECT_EQ(std::tie(m.FreqInit, m.ChannelSerial[0]), std::make_tuple(6e6, std::string()));
+    // First clock tick: discovery; the two sensors are taken by the unused channels.
     ASSERT_TRUE(h.tmrDate.Fire());
     EXPECT_TRUE(m.ChannelPresent[0] && m.ChannelPresent[1]);
 
@@ -228,7 +227,8 @@ TEST_F(MeasureTest, WholeLifeOnSimulatedSensors) {
     sweep(8);
     const double thickness = m.ChannelValues[kValueThickness][0];
     EXPECT_GT(thickness, 0);
-    EXPECT_GT(FilterOf(m, 0).Average(), 0.5);  // the simulator deposits 2 A/s
+    EXPECT_GT(FilterOf(m, 0).Average(), 0.5);             // the simulator deposits 2 A/s
+    EXPECT_NEAR(m.ChannelValues[kValueLife][0], 100, 5);  // a fresh crystal
     desktop_.SetSecondsSinceMidnight(86000 + 3598 - 86400);
     h.tmrDate.Fire();
     EXPECT_EQ(h.runBar.runTime + " " + h.runBar.time, "00:59:58 0:53:18");

@@ -6,6 +6,7 @@
 #include "MonitorTexts.hpp"
 #include "Strings.hpp"
 #include "TextFile.hpp"
+#include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
 
 namespace zelvo {
@@ -127,6 +128,16 @@ void grdSN_AfterEdit(MainContext& ctx, int row, int column) {
         MainState& s = ctx.state;
         const size_t r = static_cast<size_t>(row);
         const std::string text = ctx.views.assignment.CellText(row, column);
+        if (column == kColumnName || column == kColumnSerial) {
+            EntryCheck check =
+                column == kColumnName ? CheckChannelName(text) : CheckSerialNumber(text);
+            if (!check.accepted) {
+                Ask(check.message, MsgButtons::OK, MsgIcon::None);
+                ctx.views.assignment.SetCellText(
+                    row, column, column == kColumnName ? s.ChannelName[r] : s.ChannelSerial[r]);
+                return;
+            }
+        }
         if (column == kColumnName) {
             s.ChannelName[r] = text;
             if (row <= s.ShowLast) ctx.views.readings.SetRowHeaderText(row, text);

@@ -128,6 +128,24 @@ TEST_F(FindZelvosTest, AssignmentGridEdits) {
     EXPECT_EQ(h_.state.ChannelSerial[1], "zs0002");
     EXPECT_TRUE(h_.state.ChannelPresent[1]);
 
+    // Names and serial numbers a setup file could not hold whole are refused; the
+    // cell shows the value kept.
+    for (int column : {0, 1}) {
+        for (const std::string& typed : {std::string("a;b"), std::string(101, 'x')}) {
+            desktop_.ClearMessages();
+            h_.assignment.SetCellText(1, column, typed);
+            grdSN_AfterEdit(h_.ctx, 1, column);
+            ASSERT_EQ(desktop_.Messages().size(), 1u);
+            EXPECT_EQ(Text(0), column == 0 ? "Channel name must be at most 100 characters, "
+                                             "without ; or control characters."
+                                           : "Serial number must be at most 100 characters, "
+                                             "without ; or control characters.");
+            EXPECT_EQ(h_.assignment.CellText(1, column), column == 0 ? "Copper" : "zs0002");
+        }
+    }
+    EXPECT_EQ(std::tie(h_.state.ChannelName[1], h_.state.ChannelSerial[1], sensors_.findCalls),
+              std::make_tuple(std::string("Copper"), std::string("zs0002"), 1));
+
     // A row outside the tables is a reported fault, not a crash.
     grdSN_AfterEdit(h_.ctx, 8, 0);
     EXPECT_EQ(desktop_.Messages().back().icon, MsgIcon::Critical);

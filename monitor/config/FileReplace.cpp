@@ -1,0 +1,104 @@
+#include "FileReplace.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace zelvo {
+namespace {
+
+// Writes all bytes at the file's current offset; 0 or the errno of the failure.
+int WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+// The file a path finally names: links followed, or the path itself when it
+// names nothing yet.
+std::string TargetOf(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) return path;
+    return resolved;
+}
+
+// The mode of a file created anew: read and write for all, less the umask.
+mode_t NewFileMode() {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// What became of a replacement through a new file.
+struct Outcome {
+    bool prepared = false;  // false: the new file could not be prepared, nothing changed
+    int error = 0;          // errno of the failure, 0 when done
+};
+
+// A new file beside the target that takes its place once complete. `old` is the
+// target's status, or null when there is no target yet.
+Outcome ReplaceThroughNewFile(const std::string& target, const std::string& bytes,
+                              const struct stat* old) {
+    std::string temp = target + ".tmp-XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return {false, errno};
+    auto discard = [&](bool prepared, int error) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return Outcome{prepared, error};
+    };
+    // Without the old owner the new file would change hands: then it is not used.
+    if (old != nullptr && ::fchown(fd, old->st_uid, old->st_gid) != 0) {
+        return discard(false, errno);
+    }
+    if (::fchmod(fd, old != nullptr ? (old->st_mode & 07777) : NewFileMode()) != 0) {
+        return discard(false, errno);
+    }
+    if (int error = WriteAll(fd, bytes); error != 0) return discard(true, error);
+    if (::fsync(fd) != 0) return discard(true, errno);
+    int error = ::close(fd) == 0 ? 0 : errno;
+    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(temp.c_str());
+    return {true, error};
+}
+
+// Rewrites the existing file in place once the space for the new content is
+// reserved; 0 or the errno of the failure.
+int RewriteInPlace(const std::string& target, const std::string& bytes) {
+    // Read access too: where the file system cannot reserve space itself, the
+    // reservation reads each block before it writes a zero into an empty one.
+    int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return errno;
+    int error = bytes.empty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    if (error == 0) error = WriteAll(fd, bytes);
+    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    return error;
+}
+
+}  // namespace
+
+std::optional<ZelvoError> ReplaceFileContent(const std::string& path, const std::string& bytes) {
+    const std::string target = TargetOf(path);
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return FileError(errno, path);
+    if (exists && !S_ISREG(old.st_mode)) return FileError(EISDIR, path);
+    Outcome outcome = ReplaceThroughNewFile(target, bytes, exists ? &old : nullptr);
+    if (!outcome.prepared && exists) outcome.error = RewriteInPlace(target, bytes);
+    if (outcome.error != 0) return FileError(outcome.error, path);
+    return std::nullopt;
+}
+
+}  // namespace zelvo

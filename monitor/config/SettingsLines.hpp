@@ -1,0 +1,26 @@
+#pragma once
+// The setup-file keys of several fields: the crystal limits (Freq) and the
+// sensor lines (Sensor 1 ... Sensor 8).
+
+#include <optional>
+#include <string>
+
+#include "SettingsKeys.hpp"
+
+namespace zelvo {
+
+// Freq: maximum, minimum and initial crystal frequency. Each must lie between
+// 1 MHz and 30 MHz and minimum <= initial <= maximum; a value that does not keeps
+// what it had, and the key's failure is reported.
+void ReadCrystalLimits(KeyReading& reading);
+
+// Sensor n: name; density; Z factor; tooling; serial number, scaled by the layout.
+void ReadSensorLine(KeyReading& reading);
+
+// The channel's sensor line in the written layout, or the reason it would not
+// read back whole (a name or serial number holding the separator, a line break
+// or quotes, or a line beyond the value limit).
+std::optional<ZelvoError> WriteSensorLine(const MainState& state, size_t channel,
+                                          std::string& text);
+
+}  // namespace zelvo
