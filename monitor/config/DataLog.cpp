@@ -8,17 +8,9 @@
 #include "Desktop.hpp"
 #include "FileUtil.hpp"
 #include "Numbers.hpp"
+#include "TimeOfDay.hpp"
 
 namespace zelvo {
-namespace {
-
-// Seconds from start to now on the seconds-since-midnight clock, across one midnight.
-double SecondsSince(double start, double now) {
-    if (start > now) now += 86400;
-    return now - start;
-}
-
-}  // namespace
 
 std::string LogDialogDefaultExt(const std::string& logFile) {
     if (logFile.size() > 3 && logFile[logFile.size() - 4] == '.') {
@@ -56,7 +48,7 @@ void DataLog::StopLog() {
 }
 
 void DataLog::LogRecord() {
-    double elapsed = SecondsSince(state_.RunStart, Desktop().SecondsSinceMidnight());
+    double elapsed = SecondsAcrossMidnight(state_.RunStart, Desktop().SecondsSinceMidnight());
     int last = std::clamp(state_.ShowLast, 0, kChannelCount - 1);
     std::vector<std::optional<LogChannelValues>> channels;
     channels.reserve(static_cast<size_t>(last) + 1);

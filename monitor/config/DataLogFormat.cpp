@@ -1,8 +1,7 @@
 #include "DataLogFormat.hpp"
 
-#include <cmath>
-
 #include "Format.hpp"
+#include "TimeOfDay.hpp"
 
 namespace zelvo {
 namespace {
@@ -16,12 +15,7 @@ std::string StampLine(const char* word, int32_t runNumber, const std::string& da
 }  // namespace
 
 std::string LogTimeOfDay(double secondsSinceMidnight) {
-    double whole = std::floor(secondsSinceMidnight);
-    if (!(whole >= 0)) whole = 0;
-    auto seconds = static_cast<int64_t>(whole) % 86400;
-    return FormatNumber(static_cast<double>(seconds / 3600), "0") + ":" +
-           FormatNumber(static_cast<double>(seconds / 60 % 60), "00") + ":" +
-           FormatNumber(static_cast<double>(seconds % 60), "00");
+    return TimeOfDayText(secondsSinceMidnight, "0");
 }
 
 std::string LogStartLine(int32_t runNumber, const std::string& date, const std::string& time) {
