@@ -68,10 +68,11 @@ TEST(InfTemplates, LinkvaneInfUpperCasesOnlyTheServiceName) {
     EXPECT_EQ(data.m_strInfPrefix, "myLink");
 }
 
-// Deliberate: a quote or percent sign inside a quoted INF value would end the
-// string or start a substitution, so there they are doubled; elsewhere, and for
-// single-byte text, values are inserted unchanged.
-TEST(InfTemplates, QuotesAndPercentAreDoubledOnlyInsideQuotedValues) {
+// A quote inside a quoted INF value would end the string, so it is doubled. A
+// percent sign is written once: every line that uses the value through its string
+// key receives the value as written, and there "%%" would show as two signs.
+// Elsewhere, and for single-byte text, values are inserted unchanged.
+TEST(InfTemplates, OnlyQuotesAreDoubledInsideQuotedValues) {
     CWizardData data = Defaults(INSTALL_VCP);
     data.m_strCompanyName = "Acme \"Best\" 100% \xE9";
     data.m_strUsbDeviceName = "Dev %1 \"x\"";
@@ -80,8 +81,8 @@ TEST(InfTemplates, QuotesAndPercentAreDoubledOnlyInsideQuotedValues) {
     ExpectLines(kBusInfTemplate, data, 149,
                 {{3, "; a%bbus.inf   -- Install the Dev %1 \"x\" drivers"},
                  {22, "CatalogFile=a%bbus.cat"},
-                 {132, "Provider = \"Acme \"\"Best\"\" 100%% \xE9\""},
-                 {134, "DiskString = \"Dev %%1 \"\"x\"\" Installation disk\""},
+                 {132, "Provider = \"Acme \"\"Best\"\" 100% \xE9\""},
+                 {134, "DiskString = \"Dev %1 \"\"x\"\" Installation disk\""},
                  {140, "DriverSet = \"Port \"\"A\"\" Software\""}});
     ExpectLines(kSerialInfTemplate, data, 151,
                 {{6, ";\tInstall the Port \"A\" (WDM) on Win2000"},
@@ -89,6 +90,6 @@ TEST(InfTemplates, QuotesAndPercentAreDoubledOnlyInsideQuotedValues) {
     data.m_nInstallType = INSTALL_LINKVANE;
     ExpectLines(kLinkvaneInfTemplate, data, 81,
                 {{77,
-                  "INSTDISK=\"Acme \"\"Best\"\" 100%% \xE9 Dev %%1 \"\"x\"\" Driver "
+                  "INSTDISK=\"Acme \"\"Best\"\" 100% \xE9 Dev %1 \"\"x\"\" Driver "
                   "Installation Disc\""}});
 }
