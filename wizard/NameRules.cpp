@@ -62,9 +62,9 @@ std::string LongFieldMessage(const InfValueField& field, std::size_t length) {
         fields += (fields.empty() ? "" : " and ") + name;
     }
     const bool several = fields.find(" and ") != std::string::npos;
-    return fields + (several ? " make" : " makes") + " the INF field " + field.key + " " +
-           std::to_string(length) + " characters long; an INF field holds at most " +
-           std::to_string(kInfFieldLimit) + ".";
+    const std::string where = field.key.empty() ? "an INF field" : "the INF field " + field.key;
+    return fields + (several ? " make " : " makes ") + where + " " + std::to_string(length) +
+           " characters long; an INF field holds at most " + std::to_string(kInfFieldLimit) + ".";
 }
 
 }  // namespace

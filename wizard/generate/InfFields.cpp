@@ -44,7 +44,6 @@ void ReadLine(std::string_view line, std::vector<InfValueField>& out) {
     bool keyDone = false, inQuotes = false;
     OpenField field;
     auto close = [&] {
-        if (!keyDone && key.empty()) key = field.chars;
         if (!field.tokens.empty()) out.push_back({key, field.tokens, field.FixedLength()});
         field = OpenField();
     };
@@ -57,10 +56,16 @@ void ReadLine(std::string_view line, std::vector<InfValueField>& out) {
             pos += end + kTokenClose.size();
             continue;
         }
-        const char c = rest.starts_with(kTab) ? '\t' : rest.starts_with(kEndSpace) ? ' ' : rest[0];
-        pos += rest.starts_with(kTab)        ? kTab.size()
-               : rest.starts_with(kEndSpace) ? kEndSpace.size()
-                                             : 1;
+        char c = rest[0];
+        std::size_t width = 1;
+        if (rest.starts_with(kTab)) {
+            c = '\t';
+            width = kTab.size();
+        } else if (rest.starts_with(kEndSpace)) {
+            c = ' ';
+            width = kEndSpace.size();
+        }
+        pos += width;
         if (c == '"') {
             if (inQuotes && pos < line.size() && line[pos] == '"') {  // a doubled quote
                 field.Add('"', true);
@@ -71,7 +76,7 @@ void ReadLine(std::string_view line, std::vector<InfValueField>& out) {
         } else if (!inQuotes && c == ';') {
             break;  // the rest of the line is a comment
         } else if (!inQuotes && c == '=' && !keyDone) {
-            key = zelvo::Trim(field.chars);
+            key = zelvo::Trim(line.substr(0, pos - 1));  // as the template writes it
             close();
             keyDone = true;
         } else if (!inQuotes && c == ',') {

@@ -93,3 +93,29 @@ TEST(InfTemplates, OnlyQuotesAreDoubledInsideQuotedValues) {
                   "INSTDISK=\"Acme \"\"Best\"\" 100% \xE9 Dev %1 \"\"x\"\" Driver "
                   "Installation Disc\""}});
 }
+
+// Fields as the INF parser splits and reads them: key at the first '=', fields at
+// ',', comments after ';', quotes not counted, a doubled quote counted once, blanks
+// around a field dropped; only fields with record values are listed.
+TEST(InfTemplates, ValueFieldsAreMeasuredAsTheParserReadsThem) {
+    const std::vector<InfValueField> fields = InfValueFields(
+        "; «Prefix» in a comment\n"
+        "Plain = no values\n"
+        " Key = \"a\"\"b «Company»\" , x«VID»⇥, \"k;=,\"«PID» ; «UsbName»\n"
+        "«Prefix»=1,«ComName»␠\n");
+    ASSERT_EQ(fields.size(), 5u);
+    const struct {
+        std::string key;
+        std::vector<std::string> tokens;
+        std::size_t fixed;
+    } want[] = {{"Key", {"Company"}, 4},
+                {"Key", {"VID"}, 1},
+                {"Key", {"PID"}, 4},
+                {"«Prefix»", {"Prefix"}, 0},
+                {"«Prefix»", {"ComName"}, 0}};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(fields[i].key, want[i].key) << i;
+        EXPECT_EQ(fields[i].tokens, want[i].tokens) << i;
+        EXPECT_EQ(fields[i].fixedLength, want[i].fixed) << i;
+    }
+}
