@@ -119,58 +119,38 @@ TEST(OutputFolderPage, StoresOneSlashAsksCreatesAndReports) {
 // The INF name and the installer name are file names inside the package folder;
 // the INF name also lands unquoted in INF lines.
 TEST(FileNames, InfAndInstallerNamesCannotLeaveThePackageOrBreakInfLines) {
-    const std::string infChars = "INF File Name cannot contain: / \\ : * ? \" < > | ; , % =";
-    const std::string installerChars = "Installer Name cannot contain: / \\ : * ? \" < > |";
-    const struct {
-        const char* typed;
-        std::string message;
-    } infRows[] = {
-        {"../x", infChars},
-        {"a/b", infChars},
-        {"a\\b", infChars},
-        {"a:b", infChars},
-        {"a*b", infChars},
-        {"a?b", infChars},
-        {"a\"b", infChars},
-        {"a<b>", infChars},
-        {"a|b", infChars},
-        {"a;b", infChars},
-        {"a,b", infChars},
-        {"%12%", infChars},
-        {"a=b", infChars},
+    const std::string fileChars = "/\\:*?\"<>|", infChars = fileChars + ";,%=";
+    const auto device = [](const std::string& field, const std::string& name) {
+        return field + " cannot be \"" + name + "\": Windows keeps that name for a device.";
+    };
+    std::vector<std::pair<std::string, std::string>> infRows = {
+        {"../x", "INF File Name cannot contain: / \\ : * ? \" < > | ; , % ="},
         {" ab", "INF File Name cannot begin or end with a blank."},
         {"ab\t", "INF File Name cannot begin or end with a blank."},
-        {"nul", "INF File Name cannot be \"nul\": Windows keeps that name for a device."},
-        {"COM1", "INF File Name cannot be \"COM1\": Windows keeps that name for a device."},
+        {"nul", device("INF File Name", "nul")},
+        {"COM1", device("INF File Name", "COM1")},
         {"My Link", ""},
         {"Vd-lnk.2", ""},
-        {"COM10", ""},
-    };
-    for (const auto& row : infRows) {
+        {"COM10", ""}};
+    for (char c : infChars) infRows.push_back({std::string("a") + c + "b", infRows[0].second});
+    for (const auto& [typed, message] : infRows) {
         CWizardData data;
         data.LoadDefaults(INSTALL_LINKVANE, "/home/u/");
-        EXPECT_EQ(ApplyCompanyPage(data, {"A", "b", row.typed, "2E1A", "B3A1"}, PageMove::Next),
-                  row.message)
-            << row.typed;
-        EXPECT_EQ(data.m_strInfPrefix, row.message.empty() ? row.typed : "Vdlink");
+        EXPECT_EQ(ApplyCompanyPage(data, {"A", "b", typed, "2E1A", "B3A1"}, PageMove::Next),
+                  message)
+            << typed;
+        EXPECT_EQ(data.m_strInfPrefix, message.empty() ? typed : "Vdlink");
     }
-    const struct {
-        const char* typed;
-        std::string message;
-    } installerRows[] = {
-        {"../escaped", installerChars},
-        {"sub/AcmeSetup", installerChars},
-        {"sub\\AcmeSetup", installerChars},
-        {"C:Setup", installerChars},
-        {"Set<up>", installerChars},
-        {"Aux", "Installer Name cannot be \"Aux\": Windows keeps that name for a device."},
-        {"Acme Setup; 100%, v=2", ""},
-    };
-    for (const auto& row : installerRows) {
+    std::vector<std::pair<std::string, std::string>> installerRows = {
+        {"../escaped", "Installer Name cannot contain: / \\ : * ? \" < > |"},
+        {"Aux", device("Installer Name", "Aux")},
+        {"Acme Setup; 100%, v=2", ""}};
+    for (char c : fileChars)
+        installerRows.push_back({std::string("Set") + c + "up", installerRows[0].second});
+    for (const auto& [typed, message] : installerRows) {
         CWizardData data = Vcp();
-        EXPECT_EQ(ApplyInstallerNamesPage(data, {"P", row.typed}, PageMove::Next), row.message)
-            << row.typed;
-        EXPECT_EQ(data.m_strInstallerName, row.message.empty() ? row.typed : "NR7xVCPInstaller");
+        EXPECT_EQ(ApplyInstallerNamesPage(data, {"P", typed}, PageMove::Next), message) << typed;
+        EXPECT_EQ(data.m_strInstallerName, message.empty() ? typed : "NR7xVCPInstaller");
     }
 }
 
