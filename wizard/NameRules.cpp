@@ -34,10 +34,13 @@ bool IsDeviceName(const std::string& name) {
            upper[3] >= '1' && upper[3] <= '9';
 }
 
-std::string FileNameProblem(const char* field, const std::string& name, std::string_view refused) {
+// `wholeName`: the name is the whole file name before its extension, where a
+// device name matters.
+std::string FileNameProblem(const char* field, const std::string& name, std::string_view refused,
+                            bool wholeName) {
     if (name.find_first_of(refused) != std::string::npos)
         return std::string(field) + " cannot contain: " + Listed(refused);
-    if (IsDeviceName(name)) {
+    if (wholeName && IsDeviceName(name)) {
         return std::string(field) + " cannot be \"" + FromWindows1252(name) +
                "\": Windows keeps that name for a device.";
     }
@@ -69,9 +72,12 @@ std::string LongFieldMessage(const InfValueField& field, std::size_t length) {
 
 }  // namespace
 
-std::string InfNameProblem(const std::string& name) {
+std::string InfNameProblem(const std::string& name, std::uint8_t installType) {
     const std::string chars = std::string(kFileNameChars) + std::string(kInfSyntaxChars);
-    std::string problem = FileNameProblem("INF File Name", name, chars);
+    // The VCP set's name is a prefix ("<name>bus.inf"); the Linkvane set's is the
+    // whole name ("<name>.inf").
+    std::string problem =
+        FileNameProblem("INF File Name", name, chars, installType == INSTALL_LINKVANE);
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     if (problem.empty() && !name.empty() && (blank(name.front()) || blank(name.back()))) {
         problem = "INF File Name cannot begin or end with a blank.";
@@ -80,7 +86,7 @@ std::string InfNameProblem(const std::string& name) {
 }
 
 std::string InstallerNameProblem(const std::string& name) {
-    return FileNameProblem("Installer Name", name, kFileNameChars);
+    return FileNameProblem("Installer Name", name, kFileNameChars, true);
 }
 
 std::string LongInfFieldProblem(const CWizardData& data) {
@@ -99,7 +105,7 @@ std::string LongInfFieldProblem(const CWizardData& data) {
 }
 
 std::string PackageProblem(const CWizardData& data) {
-    std::string problem = InfNameProblem(data.m_strInfPrefix);
+    std::string problem = InfNameProblem(data.m_strInfPrefix, data.m_nInstallType);
     if (problem.empty() && data.m_bGenerateInstaller)
         problem = InstallerNameProblem(data.m_strInstallerName);
     if (problem.empty()) problem = LongInfFieldProblem(data);

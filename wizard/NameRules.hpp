@@ -5,6 +5,7 @@
 // and no INF field is cut by the INF parser.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace kitforge {
@@ -20,8 +21,9 @@ inline constexpr std::size_t kInfFieldLimit = 511;
 //
 // The INF name is a file name and also stands unquoted in INF lines: no path
 // separator, no character a Windows file name cannot hold, none of ; , % = that the
-// INF parser reads as syntax, no blank at either end, not a Windows device name.
-std::string InfNameProblem(const std::string& name);
+// INF parser reads as syntax, no blank at either end; for the Linkvane set, whose
+// INF name is the whole file name, not a Windows device name.
+std::string InfNameProblem(const std::string& name, std::uint8_t installType);
 // The installer name is a file name: no path separator, no character a Windows
 // file name cannot hold, not a Windows device name.
 std::string InstallerNameProblem(const std::string& name);

@@ -107,7 +107,8 @@ std::string ApplyCompanyPage(CWizardData& data, const CompanyFields& typed, Page
             abbreviation.empty() || company.empty()) {
             return text::kFillInAllBlanks;
         }
-        if (std::string problem = InfNameProblem(infPrefix); !problem.empty()) return problem;
+        if (std::string problem = InfNameProblem(infPrefix, data.m_nInstallType); !problem.empty())
+            return problem;
     }
     CWizardData stored = data;
     stored.m_strCompanyName = company;

@@ -141,6 +141,8 @@ TEST(FileNames, InfAndInstallerNamesCannotLeaveThePackageOrBreakInfLines) {
             << typed;
         EXPECT_EQ(data.m_strInfPrefix, message.empty() ? typed : "Vdlink");
     }
+    CWizardData vcp = Vcp();  // a prefix: "nulbus.inf" is no device
+    EXPECT_EQ(ApplyCompanyPage(vcp, {"A", "b", "nul", "2E1A", "B3A0"}, PageMove::Next), "");
     std::vector<std::pair<std::string, std::string>> installerRows = {
         {"../escaped", "Installer Name cannot contain: / \\ : * ? \" < > |"},
         {"Aux", device("Installer Name", "Aux")},
