@@ -54,7 +54,8 @@ Installer pages (not with --inf-only):
 Output folder page:
   --output DIR               folder the package is written into
   --yes                      create the output folder when it does not exist
-                             (otherwise its question is answered No)
+                             (otherwise its question is answered No and the
+                             run stops)
 
 Data files:
   --data-dir DIR             read the carried data files from DIR instead of the
@@ -72,10 +73,15 @@ class BatchDesktop : public zelvo::ConsoleDesktop {
     explicit BatchDesktop(bool answerYes) : answerYes_(answerYes) {}
     zelvo::MsgResult MessageBox(const std::string& text, const std::string&,
                                 zelvo::MsgButtons buttons, zelvo::MsgIcon, int) override {
-        std::cerr << kProgramName << ": " << text << std::endl;
-        if (buttons == zelvo::MsgButtons::YesNo)
-            return answerYes_ ? zelvo::MsgResult::Yes : zelvo::MsgResult::No;
-        return zelvo::MsgResult::OK;
+        if (buttons != zelvo::MsgButtons::YesNo) {
+            std::cerr << kProgramName << ": " << text << std::endl;
+            return zelvo::MsgResult::OK;
+        }
+        // The one question (create the missing output folder?) is answered by --yes,
+        // and then needs no line of its own.
+        if (answerYes_) return zelvo::MsgResult::Yes;
+        std::cerr << kProgramName << ": " << text << " Answered No; --yes creates it." << std::endl;
+        return zelvo::MsgResult::No;
     }
 
   private:

@@ -83,6 +83,12 @@ bool IsValidDirectoryName(const std::string& name, PathKind kind);
 // The message of a refused directory name of that kind.
 const std::string& InvalidDirectoryMessage(PathKind kind);
 
+// The typed folder as an absolute path on this computer: blanks at either end are
+// dropped, a leading "~" or "~/" stands for the home folder, and a relative path is
+// taken against the current folder (leading "." and ".." steps resolved there).
+// Returns false with `problem` set when the current folder cannot be determined.
+bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::string& problem);
+
 // Creates the folder and its missing parents one level at a time; true when the
 // folder exists afterwards (created now or before). The root is never split.
 bool CreateDirectoryTree(const std::string& path);

@@ -53,7 +53,7 @@ bool FolderDataFiles::Read(int number, std::string& bytes, std::string& problem)
     try {
         bytes = zelvo::ReadFileBytes(path);
     } catch (const zelvo::ZelvoError& error) {
-        problem = path + ": " + error.Description();
+        problem = error.Description();  // names the path
         return false;
     }
     return true;

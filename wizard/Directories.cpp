@@ -2,8 +2,11 @@
 // folder tree on this computer.
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -43,6 +46,44 @@ const std::string& InvalidDirectoryMessage(PathKind kind) {
     static const std::string kHost = "Directory cannot contain: \\ : * ? \" < > |";
     static const std::string kTarget = "Directory cannot contain: / : * ? \" < > |";
     return kind == PathKind::Host ? kHost : kTarget;
+}
+
+bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::string& problem) {
+    std::string_view text = TrimWhiteSpace(typed);
+    std::string base;
+    if (text == "~" || text.starts_with("~/")) {
+        base = SystemDriveRoot();
+        text.remove_prefix(std::min<std::size_t>(2, text.size()));
+    } else if (!text.starts_with('/')) {
+        std::string cwd(4096, '\0');
+        if (::getcwd(cwd.data(), cwd.size()) == nullptr) {
+            problem = std::string("The current folder cannot be determined (") +
+                      std::strerror(errno) + "); type the folder's full path.";
+            return false;
+        }
+        base = cwd.c_str();
+        if (base.back() != '/') base += '/';
+    } else {
+        folder = text;
+        return true;
+    }
+    // Leading "." and ".." steps are taken here: the base is a real folder (the
+    // current folder as the system reports it, or the home folder).
+    for (;;) {
+        if (text == "." || text.starts_with("./")) {
+            text.remove_prefix(std::min<std::size_t>(2, text.size()));
+        } else if (text == ".." || text.starts_with("../")) {
+            text.remove_prefix(std::min<std::size_t>(3, text.size()));
+            const std::size_t parent = base.rfind('/', base.size() - 2);
+            if (parent != std::string::npos) base.resize(parent + 1);
+        } else if (text.starts_with('/')) {
+            text.remove_prefix(1);
+        } else {
+            break;
+        }
+    }
+    folder = base + std::string(text);
+    return true;
 }
 
 bool CreateDirectoryTree(const std::string& path) {

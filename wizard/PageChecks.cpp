@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "Desktop.hpp"
+#include "NameRules.hpp"
 #include "Strings.hpp"
 #include "Windows1252.hpp"
 
@@ -106,12 +107,19 @@ std::string ApplyCompanyPage(CWizardData& data, const CompanyFields& typed, Page
             abbreviation.empty() || company.empty()) {
             return text::kFillInAllBlanks;
         }
+        if (std::string problem = InfNameProblem(infPrefix, data.m_nInstallType); !problem.empty())
+            return problem;
     }
-    data.m_strCompanyName = company;
-    data.m_strAbbreviation = abbreviation;
-    data.m_strInfPrefix = infPrefix;
-    data.m_strVid = vid;
-    data.m_strPid = pid;
+    CWizardData stored = data;
+    stored.m_strCompanyName = company;
+    stored.m_strAbbreviation = abbreviation;
+    stored.m_strInfPrefix = infPrefix;
+    stored.m_strVid = vid;
+    stored.m_strPid = pid;
+    if (move == PageMove::Next) {
+        if (std::string problem = LongInfFieldProblem(stored); !problem.empty()) return problem;
+    }
+    data = stored;
     return {};
 }
 
@@ -122,8 +130,13 @@ std::string ApplyDeviceNamesPage(CWizardData& data, const DeviceNameFields& type
         return message;
     }
     if (move == PageMove::Next && (usb.empty() || com.empty())) return text::kFillInAllBlanks;
-    data.m_strUsbDeviceName = usb;
-    data.m_strComDeviceName = com;
+    CWizardData stored = data;
+    stored.m_strUsbDeviceName = usb;
+    stored.m_strComDeviceName = com;
+    if (move == PageMove::Next) {
+        if (std::string problem = LongInfFieldProblem(stored); !problem.empty()) return problem;
+    }
+    data = stored;
     return {};
 }
 
@@ -134,8 +147,10 @@ std::string ApplyInstallerNamesPage(CWizardData& data, const InstallerNameFields
         !Encode(typed.installerName, "Installer Name", limit::kInstallerName, installer, message)) {
         return message;
     }
-    if (move == PageMove::Next && (product.empty() || installer.empty()))
-        return text::kFillInAllBlanks;
+    if (move == PageMove::Next) {
+        if (product.empty() || installer.empty()) return text::kFillInAllBlanks;
+        if (std::string problem = InstallerNameProblem(installer); !problem.empty()) return problem;
+    }
     data.m_strProductName = product;
     data.m_strInstallerName = installer;
     return {};
@@ -172,22 +187,27 @@ bool ApplyOutputFolderPage(CWizardData& data, const std::string& typedFolder, Pa
         return ShowPageMessage("Generation Directory can hold at most " +
                                std::to_string(limit::kDirectory) + " characters.");
     }
-    if (move == PageMove::Next) {
-        if (!IsValidDirectoryName(typedFolder, PathKind::Host))
-            return ShowPageMessage(InvalidDirectoryMessage(PathKind::Host));
-        if (!PathPresent(typedFolder)) {
-            zelvo::MsgResult answer =
-                zelvo::Desktop().MessageBox(text::kDirectoryMissing, kProgramName,
-                                            zelvo::MsgButtons::YesNo, zelvo::MsgIcon::Question);
-            if (answer != zelvo::MsgResult::Yes) return false;
-            if (!CreateDirectoryTree(WithFinalSlash(typedFolder))) {
-                zelvo::Desktop().MessageBox(text::kCouldNotCreateDirectory, kProgramName,
-                                            zelvo::MsgButtons::OK, zelvo::MsgIcon::Exclamation);
-                return false;
-            }
+    if (move == PageMove::Back) {
+        data.m_strGenerationDir = WithFinalSlash(typedFolder);
+        return true;
+    }
+    if (!IsValidDirectoryName(typedFolder, PathKind::Host))
+        return ShowPageMessage(InvalidDirectoryMessage(PathKind::Host));
+    // The summary shows, and Finish writes to, the folder as an absolute path.
+    std::string folder, problem;
+    if (!AbsoluteHostFolder(typedFolder, folder, problem)) return ShowPageMessage(problem);
+    if (!PathPresent(folder)) {
+        zelvo::MsgResult answer =
+            zelvo::Desktop().MessageBox(text::kDirectoryMissing, kProgramName,
+                                        zelvo::MsgButtons::YesNo, zelvo::MsgIcon::Question);
+        if (answer != zelvo::MsgResult::Yes) return false;
+        if (!CreateDirectoryTree(WithFinalSlash(folder))) {
+            zelvo::Desktop().MessageBox(text::kCouldNotCreateDirectory, kProgramName,
+                                        zelvo::MsgButtons::OK, zelvo::MsgIcon::Exclamation);
+            return false;
         }
     }
-    data.m_strGenerationDir = WithFinalSlash(typedFolder);
+    data.m_strGenerationDir = WithFinalSlash(folder);
     return true;
 }
 

@@ -63,7 +63,8 @@ struct CompanyFields {
     std::string pid;
 };
 // Next: VID and PID each exactly four hex digits, INF name, abbreviation and
-// company name not empty, else "Please fill in all blanks.". Returns the message
+// company name not empty, else "Please fill in all blanks."; then the INF name's
+// file-name rules and the INF field length (NameRules.hpp). Returns the message
 // to show, empty when the values were stored.
 std::string ApplyCompanyPage(CWizardData& data, const CompanyFields& typed, PageMove move);
 
@@ -71,12 +72,14 @@ struct DeviceNameFields {
     std::string usbDeviceName;
     std::string comDeviceName;
 };
+// Next: both names not empty, and no INF field longer than the INF parser keeps.
 std::string ApplyDeviceNamesPage(CWizardData& data, const DeviceNameFields& typed, PageMove move);
 
 struct InstallerNameFields {
     std::string productName;
     std::string installerName;
 };
+// Next: both names not empty, and the installer name a plain file name.
 std::string ApplyInstallerNamesPage(CWizardData& data, const InstallerNameFields& typed,
                                     PageMove move);
 
@@ -92,11 +95,12 @@ InstallerOptionFields InstallerOptionsOf(const CWizardData& data);
 std::string ApplyInstallerOptionsPage(CWizardData& data, const InstallerOptionFields& typed,
                                       PageMove move);
 
-// The output-folder page. Next checks the name, asks through the desktop whether a
-// missing folder should be created (Yes creates it), shows its messages itself and
-// returns true when the page may move on. Back stores without tests (returns false
-// only when the text cannot be encoded, after showing that message). The stored
-// folder always ends with "/".
+// The output-folder page. Next checks the name, makes it absolute (AbsoluteHostFolder),
+// asks through the desktop whether a missing folder should be created (Yes creates
+// it), shows its messages itself and returns true when the page may move on; the
+// absolute folder is stored. Back stores the typed text without tests (returns
+// false only when it is too long, after showing that message). The stored folder
+// always ends with "/".
 bool ApplyOutputFolderPage(CWizardData& data, const std::string& typedFolder, PageMove move);
 
 // Shows a page message (OK, no icon, program caption) when `message` is not empty;

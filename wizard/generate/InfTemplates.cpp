@@ -421,12 +421,17 @@ const std::string& TokenValue(std::string_view name, const CWizardData& data,
 // Writes a value inside an INF quoted string.
 void AppendQuoted(std::string& out, const std::string& value) {
     for (char c : value) {
-        if (c == '"' || c == '%') out += c;
+        if (c == '"') out += c;
         out += c;
     }
 }
 
 }  // namespace
+
+std::string InfTokenValue(std::string_view token, const CWizardData& data) {
+    std::string computed;
+    return TokenValue(token, data, computed);
+}
 
 std::string FillInfTemplate(std::string_view templateText, const CWizardData& data) {
     std::string out;

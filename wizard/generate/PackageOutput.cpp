@@ -5,6 +5,7 @@
 #include "CWizardData.hpp"
 #include "DataFiles.hpp"
 #include "Desktop.hpp"
+#include "NameRules.hpp"
 #include "PackageFiles.hpp"
 #include "PageChecks.hpp"
 
@@ -66,7 +67,14 @@ bool CWizardData::ExtractDataFile(const std::string& name, int number) const {
 
 bool GeneratePackage(CWizardData& data) {
     if (data.m_nInstallType != INSTALL_VCP && data.m_nInstallType != INSTALL_LINKVANE) return false;
-    if (!WriteAllFiles(data)) {
+    // The pages refuse such records already; nothing is written outside the
+    // generation folder or cut by the INF parser, whoever built the record.
+    const std::string problem = PackageProblem(data);
+    if (!problem.empty()) {
+        zelvo::Desktop().MessageBox(problem, kProgramName, zelvo::MsgButtons::OK,
+                                    zelvo::MsgIcon::Critical);
+    }
+    if (!problem.empty() || !WriteAllFiles(data)) {
         zelvo::Desktop().MessageBox(text::kCouldNotGenerate, kProgramName, zelvo::MsgButtons::OK,
                                     zelvo::MsgIcon::Critical);
         return false;

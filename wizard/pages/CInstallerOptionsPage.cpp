@@ -24,7 +24,6 @@ void AddHelpRow(QWidget* owner, QVBoxLayout* layout, const char* name, const cha
     auto* button = new QPushButton(Literal(kHelpButtonText));
     button->setObjectName(name);
     button->setFixedSize(kHelpButtonSize, kHelpButtonSize);
-    button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, owner, [help] {
         // An OK box has one answer; there is nothing to act on.
         zelvo::Desktop().MessageBox(help, kProgramName, zelvo::MsgButtons::OK,

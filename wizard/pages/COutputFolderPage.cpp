@@ -25,7 +25,6 @@ COutputFolderPage::COutputFolderPage(const CWizardData& data)
     m_txtGenerationDir->setText(FromRecord(m_data.m_strGenerationDir));
     auto* cmdBrowse = new QPushButton(Literal(kBrowseText));
     cmdBrowse->setObjectName("cmdBrowse");
-    cmdBrowse->setAutoDefault(false);
     auto* row = new QHBoxLayout;
     row->addSpacing(kFieldIndent / 2);
     row->addWidget(m_txtGenerationDir, 1);

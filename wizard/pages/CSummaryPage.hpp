@@ -1,6 +1,8 @@
 #pragma once
 // Last page: the chosen settings in two columns; Finish writes the package.
 
+#include <QStringList>
+
 #include "CWizardPage.hpp"
 
 class QLabel;
@@ -17,11 +19,16 @@ class CSummaryPage : public CWizardPage {
     void Next() override;  // Finish
     void Back() override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Enter();
+    // Shows the values, each shortened in the middle where it is wider than the box.
+    void ShowValues();
 
     QLabel* m_lblLabels = nullptr;
     QPlainTextEdit* m_txtValues = nullptr;
+    QStringList m_values;  // whole, one per line
 };
 
 }  // namespace kitforge

@@ -41,10 +41,14 @@ void CWizardController::Start() {
     Show(PageId::InstallType, m_start, std::nullopt);
 }
 
-void CWizardController::Show(PageId id, const CWizardData& data, std::optional<QPoint> where) {
+void CWizardController::Show(PageId id, const CWizardData& data, std::optional<QRect> where) {
     std::unique_ptr<CWizardPage> page = CreatePage(id, data);
     connect(page.get(), &QDialog::finished, this, &CWizardController::PageClosed);
-    if (where) page->move(*where);
+    // The new page takes the place and size of the one it replaces. The client
+    // area is what a window asks for before it is shown: a frame position given
+    // there would put the client area where the frame was, and each page would
+    // creep up by the title bar under a window manager that adds the frame later.
+    if (where) page->setGeometry(*where);
     // The closing page is still inside its own handler: delete it once that returns.
     if (m_page) m_page.release()->deleteLater();
     m_page = std::move(page);
@@ -56,7 +60,7 @@ void CWizardController::PageClosed(int result) {
     CWizardPage* closed = m_page.get();
     const std::optional<PageId> target = closed->Target();
     if (target) {
-        Show(*target, closed->Data(), closed->pos());
+        Show(*target, closed->Data(), closed->geometry());
         return;
     }
     m_completed = result == QDialog::Accepted;

@@ -5,7 +5,7 @@
 // wizard ends.
 
 #include <QObject>
-#include <QPoint>
+#include <QRect>
 #include <memory>
 #include <optional>
 
@@ -32,7 +32,7 @@ class CWizardController : public QObject {
     void Ended();
 
   private:
-    void Show(PageId id, const CWizardData& data, std::optional<QPoint> where);
+    void Show(PageId id, const CWizardData& data, std::optional<QRect> where);
     void PageClosed(int result);
 
     CWizardData m_start;

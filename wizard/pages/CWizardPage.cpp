@@ -13,12 +13,17 @@ namespace kitforge {
 namespace {
 
 // Width of the page's own area in pixels; the long texts wrap inside it.
-constexpr int kBodyWidth = 470;
+constexpr int kBodyWidth = 570;
 constexpr int kBodyHeight = 320;
 
 }  // namespace
 
 CWizardPage::CWizardPage(PageId id, const CWizardData& data) : m_data(data), m_id(id) {
+    // A page of fixed size: minimize (it has its own task-bar button) and close,
+    // no maximize.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(Literal(kWizardTitle));
     setWindowIcon(WizardIcon());
 

@@ -1,7 +1,9 @@
 #pragma once
 // The common frame of the wizard's pages: caption, icon, the drawn picture column
 // at the left, the page's own area, and the buttons "Cancel", "< Back" and
-// "Next >" (the default button). Each page holds its own copy of the record; when
+// "Next >" (the default button). Enter presses the push button that has the focus
+// (a "?" or "Browse..." button too), on any other control the default button. Each
+// page holds its own copy of the record; when
 // the user moves on or back the page closes and names the page to open next, which
 // the wizard then builds from a copy of this page's record.
 

@@ -1,6 +1,7 @@
 #pragma once
-// The folder browser of the output-folder page. Tests replace it with a scripted
-// one so that no real dialog opens.
+// The folder browser of the output-folder page: the folder tree, opened on the
+// desktop folder (the home folder when there is none), keeping no state between
+// runs. Tests replace it with a scripted one so that no real dialog opens.
 
 #include <QString>
 #include <functional>

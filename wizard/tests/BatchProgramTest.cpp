@@ -58,9 +58,8 @@ TEST_F(BatchProgram, WritesAFullVcpPackageWithChangedFields) {
             "--copy-files no --quiet-install yes --yes --output",
             {pkg_, "--company", "Acme \"Labs\""});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err,
-              "kitforge: Directory does not exist, do you want to create it?\n"
-              "kitforge: Files Successfully Generated\n");
+    // --yes answers the folder question, which is then not printed.
+    EXPECT_EQ(r.err, "kitforge: Files Successfully Generated\n");
     int files = 0;
     for (const auto& e : fs::recursive_directory_iterator(pkg_)) files += e.is_regular_file();
     EXPECT_EQ(files, 12);
@@ -80,8 +79,16 @@ TEST_F(BatchProgram, RefusalsFollowThePageOrderAndWriteNothing) {
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{"--vid", "2E1", "--usb-name", "", "--yes"}, "Please fill in all blanks."},
         {{"--target-dir", "C:\\a|b"}, "Directory cannot contain: / : * ? \" < > |"},
-        {{}, "Directory does not exist, do you want to create it?"},  // no --yes
+        {{},  // no --yes
+         "Directory does not exist, do you want to create it? Answered No; --yes creates it."},
         {{"--company", "\xC5\x81ukasz"}, "Company Name cannot contain the character \"\xC5\x81\"."},
+        {{"--inf-name", "../x", "--yes"},
+         "INF File Name cannot contain: / \\ : * ? \" < > | ; , % ="},
+        {{"--installer-name", "../escaped", "--yes"},
+         "Installer Name cannot contain: / \\ : * ? \" < > |"},
+        {{"--company", std::string(490, 'c'), "--yes"},
+         "Company Name and USB Device Name make the INF field INSTDISK 531 characters long; an "
+         "INF field holds at most 511."},
     };
     for (auto [more, message] : rows) {
         more.insert(more.end(), {"--output", pkg_});
@@ -89,12 +96,15 @@ TEST_F(BatchProgram, RefusalsFollowThePageOrderAndWriteNothing) {
         EXPECT_EQ(r.status, 1) << message;
         EXPECT_EQ(r.err, "kitforge: " + message + "\n");
         EXPECT_FALSE(fs::exists(pkg_));
+        for (const auto& entry : fs::directory_iterator(root_))  // nothing beside it either
+            EXPECT_TRUE(entry.path().filename() == "stdout" || entry.path().filename() == "stderr")
+                << entry.path();
     }
 }
 
 TEST_F(BatchProgram, GenerationFailureExitsWithOneAndKeepsWhatWasWritten) {
-    fs::create_directories(pkg_);
-    Result r = Run("--batch --type linkvane --installer-name sub/Setup --output", {pkg_});
+    fs::create_directories(pkg_ + "/Setup.exe");  // a folder where the installer goes
+    Result r = Run("--batch --type linkvane --installer-name Setup --output", {pkg_});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err,
               "kitforge: Error: Could Not Open File For Write.\n"

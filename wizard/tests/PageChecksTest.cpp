@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "FakeDesktop.hpp"
@@ -112,5 +113,111 @@ TEST(OutputFolderPage, StoresOneSlashAsksCreatesAndReports) {
 
     EXPECT_TRUE(ApplyOutputFolderPage(data, "C:\\Out", PageMove::Back));  // no test on Back
     EXPECT_EQ(data.m_strGenerationDir, "C:\\Out/");
+    fs::remove_all(root);
+}
+
+// The INF name and the installer name are file names inside the package folder;
+// the INF name also lands unquoted in INF lines.
+TEST(FileNames, InfAndInstallerNamesCannotLeaveThePackageOrBreakInfLines) {
+    const std::string fileChars = "/\\:*?\"<>|", infChars = fileChars + ";,%=";
+    const auto device = [](const std::string& field, const std::string& name) {
+        return field + " cannot be \"" + name + "\": Windows keeps that name for a device.";
+    };
+    std::vector<std::pair<std::string, std::string>> infRows = {
+        {"../x", "INF File Name cannot contain: / \\ : * ? \" < > | ; , % ="},
+        {" ab", "INF File Name cannot begin or end with a blank."},
+        {"ab\t", "INF File Name cannot begin or end with a blank."},
+        {"nul", device("INF File Name", "nul")},
+        {"COM1", device("INF File Name", "COM1")},
+        {"My Link", ""},
+        {"Vd-lnk.2", ""},
+        {"COM10", ""}};
+    for (char c : infChars) infRows.push_back({std::string("a") + c + "b", infRows[0].second});
+    for (const auto& [typed, message] : infRows) {
+        CWizardData data;
+        data.LoadDefaults(INSTALL_LINKVANE, "/home/u/");
+        EXPECT_EQ(ApplyCompanyPage(data, {"A", "b", typed, "2E1A", "B3A1"}, PageMove::Next),
+                  message)
+            << typed;
+        EXPECT_EQ(data.m_strInfPrefix, message.empty() ? typed : "Vdlink");
+    }
+    CWizardData vcp = Vcp();  // a prefix: "nulbus.inf" is no device
+    EXPECT_EQ(ApplyCompanyPage(vcp, {"A", "b", "nul", "2E1A", "B3A0"}, PageMove::Next), "");
+    std::vector<std::pair<std::string, std::string>> installerRows = {
+        {"../escaped", "Installer Name cannot contain: / \\ : * ? \" < > |"},
+        {"Aux", device("Installer Name", "Aux")},
+        {"Acme Setup; 100%, v=2", ""}};
+    for (char c : fileChars)
+        installerRows.push_back({std::string("Set") + c + "up", installerRows[0].second});
+    for (const auto& [typed, message] : installerRows) {
+        CWizardData data = Vcp();
+        EXPECT_EQ(ApplyInstallerNamesPage(data, {"P", typed}, PageMove::Next), message) << typed;
+        EXPECT_EQ(data.m_strInstallerName, message.empty() ? typed : "NR7xVCPInstaller");
+    }
+}
+
+// The oldest Windows versions the INF files name cut an INF field silently after
+// 511 characters; the company name has no limit of its own and the Linkvane disk
+// name joins it with the USB device name.
+TEST(InfFields, NoValueMakesAnInfFieldLongerThanTheParserKeeps) {
+    const auto company = [](std::size_t n) { return std::string(n, 'c'); };
+    CWizardData vcp = Vcp();
+    EXPECT_EQ(ApplyCompanyPage(vcp, {company(512), "o", "ostx", "2E1A", "B3A0"}, PageMove::Next),
+              "Company Name makes the INF field Provider 512 characters long; an INF field holds "
+              "at most 511.");
+    EXPECT_EQ(vcp.m_strCompanyName, "Ostrelix");
+    EXPECT_EQ(ApplyCompanyPage(vcp, {company(511), "o", "ostx", "2E1A", "B3A0"}, PageMove::Next),
+              "");
+
+    CWizardData linkvane;
+    linkvane.LoadDefaults(INSTALL_LINKVANE, "/home/u/");
+    // INSTDISK = company, " ", USB device name ("Linkvane Device"), " Driver Installation Disc"
+    EXPECT_EQ(
+        ApplyCompanyPage(linkvane, {company(471), "o", "Vdlink", "2E1A", "B3A1"}, PageMove::Next),
+        "Company Name and USB Device Name make the INF field INSTDISK 512 characters long; an "
+        "INF field holds at most 511.");
+    EXPECT_EQ(
+        ApplyCompanyPage(linkvane, {company(400), "o", "Vdlink", "2E1A", "B3A1"}, PageMove::Next),
+        "");
+    EXPECT_EQ(ApplyDeviceNamesPage(linkvane, {std::string(86, 'u'), "-"}, PageMove::Next),
+              "Company Name and USB Device Name make the INF field INSTDISK 512 characters long; "
+              "an INF field holds at most 511.");
+    EXPECT_EQ(linkvane.m_strUsbDeviceName, "Linkvane Device");
+    EXPECT_EQ(ApplyDeviceNamesPage(linkvane, {std::string(85, 'u'), "-"}, PageMove::Next), "");
+    // Back stores without the check.
+    EXPECT_EQ(ApplyDeviceNamesPage(linkvane, {std::string(200, 'u'), "-"}, PageMove::Back), "");
+}
+
+// "~" is the home folder and a relative folder is taken against the current folder,
+// so that the summary shows the folder that Finish writes to.
+TEST(OutputFolderPage, HomeAndRelativeFoldersAreStoredAbsolute) {
+    const fs::path root = fs::weakly_canonical(fs::temp_directory_path()) /
+                          ("kitforge-abs-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "home");
+    fs::create_directories(root / "work");
+    const fs::path before = fs::current_path();
+    const std::string oldHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    ::setenv("HOME", (root / "home").c_str(), 1);
+    fs::current_path(root / "work");
+
+    zelvo::testing::FakeDesktop desktop;  // answers Yes to "create it?"
+    const std::pair<std::string, fs::path> rows[] = {
+        {"~/kfout", root / "home/kfout"}, {"~", root / "home"},
+        {" rel/x ", root / "work/rel/x"}, {"./here/", root / "work/here"},
+        {"../sib", root / "sib"},         {"~name", root / "work/~name"},
+    };
+    for (const auto& [typed, folder] : rows) {
+        CWizardData data = Vcp();
+        EXPECT_TRUE(ApplyOutputFolderPage(data, typed, PageMove::Next)) << typed;
+        EXPECT_EQ(data.m_strGenerationDir, folder.string() + "/") << typed;
+        EXPECT_TRUE(fs::is_directory(folder)) << typed;
+        EXPECT_TRUE(GetSummaryValues(data).ends_with("\r\n" + folder.string() + "/"));
+    }
+    EXPECT_FALSE(fs::exists(root / "work/~"));
+    EXPECT_FALSE(fs::exists(root / "work/ rel"));
+
+    fs::current_path(before);
+    ::setenv("HOME", oldHome.c_str(), 1);
     fs::remove_all(root);
 }

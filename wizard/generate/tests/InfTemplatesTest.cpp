@@ -68,10 +68,11 @@ TEST(InfTemplates, LinkvaneInfUpperCasesOnlyTheServiceName) {
     EXPECT_EQ(data.m_strInfPrefix, "myLink");
 }
 
-// Deliberate: a quote or percent sign inside a quoted INF value would end the
-// string or start a substitution, so there they are doubled; elsewhere, and for
-// single-byte text, values are inserted unchanged.
-TEST(InfTemplates, QuotesAndPercentAreDoubledOnlyInsideQuotedValues) {
+// A quote inside a quoted INF value would end the string, so it is doubled. A
+// percent sign is written once: every line that uses the value through its string
+// key receives the value as written, and there "%%" would show as two signs.
+// Elsewhere, and for single-byte text, values are inserted unchanged.
+TEST(InfTemplates, OnlyQuotesAreDoubledInsideQuotedValues) {
     CWizardData data = Defaults(INSTALL_VCP);
     data.m_strCompanyName = "Acme \"Best\" 100% \xE9";
     data.m_strUsbDeviceName = "Dev %1 \"x\"";
@@ -80,8 +81,8 @@ TEST(InfTemplates, QuotesAndPercentAreDoubledOnlyInsideQuotedValues) {
     ExpectLines(kBusInfTemplate, data, 149,
                 {{3, "; a%bbus.inf   -- Install the Dev %1 \"x\" drivers"},
                  {22, "CatalogFile=a%bbus.cat"},
-                 {132, "Provider = \"Acme \"\"Best\"\" 100%% \xE9\""},
-                 {134, "DiskString = \"Dev %%1 \"\"x\"\" Installation disk\""},
+                 {132, "Provider = \"Acme \"\"Best\"\" 100% \xE9\""},
+                 {134, "DiskString = \"Dev %1 \"\"x\"\" Installation disk\""},
                  {140, "DriverSet = \"Port \"\"A\"\" Software\""}});
     ExpectLines(kSerialInfTemplate, data, 151,
                 {{6, ";\tInstall the Port \"A\" (WDM) on Win2000"},
@@ -89,6 +90,32 @@ TEST(InfTemplates, QuotesAndPercentAreDoubledOnlyInsideQuotedValues) {
     data.m_nInstallType = INSTALL_LINKVANE;
     ExpectLines(kLinkvaneInfTemplate, data, 81,
                 {{77,
-                  "INSTDISK=\"Acme \"\"Best\"\" 100%% \xE9 Dev %%1 \"\"x\"\" Driver "
+                  "INSTDISK=\"Acme \"\"Best\"\" 100% \xE9 Dev %1 \"\"x\"\" Driver "
                   "Installation Disc\""}});
+}
+
+// Fields as the INF parser splits and reads them: key at the first '=', fields at
+// ',', comments after ';', quotes not counted, a doubled quote counted once, blanks
+// around a field dropped; only fields with record values are listed.
+TEST(InfTemplates, ValueFieldsAreMeasuredAsTheParserReadsThem) {
+    const std::vector<InfValueField> fields = InfValueFields(
+        "; «Prefix» in a comment\n"
+        "Plain = no values\n"
+        " Key = \"a\"\"b «Company»\" , x«VID»⇥, \"k;=,\"«PID» ; «UsbName»\n"
+        "«Prefix»=1,«ComName»␠\n");
+    ASSERT_EQ(fields.size(), 5u);
+    const struct {
+        std::string key;
+        std::vector<std::string> tokens;
+        std::size_t fixed;
+    } want[] = {{"Key", {"Company"}, 4},
+                {"Key", {"VID"}, 1},
+                {"Key", {"PID"}, 4},
+                {"«Prefix»", {"Prefix"}, 0},
+                {"«Prefix»", {"ComName"}, 0}};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(fields[i].key, want[i].key) << i;
+        EXPECT_EQ(fields[i].tokens, want[i].tokens) << i;
+        EXPECT_EQ(fields[i].fixedLength, want[i].fixed) << i;
+    }
 }

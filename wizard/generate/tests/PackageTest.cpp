@@ -109,7 +109,7 @@ TEST_F(Package, UnwritablePlacesStopTheSequenceWithTheirMessages) {
     EXPECT_EQ(Files(), Strings{"ostxbus.inf"});
 
     fs::remove(root_ / "ostxw2k.inf");
-    data.m_strInstallerName = "sub/Setup";  // the subfolder is missing
+    fs::create_directory(root_ / "NR7xVCPInstaller.exe");  // the installer's place is taken
     desktop_.ClearMessages();
     EXPECT_FALSE(GeneratePackage(data));
     EXPECT_EQ(MessageTexts(), kFailed);
@@ -135,4 +135,46 @@ TEST_F(Package, FileInPlaceOfAFolderWritesNothing) {
     data.m_strGenerationDir = (root_ / "x64").string() + "/";  // the folder itself a file
     EXPECT_FALSE(GeneratePackage(data));
     EXPECT_EQ(MessageTexts(), Strings(2, "Error: Could Not Generate All Files."));
+}
+
+// The pages refuse such records; the sequence itself still writes nothing outside
+// the generation folder and nothing that the INF parser would cut.
+TEST_F(Package, NamesThatLeaveTheFolderOrOverlongFieldsWriteNothing) {
+    const fs::path outside = root_.parent_path() / (root_.filename().string() + "-escaped.exe");
+    const struct {
+        std::string infPrefix, installerName, company, message;
+    } rows[] = {
+        {"ostx", "../" + outside.stem().string(), "Acme",
+         "Installer Name cannot contain: / \\ : * ? \" < > |"},
+        {"../x", "Setup", "Acme", "INF File Name cannot contain: / \\ : * ? \" < > | ; , % ="},
+        {"ostx", "Setup", std::string(600, 'c'),
+         "Company Name makes the INF field Provider 600 characters long; an INF field holds at "
+         "most 511."},
+    };
+    for (const auto& row : rows) {
+        desktop_.ClearMessages();
+        CWizardData data = Record(INSTALL_VCP, true);
+        data.m_strInfPrefix = row.infPrefix;
+        data.m_strInstallerName = row.installerName;
+        data.m_strCompanyName = row.company;
+        EXPECT_FALSE(GeneratePackage(data));
+        EXPECT_EQ(MessageTexts(), (Strings{row.message, "Error: Could Not Generate All Files."}));
+        EXPECT_EQ(desktop_.Messages()[0].icon, zelvo::MsgIcon::Critical);
+        EXPECT_TRUE(Files().empty());
+        EXPECT_FALSE(fs::exists(outside));
+        EXPECT_FALSE(fs::exists(root_.parent_path() / "xbus.inf"));
+    }
+}
+
+TEST_F(Package, MissingDataFileIsNamedOnce) {
+    FolderDataFiles folder((root_ / "data").string());
+    SetDataFiles(&folder);
+    fs::create_directories(root_ / "out");
+    CWizardData data = Record(INSTALL_LINKVANE, false);
+    data.m_strGenerationDir = (root_ / "out").string() + "/";
+    EXPECT_FALSE(GeneratePackage(data));
+    EXPECT_EQ(MessageTexts(), (Strings{"Error: Could Not Read Data File 236: No such file or "
+                                       "directory: " +
+                                           (root_ / "data/x64/Vdlink.sys").string() + ".",
+                                       "Error: Could Not Generate All Files."}));
 }

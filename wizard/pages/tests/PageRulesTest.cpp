@@ -19,6 +19,10 @@ class PageRulesTest : public QObject {
     void fieldsAndLabelsFollowTheDriverSet();
     void helpButtonsExplainEachOptionWithoutRewrapping();
     void browseReplacesFolderCancelKeepsIt();
+    void pagesKeepPlaceAndSizeWithoutMaximizeButton();
+    void enterPressesTheFocusedButtonElseNext();
+    void folderBrowserStartsAtHomeAndKeepsNoState();
+    void summaryShowsALongFolderWhole();
 };
 
 void PageRulesTest::keyboardAloneWalksAndEscapeCancels() {
@@ -146,5 +150,142 @@ void PageRulesTest::browseReplacesFolderCancelKeepsIt() {
     QVERIFY(h.Messages().isEmpty());
 }
 
-QTEST_MAIN(PageRulesTest)
+// The place each page asks the window system for when its window is created. A
+// real window manager reports the frame only after the window is mapped, so this
+// is where the page lands; the offscreen platform knows its frame at once and would
+// hide a frame position taken for the window's own.
+class CreatedGeometry : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* page = qobject_cast<kitforge::CWizardPage*>(watched);
+        if (page != nullptr && event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceCreated)
+            rects << page->geometry();
+        return false;
+    }
+    QList<QRect> rects;
+};
+
+void PageRulesTest::pagesKeepPlaceAndSizeWithoutMaximizeButton() {
+    WizardHarness h;
+    h.Page()->move(300, 200);
+    h.Click("optVcp");
+    CreatedGeometry created;
+    qApp->installEventFilter(&created);
+    for (const bool next : {true, true, true, true, true, false, false, false, true}) {
+        const QRect frame = h.Page()->frameGeometry(), client = h.Page()->geometry();
+        const QString from = h.PageName();
+        next ? h.Next() : h.Back();
+        QVERIFY2(h.PageName() != from, qPrintable(from));
+        QCOMPARE(created.rects.size(), 1);
+        QCOMPARE(created.rects.takeFirst(), client);
+        QCOMPARE(h.Page()->frameGeometry(), frame);
+        QCOMPARE(h.Page()->geometry(), client);
+        // A page of fixed size offers minimize (it has a task-bar button) and close.
+        const Qt::WindowFlags flags = h.Page()->windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    }
+    qApp->removeEventFilter(&created);
+}
+
+void PageRulesTest::enterPressesTheFocusedButtonElseNext() {
+    QTemporaryDir temp;
+    WizardHarness h;
+    h.WalkToOutputFolder("optLinkvane", true);
+    h.Back();
+    h.Find<QPushButton>("cmdHelpCopyFiles")->setFocus();
+    h.Key(Qt::Key_Return);
+    QCOMPARE(h.PageName(), "CInstallerOptionsPage");
+    QCOMPARE(h.Messages().size(), 1);
+    QVERIFY(h.Messages()[0].startsWith("Copy Files to Target Directory during Install:"));
+    h.Find<QCheckBox>("chkCopyFiles")->setFocus();
+    h.Key(Qt::Key_Enter);
+    QCOMPARE(h.PageName(), "COutputFolderPage");
+    h.BrowseAnswer(temp.path());
+    h.Find<QPushButton>("cmdBrowse")->setFocus();
+    h.Key(Qt::Key_Return);
+    QCOMPARE(h.PageName(), "COutputFolderPage");
+    QCOMPARE(h.Text("txtGenerationDir"), temp.path());
+    h.Key(Qt::Key_Return);  // the focus went back to the field: Next
+    QCOMPARE(h.PageName(), "CSummaryPage");
+    h.Find<QPlainTextEdit>("txtSummaryValues")->setFocus();
+    h.Key(Qt::Key_Return);  // Finish
+    QVERIFY(h.Completed());
+}
+
+void PageRulesTest::folderBrowserStartsAtHomeAndKeepsNoState() {
+    // main() gives the test a home folder without a desktop folder and its own,
+    // empty configuration folder.
+    QVERIFY(!QDir(QDir::home().filePath("Desktop")).exists());
+    WizardHarness h;
+    h.WalkToOutputFolder("optVcp", false);
+    kitforge::SetFolderBrowser({});  // the real browser
+    // The browser is modal: look for it once it runs its own event loop. It takes
+    // the folder it opened on; any other box it raises is closed and noted.
+    QStringList boxes;
+    QList<QPointer<QWidget>> handled;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr) return;
+        const bool first = handled.isEmpty();
+        if (!handled.contains(box)) {
+            handled << box;
+            boxes << box->windowTitle();
+        }
+        // Only the first look at the browser accepts; whatever stays open is closed.
+        QMetaObject::invokeMethod(box, first ? "accept" : "reject", Qt::QueuedConnection);
+    });
+    poll.start(10);
+    h.Click("cmdBrowse");
+    poll.stop();
+    QCOMPARE(boxes, QStringList{kitforge::kBrowseTitle});
+    QCOMPARE(h.Text("txtGenerationDir"), QDir::homePath());
+    QCOMPARE(QDirIterator(qEnvironmentVariable("XDG_CONFIG_HOME"),
+                          QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                          QDirIterator::Subdirectories)
+                 .hasNext(),
+             false);
+}
+
+void PageRulesTest::summaryShowsALongFolderWhole() {
+    QTemporaryDir temp;
+    const QString folder = temp.filePath(QString(90, 'a') + "/" + QString(90, 'b')) + "/";
+    WizardHarness h;
+    h.WalkToOutputFolder("optVcp", false);
+    h.Type("txtGenerationDir", folder);
+    h.Next();
+    QCOMPARE(h.PageName(), "CSummaryPage");
+    auto* values = h.Find<QPlainTextEdit>("txtSummaryValues");
+    // Every line fits the box; a line too long for it is shortened in the middle
+    // and shows the whole value as its tool tip.
+    const QStringList lines = values->toPlainText().split('\n');
+    for (const QString& line : lines)
+        QVERIFY2(values->fontMetrics().horizontalAdvance(line) <= values->viewport()->width(),
+                 qPrintable(line));
+    QVERIFY(lines.last().startsWith(folder.left(5)) && lines.last().endsWith("bbbb/"));
+    QTextCursor last(values->document()->lastBlock());
+    const QPoint at = values->cursorRect(last).center();
+    QHelpEvent help(QEvent::ToolTip, at, values->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(values->viewport(), &help);
+    QCOMPARE(QToolTip::text(), folder);
+}
+
+int main(int argc, char** argv) {
+    // The wizard keeps no configuration: the tests run with a home folder of their
+    // own and a configuration folder that must stay empty.
+    QTemporaryDir scratch;
+    if (!scratch.isValid() || !QDir(scratch.path()).mkpath("home") ||
+        !QDir(scratch.path()).mkpath("config"))
+        return 1;
+    qputenv("HOME", scratch.filePath("home").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit());
+    QApplication app(argc, argv);
+    PageRulesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "PageRulesTest.moc"
