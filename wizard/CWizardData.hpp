@@ -89,10 +89,6 @@ const std::string& InvalidDirectoryMessage(PathKind kind);
 // Returns false with `problem` set when the current folder cannot be determined.
 bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::string& problem);
 
-// Creates the folder and its missing parents one level at a time; true when the
-// folder exists afterwards (created now or before). The root is never split.
-bool CreateDirectoryTree(const std::string& path);
-
 // The two columns of the summary page, as display text (UTF-8): labels separated
 // by "\n", values by CR LF.
 std::string GetSummaryLabels(const CWizardData& data);

@@ -1,7 +1,6 @@
-// Directory names: the validity rule of the two kinds of path, and creation of a
-// folder tree on this computer.
+// Directory names: the validity rule of the two kinds of path, and the typed
+// output folder as an absolute path on this computer.
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,11 +20,6 @@ std::string_view TrimWhiteSpace(std::string_view text) {
     if (first == std::string_view::npos) return {};
     std::size_t last = text.find_last_not_of(kWhite);
     return text.substr(first, last - first + 1);
-}
-
-bool IsDirectory(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace
@@ -84,24 +78,6 @@ bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::stri
     }
     folder = base + std::string(text);
     return true;
-}
-
-bool CreateDirectoryTree(const std::string& path) {
-    if (path.empty()) return false;
-    if (::mkdir(path.c_str(), 0777) == 0) return true;
-    // "Already exists" counts only when what exists is a folder: a file of that
-    // name would make every later write into it fail.
-    if (errno == EEXIST) return IsDirectory(path);
-    if (errno != ENOENT) return false;
-    // A parent is missing: create the parent (passing over a final "/"), then
-    // this level. Index 0 is the root "/", which is never split off.
-    std::size_t end = path.size() - 1;
-    while (end > 0 && path[end] == '/') --end;
-    std::size_t slash = path.rfind('/', end);
-    if (slash == std::string::npos || slash == 0) return false;
-    if (!CreateDirectoryTree(path.substr(0, slash))) return false;
-    if (::mkdir(path.c_str(), 0777) == 0) return true;
-    return errno == EEXIST && IsDirectory(path);
 }
 
 }  // namespace kitforge

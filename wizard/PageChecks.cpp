@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "Desktop.hpp"
+#include "FolderTree.hpp"
 #include "NameRules.hpp"
 #include "Strings.hpp"
 #include "Windows1252.hpp"
@@ -201,7 +202,7 @@ bool ApplyOutputFolderPage(CWizardData& data, const std::string& typedFolder, Pa
             zelvo::Desktop().MessageBox(text::kDirectoryMissing, kProgramName,
                                         zelvo::MsgButtons::YesNo, zelvo::MsgIcon::Question);
         if (answer != zelvo::MsgResult::Yes) return false;
-        if (!CreateDirectoryTree(WithFinalSlash(folder))) {
+        if (zelvo::CreateFolderTree(WithFinalSlash(folder))) {
             zelvo::Desktop().MessageBox(text::kCouldNotCreateDirectory, kProgramName,
                                         zelvo::MsgButtons::OK, zelvo::MsgIcon::Exclamation);
             return false;

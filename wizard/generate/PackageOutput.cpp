@@ -5,6 +5,7 @@
 #include "CWizardData.hpp"
 #include "DataFiles.hpp"
 #include "Desktop.hpp"
+#include "FolderTree.hpp"
 #include "NameRules.hpp"
 #include "PackageFiles.hpp"
 #include "PageChecks.hpp"
@@ -27,8 +28,8 @@ bool ExtractDriverFiles(const CWizardData& data, const std::array<int, N>& numbe
 
 bool WriteAllFiles(const CWizardData& data) {
     const bool vcp = data.m_nInstallType == INSTALL_VCP;
-    if (!CreateDirectoryTree(PackagePath(data, "x86")) ||
-        !CreateDirectoryTree(PackagePath(data, "x64"))) {
+    if (zelvo::CreateFolderTree(PackagePath(data, "x86")) ||
+        zelvo::CreateFolderTree(PackagePath(data, "x64"))) {
         return false;
     }
     if (vcp ? !(data.WriteBusInf() && data.WriteSerialInf()) : !data.WriteLinkvaneInf())

@@ -1,14 +1,8 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "CWizardData.hpp"
-#include "TextFile.hpp"
-#include "WithoutRootRights.hpp"
 
 using namespace kitforge;
-namespace fs = std::filesystem;
 
 TEST(IsValidDirectoryName, TargetAndHostRules) {
     for (const char* good : {"C:\\Program Files\\Ostrelix\\MCU\\NR7x\\", "  C:\\Out  "})
@@ -24,31 +18,6 @@ TEST(IsValidDirectoryName, TargetAndHostRules) {
               "Directory cannot contain: \\ : * ? \" < > |");
     EXPECT_EQ(InvalidDirectoryMessage(PathKind::Target),
               "Directory cannot contain: / : * ? \" < > |");
-}
-
-TEST(CreateDirectoryTree, CreatesLevelsAcceptsExistingAndFailsWhereItCannot) {
-    const fs::path root =
-        fs::temp_directory_path() / ("kitforge-dirs-" + std::to_string(::getpid()));
-    fs::remove_all(root);
-    fs::create_directories(root);
-    const auto path = [&](const char* rel) { return (root / rel).string(); };
-    EXPECT_TRUE(CreateDirectoryTree(path("a/b/c/")));
-    EXPECT_TRUE(fs::is_directory(path("a/b/c")));
-    EXPECT_TRUE(CreateDirectoryTree(path("a/b/c")));    // already there
-    EXPECT_TRUE(CreateDirectoryTree(path("a//b//d")));  // doubled separators
-    EXPECT_TRUE(fs::is_directory(path("a/b/d")));
-    EXPECT_TRUE(CreateDirectoryTree("/"));
-    EXPECT_FALSE(CreateDirectoryTree(""));
-    zelvo::WriteFileBytes(path("f"), "x");
-    EXPECT_FALSE(CreateDirectoryTree(path("f")));
-    EXPECT_FALSE(CreateDirectoryTree(path("f/sub")));
-    fs::permissions(root, fs::perms(0555));
-    {
-        zelvo::testing::WithoutRootRights asUser;
-        EXPECT_FALSE(CreateDirectoryTree(path("x/y/z")));
-    }
-    fs::permissions(root, fs::perms::owner_all);
-    fs::remove_all(root);
 }
 
 TEST(SystemDriveRoot, IsTheHomeFolderWithSlash) {
