@@ -247,30 +247,26 @@ bool IsBatchInvocation(const std::vector<std::string>& args) {
     return false;
 }
 
-bool TakeDataDirOption(std::vector<std::string>& args, std::string& folder, std::string& problem) {
+std::optional<zelvo::ZelvoError> TakeDataDirOption(std::vector<std::string>& args,
+                                                   std::string& folder) {
+    const zelvo::ZelvoError missing(zelvo::err::InvalidCall, "--data-dir needs a folder");
     folder.clear();
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--data-dir") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                problem = "--data-dir needs a folder";
-                return false;
-            }
+            if (i + 1 >= args.size() || args[i + 1].empty()) return missing;
             folder = args[i + 1];
             args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
                        args.begin() + static_cast<std::ptrdiff_t>(i + 2));
-            return true;
+            return std::nullopt;
         }
         if (args[i].starts_with("--data-dir=")) {
             folder = args[i].substr(11);
             args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
-            if (folder.empty()) {
-                problem = "--data-dir needs a folder";
-                return false;
-            }
-            return true;
+            if (folder.empty()) return missing;
+            return std::nullopt;
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 int RunBatch(const std::vector<std::string>& args) {

@@ -2,8 +2,11 @@
 // kitforge's command-line mode: builds a record from options, passes it through
 // the pages' checks in the pages' order and runs the package sequence.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "ZelvoError.hpp"
 
 namespace kitforge {
 
@@ -17,7 +20,8 @@ bool IsBatchInvocation(const std::vector<std::string>& args);
 int RunBatch(const std::vector<std::string>& args);
 
 // Removes "--data-dir DIR" from the arguments and returns DIR in `folder` (empty
-// when absent). Returns false with `problem` set when the option lacks its value.
-bool TakeDataDirOption(std::vector<std::string>& args, std::string& folder, std::string& problem);
+// when absent). Empty on success; the failure when the option lacks its value.
+std::optional<zelvo::ZelvoError> TakeDataDirOption(std::vector<std::string>& args,
+                                                   std::string& folder);
 
 }  // namespace kitforge

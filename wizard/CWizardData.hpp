@@ -12,7 +12,10 @@
 // keep "\" as written.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "ZelvoError.hpp"
 
 namespace kitforge {
 
@@ -86,8 +89,8 @@ const std::string& InvalidDirectoryMessage(PathKind kind);
 // The typed folder as an absolute path on this computer: blanks at either end are
 // dropped, a leading "~" or "~/" stands for the home folder, and a relative path is
 // taken against the current folder (leading "." and ".." steps resolved there).
-// Returns false with `problem` set when the current folder cannot be determined.
-bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::string& problem);
+// Empty on success; the failure when the current folder cannot be determined.
+std::optional<zelvo::ZelvoError> AbsoluteHostFolder(const std::string& typed, std::string& folder);
 
 // The two columns of the summary page, as display text (UTF-8): labels separated
 // by "\n", values by CR LF.

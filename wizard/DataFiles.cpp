@@ -41,11 +41,11 @@ void SetDataFiles(IDataFiles* provider) {
     installed = provider;
 }
 
-bool FolderDataFiles::Read(int number, std::string& bytes, std::string& problem) {
+std::optional<zelvo::ZelvoError> FolderDataFiles::Read(int number, std::string& bytes) {
     const DataFileInfo* info = FindDataFile(number);
     if (info == nullptr) {
-        problem = "there is no data file " + std::to_string(number);
-        return false;
+        return zelvo::ZelvoError(zelvo::err::SubscriptOutOfRange,
+                                 "there is no data file " + std::to_string(number));
     }
     std::string path = folder_;
     if (path.empty() || path.back() != '/') path += '/';
@@ -53,10 +53,9 @@ bool FolderDataFiles::Read(int number, std::string& bytes, std::string& problem)
     try {
         bytes = zelvo::ReadFileBytes(path);
     } catch (const zelvo::ZelvoError& error) {
-        problem = error.Description();  // names the path
-        return false;
+        return error;  // its description names the path
     }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace kitforge

@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "ZelvoError.hpp"
 
 namespace kitforge {
 
@@ -30,9 +33,9 @@ const DataFileInfo* FindDataFile(int number);
 class IDataFiles {
   public:
     virtual ~IDataFiles() = default;
-    // Reads all bytes of data file `number`; on failure returns false and describes
-    // the problem in `problem`.
-    virtual bool Read(int number, std::string& bytes, std::string& problem) = 0;
+    // Reads all bytes of data file `number` into `bytes`; empty on success, else the
+    // failure, whose description says what could not be read.
+    virtual std::optional<zelvo::ZelvoError> Read(int number, std::string& bytes) = 0;
 };
 
 // The installed provider (nullptr until one is installed; not owned).
@@ -44,7 +47,7 @@ void SetDataFiles(IDataFiles* provider);
 class FolderDataFiles : public IDataFiles {
   public:
     explicit FolderDataFiles(std::string folder) : folder_(std::move(folder)) {}
-    bool Read(int number, std::string& bytes, std::string& problem) override;
+    std::optional<zelvo::ZelvoError> Read(int number, std::string& bytes) override;
 
   private:
     std::string folder_;

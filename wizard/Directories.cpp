@@ -42,7 +42,7 @@ const std::string& InvalidDirectoryMessage(PathKind kind) {
     return kind == PathKind::Host ? kHost : kTarget;
 }
 
-bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::string& problem) {
+std::optional<zelvo::ZelvoError> AbsoluteHostFolder(const std::string& typed, std::string& folder) {
     std::string_view text = TrimWhiteSpace(typed);
     std::string base;
     if (text == "~" || text.starts_with("~/")) {
@@ -51,15 +51,15 @@ bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::stri
     } else if (!text.starts_with('/')) {
         std::string cwd(4096, '\0');
         if (::getcwd(cwd.data(), cwd.size()) == nullptr) {
-            problem = std::string("The current folder cannot be determined (") +
-                      std::strerror(errno) + "); type the folder's full path.";
-            return false;
+            return zelvo::ZelvoError(zelvo::err::PathNotFound,
+                                     std::string("The current folder cannot be determined (") +
+                                         std::strerror(errno) + "); type the folder's full path.");
         }
         base = cwd.c_str();
         if (base.back() != '/') base += '/';
     } else {
         folder = text;
-        return true;
+        return std::nullopt;
     }
     // Leading "." and ".." steps are taken here: the base is a real folder (the
     // current folder as the system reports it, or the home folder).
@@ -77,7 +77,7 @@ bool AbsoluteHostFolder(const std::string& typed, std::string& folder, std::stri
         }
     }
     folder = base + std::string(text);
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace kitforge

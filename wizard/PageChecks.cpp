@@ -195,8 +195,10 @@ bool ApplyOutputFolderPage(CWizardData& data, const std::string& typedFolder, Pa
     if (!IsValidDirectoryName(typedFolder, PathKind::Host))
         return ShowPageMessage(InvalidDirectoryMessage(PathKind::Host));
     // The summary shows, and Finish writes to, the folder as an absolute path.
-    std::string folder, problem;
-    if (!AbsoluteHostFolder(typedFolder, folder, problem)) return ShowPageMessage(problem);
+    std::string folder;
+    if (const auto failure = AbsoluteHostFolder(typedFolder, folder)) {
+        return ShowPageMessage(failure->Description());
+    }
     if (!PathPresent(folder)) {
         zelvo::MsgResult answer =
             zelvo::Desktop().MessageBox(text::kDirectoryMissing, kProgramName,

@@ -10,18 +10,14 @@
 #include "BatchMode.hpp"
 #include "DataFiles.hpp"
 #include "ResourceDataFiles.hpp"
-
-#ifdef KITFORGE_HAS_GUI
 #include "WizardGui.hpp"
-#endif
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
 
     std::string dataDir;
-    std::string problem;
-    if (!kitforge::TakeDataDirOption(args, dataDir, problem)) {
-        std::cerr << "kitforge: " << problem << '\n';
+    if (const auto failure = kitforge::TakeDataDirOption(args, dataDir)) {
+        std::cerr << "kitforge: " << failure->Description() << '\n';
         return 2;
     }
     kitforge::ResourceDataFiles resources;
@@ -35,15 +31,10 @@ int main(int argc, char** argv) {
 
     if (kitforge::IsBatchInvocation(args)) return kitforge::RunBatch(args);
 
-#ifdef KITFORGE_HAS_GUI
     // Qt sees the arguments without --data-dir.
     std::vector<char*> guiArgv{argv[0]};
     for (auto& arg : args) guiArgv.push_back(arg.data());
     int guiArgc = static_cast<int>(guiArgv.size());
     guiArgv.push_back(nullptr);
     return RunWizardGui(guiArgc, guiArgv.data());
-#else
-    std::cerr << "kitforge: the wizard pages are not built; use --batch\n";
-    return 2;
-#endif
 }

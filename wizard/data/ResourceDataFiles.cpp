@@ -18,15 +18,15 @@ ResourceDataFiles::ResourceDataFiles() {
     (void)registered;
 }
 
-bool ResourceDataFiles::Read(int number, std::string& bytes, std::string& problem) {
+std::optional<zelvo::ZelvoError> ResourceDataFiles::Read(int number, std::string& bytes) {
     QFile file(QStringLiteral(":/DATAFILE/%1").arg(number));
     if (!file.open(QIODevice::ReadOnly)) {
-        problem = "data file " + std::to_string(number) + " is not compiled into the program";
-        return false;
+        return zelvo::ZelvoError(zelvo::err::FileNotFound, "data file " + std::to_string(number) +
+                                                               " is not compiled into the program");
     }
     QByteArray data = file.readAll();
     bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace kitforge

@@ -9,7 +9,7 @@ class ResourceDataFiles : public IDataFiles {
   public:
     // Registers the resources of the static library (once per process).
     ResourceDataFiles();
-    bool Read(int number, std::string& bytes, std::string& problem) override;
+    std::optional<zelvo::ZelvoError> Read(int number, std::string& bytes) override;
 };
 
 }  // namespace kitforge

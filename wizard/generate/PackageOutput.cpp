@@ -52,12 +52,11 @@ bool CWizardData::ExtractDataFile(const std::string& name, int number) const {
     // The bytes are fetched before the file is opened, so that a missing data file
     // leaves no empty file behind.
     std::string bytes;
-    std::string problem;
-    IDataFiles* provider = DataFiles();
-    if (provider == nullptr) {
-        problem = "no data files are installed";
-    } else if (provider->Read(number, bytes, problem)) {
-        return WritePackageFile(PackagePath(*this, name), bytes);
+    std::string problem = "no data files are installed";
+    if (IDataFiles* provider = DataFiles()) {
+        const auto failure = provider->Read(number, bytes);
+        if (!failure) return WritePackageFile(PackagePath(*this, name), bytes);
+        problem = failure->Description();
     }
     zelvo::Desktop().MessageBox(std::string(text::kCouldNotReadDataFile) + " " +
                                     std::to_string(number) + ": " + problem + ".",
