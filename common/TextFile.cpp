@@ -11,8 +11,22 @@
 namespace zelvo {
 namespace {
 
-// Writes all bytes to fd; returns 0 or the errno of the failure.
-int WriteAll(int fd, const std::string& bytes) {
+void WriteWithFlags(const std::string& path, const std::string& bytes, int flags, bool cutBack) {
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+    if (fd < 0) throw FileError(errno, path);
+    struct stat before {};
+    bool knowSize = cutBack && ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    int error = WriteAllBytes(fd, bytes);
+    if (error != 0 && knowSize && ::ftruncate(fd, before.st_size) != 0) {
+        // The partial line could not be removed; the write failure is reported below.
+    }
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) throw FileError(error, path);
+}
+
+}  // namespace
+
+int WriteAllBytes(int fd, const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -24,21 +38,6 @@ int WriteAll(int fd, const std::string& bytes) {
     }
     return 0;
 }
-
-void WriteWithFlags(const std::string& path, const std::string& bytes, int flags, bool cutBack) {
-    int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
-    if (fd < 0) throw FileError(errno, path);
-    struct stat before {};
-    bool knowSize = cutBack && ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
-    int error = WriteAll(fd, bytes);
-    if (error != 0 && knowSize && ::ftruncate(fd, before.st_size) != 0) {
-        // The partial line could not be removed; the write failure is reported below.
-    }
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error != 0) throw FileError(error, path);
-}
-
-}  // namespace
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
     std::string out;

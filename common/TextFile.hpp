@@ -20,6 +20,10 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // no half-written line remains.
 void AppendFileBytes(const std::string& path, const std::string& bytes);
 
+// Writes all bytes to an open file descriptor at its offset, going on after
+// interrupted and partial writes; 0 or the errno of the failure.
+int WriteAllBytes(int fd, const std::string& bytes);
+
 // Reads the whole file; throws ZelvoError when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
 

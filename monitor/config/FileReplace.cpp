@@ -8,22 +8,10 @@
 #include <climits>
 #include <cstdlib>
 
+#include "TextFile.hpp"
+
 namespace zelvo {
 namespace {
-
-// Writes all bytes at the file's current offset; 0 or the errno of the failure.
-int WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return 0;
-}
 
 // The file a path finally names: links followed, or the path itself when it
 // names nothing yet.
@@ -65,7 +53,7 @@ Outcome ReplaceThroughNewFile(const std::string& target, const std::string& byte
     if (::fchmod(fd, old != nullptr ? (old->st_mode & 07777) : NewFileMode()) != 0) {
         return discard(false, errno);
     }
-    if (int error = WriteAll(fd, bytes); error != 0) return discard(true, error);
+    if (int error = WriteAllBytes(fd, bytes); error != 0) return discard(true, error);
     if (::fsync(fd) != 0) return discard(true, errno);
     int error = ::close(fd) == 0 ? 0 : errno;
     if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
@@ -81,7 +69,7 @@ int RewriteInPlace(const std::string& target, const std::string& bytes) {
     int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) return errno;
     int error = bytes.empty() ? 0 : ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
-    if (error == 0) error = WriteAll(fd, bytes);
+    if (error == 0) error = WriteAllBytes(fd, bytes);
     if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     return error;
