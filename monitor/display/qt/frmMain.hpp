@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -125,7 +126,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     bool unloaded_ = false;
     bool validating_ = false;
     const QEvent* lastKey_ = nullptr;
-    QWidget* lastKeyReceiver_ = nullptr;
+    QPointer<QWidget> lastKeyReceiver_;
 };
 
 }  // namespace zelvo::qt

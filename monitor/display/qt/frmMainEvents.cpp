@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "FileCommands.hpp"
 #include "FindZelvos.hpp"
@@ -134,7 +135,7 @@ void frmMain::Select(EntryBox box, int start, int length) {
 
 void frmMain::Form_KeyPress(int character) {
     if (character != kEnter) return;
-    const EntryBox box = BoxOf(QApplication::focusWidget());
+    const EntryBox box = BoxOf(focusWidget());
     if (box == EntryBox::Other || validating_) return;
     validating_ = true;
     if (!validation_->Validate(box)) BoxWidget(box)->selectAll();
@@ -142,7 +143,7 @@ void frmMain::Form_KeyPress(int character) {
 }
 
 void frmMain::Form_Deactivate() {
-    const EntryBox box = BoxOf(QApplication::focusWidget());
+    const EntryBox box = BoxOf(focusWidget());
     if (box == EntryBox::Other || validating_) return;
     validating_ = true;
     if (!validation_->Validate(box)) BoxWidget(box)->setFocus();
@@ -190,9 +191,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         validation_->txtRun_GotFocus();
     }
     if (box != EntryBox::Other && type == QEvent::FocusOut && !validating_ && !state_.StartingUp) {
-        validating_ = true;
-        validation_->ValidateControl(box);
-        validating_ = false;
+        // Checked once the focus has moved on: the box clears its selection as it
+        // loses the focus, and a refusal must leave its text selected.
+        QTimer::singleShot(0, this, [this, box] {
+            if (validating_) return;
+            validating_ = true;
+            validation_->ValidateControl(box);
+            validating_ = false;
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }
