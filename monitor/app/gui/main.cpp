@@ -18,6 +18,7 @@
 #include "QtDesktop.hpp"
 #include "QtFileChooser.hpp"
 #include "SimLibrary.hpp"
+#include "StartupProbe.hpp"
 #include "ZelvoSensors.hpp"
 #include "frmMain.hpp"
 #include "modUSB.hpp"
@@ -90,7 +91,10 @@ int main(int argc, char** argv) {
         qt::frmMain window(sensors);
         qt::QtFileChooser chooser(&window);
         SetFileChooser(&chooser);
-        if (window.Load()) result = application.exec();
+        if (window.Load()) {
+            gui::WatchStartup(window);
+            result = application.exec();
+        }
         SetFileChooser(nullptr);
     }
     SetDesktop(nullptr);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 
 #include "DisplayTexts.hpp"
 #include "FormPlacement.hpp"
@@ -25,8 +26,8 @@ const QRect kParamsDesign{400, 40, 185, 117};
 frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
     : QMainWindow(parent),
       sensors_(sensors),
-      tmrRun_(Desktop().CreateTimer()),
-      tmrDate_(Desktop().CreateTimer()),
+      tmrRun_(MakeTimer()),
+      tmrDate_(MakeTimer()),
       central_(new QWidget(this)),
       resizer_(new Resizer(central_)),
       runBar(central_, *resizer_),
@@ -158,7 +159,24 @@ int frmMain::WindowState() const {
     return isMaximized() ? 2 : 0;
 }
 
+std::unique_ptr<GuardedTimer> frmMain::MakeTimer() {
+    return std::make_unique<GuardedTimer>(Desktop().CreateTimer(), ticksRunning_,
+                                          [this] { AfterTick(); });
+}
+
+// A close asked for while a tick used the sensors happens once no tick runs.
+void frmMain::AfterTick() {
+    if (ticksRunning_ > 0 || !closePending_) return;
+    closePending_ = false;
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (ticksRunning_ > 0) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload(*ctx_);

@@ -13,6 +13,7 @@
 #include "ChartFrame.hpp"
 #include "DataLog.hpp"
 #include "Grids.hpp"
+#include "GuardedTimer.hpp"
 #include "InstanceLock.hpp"
 #include "MainView.hpp"
 #include "Resizer.hpp"
@@ -28,8 +29,10 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     // Declared first: the controls below are built on them.
     MainState state_;
     ISensorManager& sensors_;
-    std::unique_ptr<ITimer> tmrRun_;
-    std::unique_ptr<ITimer> tmrDate_;
+    int ticksRunning_ = 0;       // timer ticks in progress (sweep, clock, discovery)
+    bool closePending_ = false;  // a close asked for during a tick
+    std::unique_ptr<GuardedTimer> tmrRun_;
+    std::unique_ptr<GuardedTimer> tmrDate_;
     QWidget* central_;
     Resizer* resizer_;
 
@@ -44,8 +47,8 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     MainContext& Context() { return *ctx_; }
     Validation& Checks() { return *validation_; }
     Resizer& ReSize1() { return *resizer_; }
-    ITimer& tmrRun() { return *tmrRun_; }
-    ITimer& tmrDate() { return *tmrDate_; }
+    GuardedTimer& tmrRun() { return *tmrRun_; }
+    GuardedTimer& tmrDate() { return *tmrDate_; }
     bool Unloaded() const { return unloaded_; }
     frmAbout* AboutBox() const { return about_; }
 
@@ -117,6 +120,8 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void FilterKeys(QEvent* event);
     void Form_Resize();
     int WindowState() const;
+    std::unique_ptr<GuardedTimer> MakeTimer();
+    void AfterTick();
 
     DataLog dataLog_;
     std::unique_ptr<MainContext> ctx_;

@@ -72,13 +72,13 @@ class WindowHarness {
         QApplication::setActiveWindow(window.get());
         Settle();
     }
-    void Tick() { static_cast<ManualTimer&>(window->tmrDate()).Fire(); }
+    void Tick() { static_cast<ManualTimer&>(window->tmrDate().Inner()).Fire(); }
     // A quarter second passes on every clock, then the sweep timer fires.
     void Sweep(int times = 1) {
         for (int i = 0; i < times; ++i) {
             desktop.AdvanceMs(250);
             sim.AdvanceTime(0.25);
-            static_cast<ManualTimer&>(window->tmrRun()).Fire();
+            static_cast<ManualTimer&>(window->tmrRun().Inner()).Fire();
         }
     }
     // Loaded, shown and discovered with every question answered Yes.

@@ -21,6 +21,7 @@ class WindowRunTest : public QObject {
     void dataLogWritesARun();
     void viewMenuShowsOneRegion();
     void setupFilesOpenSaveAndSaveAs();
+    void closingDuringASweepWaitsForIt();
 };
 
 void WindowRunTest::startUpDiscoversAndShowsReadings() {
@@ -208,6 +209,25 @@ void WindowRunTest::setupFilesOpenSaveAndSaveAs() {
     h.chooser.answers = {std::nullopt};  // cancelled: nothing read
     w.mnuOpen->trigger();
     QCOMPARE(h.State().RunNum, 7);
+}
+
+void WindowRunTest::closingDuringASweepWaitsForIt() {
+    WindowHarness h;
+    h.StartUp();
+    // The operator closes the window while a sensor exchange lets events run.
+    bool closed = false;
+    h.desktop.SetOnProcessEvents([&] {
+        if (closed) return;
+        closed = true;
+        h.W().close();
+        QVERIFY(!h.W().Unloaded());  // not while the sweep still uses the sensors
+    });
+    h.Sweep(1);
+    h.desktop.SetOnProcessEvents({});
+    QVERIFY(closed);
+    h.Settle();
+    QVERIFY(h.W().Unloaded());
+    QVERIFY(!h.W().isVisible());
 }
 
 }  // namespace zelvo
