@@ -1,26 +1,27 @@
 #include "FormLayout.hpp"
 
-#include <cmath>
-
 namespace zelvo {
 
 double TwipsPerPixel(double dotsPerInch) {
     return dotsPerInch > 0 ? kTwipsPerInch / dotsPerInch : 15.0;
 }
 
-int GridHeightTwips(int rowHeightPx, int headerHeightPx, int rows, double twipsPerPixel) {
-    return static_cast<int>(std::lround((rowHeightPx * rows + headerHeightPx) * twipsPerPixel));
+int GridHeight(int rowHeight, int rows, int frame) {
+    return rowHeight * (rows + 1) + frame;
 }
 
-ReferenceSize ResizerReference(int32_t showLast) {
-    return {7600, 5600 + 170 * showLast};
+GridBand PlaceGrids(int32_t showLast, int rowHeight) {
+    const int height = GridHeight(rowHeight, showLast + 1, kGridFrame);
+    return {{kReadingsLeft, kGridTop, kReadingsWidth, height},
+            {kParamsLeft, kGridTop, kParamsWidth, height}};
 }
 
-LowerRegion PlaceLowerRegion(const TwipRect& readings, const TwipRect& params) {
-    LowerRegion region;
+LowerRegion PlaceLowerRegion(const GridBand& band) {
+    const DesignRect& readings = band.readings;
     const int left = readings.left;
     const int top = readings.top + readings.height + readings.left;
-    const int width = params.left + params.width - readings.left;
+    const int width = band.params.left + band.params.width - readings.left;
+    LowerRegion region;
     region.setup = {left, top, width, kLowerRegionHeight};
     region.graph = {left, top, width - kGraphSetupWidth, kLowerRegionHeight};
     region.graphSetup = {left + width - kGraphSetupWidth, top, kGraphSetupWidth,
@@ -28,8 +29,9 @@ LowerRegion PlaceLowerRegion(const TwipRect& readings, const TwipRect& params) {
     return region;
 }
 
-int InnerHeight(const TwipRect& readings, int lowerHeight) {
-    return readings.top + readings.height + lowerHeight + 2 * readings.left;
+int InnerHeight(const GridBand& band) {
+    const DesignRect& readings = band.readings;
+    return readings.top + readings.height + kLowerRegionHeight + 2 * readings.left;
 }
 
 }  // namespace zelvo

@@ -1,55 +1,63 @@
 #pragma once
-// The window's layout arithmetic in twips (1/1440 inch): design measures of the
-// regions, the grid heights and panel placement of FormSize, and the window
-// height it asks for.
+// The window's layout arithmetic in design pixels (96 DPI, design size): the
+// measures of the regions, the grid heights and panel placement of FormSize, the
+// inner height it asks for, which is also the resizer's reference height, and
+// the conversion between pixels and the twips (1/1440 inch) of stored positions.
 
 #include <cstdint>
 
 namespace zelvo {
 
-struct TwipRect {
+struct DesignRect {
     int left = 0;
     int top = 0;
     int width = 0;
     int height = 0;
-    bool operator==(const TwipRect&) const = default;
+    bool operator==(const DesignRect&) const = default;
 };
 
 inline constexpr int kTwipsPerInch = 1440;
 
-// Design size of the window's inner area and of its regions.
-inline constexpr int kDesignWidth = 8868;
-inline constexpr int kDesignHeight = 6552;
-inline constexpr TwipRect kDesignReadings{120, 600, 5772, 1725};
-inline constexpr TwipRect kDesignParams{6000, 600, 2772, 1725};
-inline constexpr int kLowerRegionHeight = 3972;
-// Width of the chart settings strip at the right of the chart frame.
-inline constexpr int kGraphSetupWidth = 1300;
+// Design measures, pixels: the window's inner width, the grid band, the grid
+// margin (repeated as the gap below the grids), the lower region and the chart
+// settings strip at its right.
+inline constexpr int kDesignInnerWidth = 591;
+inline constexpr int kGridMargin = 8;
+inline constexpr int kGridTop = 40;
+inline constexpr int kReadingsLeft = 8;
+inline constexpr int kReadingsWidth = 385;
+inline constexpr int kParamsLeft = 400;
+inline constexpr int kParamsWidth = 185;
+inline constexpr int kGridFrame = 2;
+inline constexpr int kLowerRegionHeight = 265;
+inline constexpr int kGraphSetupWidth = 87;
 
 // Twips per pixel on a screen of the given logical resolution.
 double TwipsPerPixel(double dotsPerInch);
 
-// A grid's height: (row-0 height x rows + header height) x twips per pixel.
-int GridHeightTwips(int rowHeightPx, int headerHeightPx, int rows, double twipsPerPixel);
+// A grid's height: every data row and the header row as high as row 0, plus the
+// grid's frame.
+int GridHeight(int rowHeight, int rows, int frame);
 
-// The resizer's reference size for the number of channels shown.
-struct ReferenceSize {
-    int width = 0;
-    int height = 0;
+// The grid band for a number of channels: readings and parameter grids.
+struct GridBand {
+    DesignRect readings;
+    DesignRect params;
 };
-ReferenceSize ResizerReference(int32_t showLast);
+GridBand PlaceGrids(int32_t showLast, int rowHeight);
 
-// Placement of the lower region below the grids (FormSize): fraSetup and fraGraph
-// share left and top; the width spans both grids; the gap repeats the grid margin.
+// The lower region below the grids: fraSetup and fraGraph share left and top;
+// their width spans both grids; the grid margin repeats as the gap.
 struct LowerRegion {
-    TwipRect setup;
-    TwipRect graph;       // the chart frame, left of the settings strip
-    TwipRect graphSetup;  // the chart settings strip
+    DesignRect setup;
+    DesignRect graph;       // the chart frame, left of the settings strip
+    DesignRect graphSetup;  // the chart settings strip
 };
-LowerRegion PlaceLowerRegion(const TwipRect& readings, const TwipRect& params);
+LowerRegion PlaceLowerRegion(const GridBand& band);
 
 // The inner height FormSize gives the window: grid top, grid height, the lower
-// region's height and the grid margin above and below it.
-int InnerHeight(const TwipRect& readings, int lowerHeight);
+// region and the grid margin above and below it. With the design inner width it
+// is the resizer's reference size, which so follows the number of channels.
+int InnerHeight(const GridBand& band);
 
 }  // namespace zelvo

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "DisplayTexts.hpp"
+#include "FormLayout.hpp"
 #include "FormPlacement.hpp"
 #include "GridRules.hpp"
 #include "QtText.hpp"
@@ -17,9 +18,12 @@
 namespace zelvo::qt {
 namespace {
 
-// Design rectangles of the grid band, pixels at 96 DPI.
-const QRect kReadingsDesign{8, 40, 385, 117};
-const QRect kParamsDesign{400, 40, 185, 117};
+// The design layout of four channels, until FormSize applies the settings.
+constexpr int32_t kDesignShowLast = 3;
+
+QRect Rect(const DesignRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
 
 }  // namespace
 
@@ -42,8 +46,9 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
     QFont font = this->font();
     font.setPointSizeF(kControlFontPt);
     setFont(font);
-    resizer_->Place(grdRdgs, kReadingsDesign, kReadingsFontPt);
-    resizer_->Place(grdParams, kParamsDesign, kParamsFontPt);
+    const GridBand band = PlaceGrids(kDesignShowLast, kDesignRowHeightPx);
+    resizer_->Place(grdRdgs, Rect(band.readings), kReadingsFontPt);
+    resizer_->Place(grdParams, Rect(band.params), kParamsFontPt);
     resizer_->SetPreResize(
         [this](const QString& name, double size) { return PreResize(name, size); });
     ctx_ = std::make_unique<MainContext>(MainContext{
@@ -55,7 +60,7 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
     ConnectSetup();
     ConnectGrids();
     WatchBoxes();
-    resize(591, 436 + menuBar()->sizeHint().height());
+    resize(kDesignInnerWidth, InnerHeight(band) + menuBar()->sizeHint().height());
 }
 
 frmMain::~frmMain() {

@@ -7,6 +7,7 @@
 
 #include "DisplayTexts.hpp"
 #include "FindZelvos.hpp"
+#include "FormLayout.hpp"
 #include "Format.hpp"
 #include "GridRules.hpp"
 #include "QtText.hpp"
@@ -17,14 +18,9 @@
 namespace zelvo::qt {
 namespace {
 
-// Design measures of the grid band and the lower region, pixels at 96 DPI.
-constexpr int kDesignWidth = 591;
-constexpr int kMargin = 8;
-constexpr int kGridTop = 40;
-constexpr int kLowerHeight = 265;
-constexpr int kGraphWidth = 490;
-constexpr int kStripWidth = 87;
-constexpr int kGridFrame = 2;
+QRect Rect(const DesignRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
 
 std::string Proc(const char* name) {
     return std::string(kFormName) + "_" + name;
@@ -61,18 +57,16 @@ void frmMain::FormSize() {
         const int rows = state_.ShowLast + 1;
         grdRdgs->SetRows(rows);
         grdParams->SetRows(rows);
-        const int gridHeight = kDesignRowHeightPx * (rows + 1) + kGridFrame;
-        resizer_->SetDesignRect(grdRdgs, {kMargin, kGridTop, 385, gridHeight});
-        resizer_->SetDesignRect(grdParams, {400, kGridTop, 185, gridHeight});
-        const int top = kGridTop + gridHeight + kMargin;
-        const int lowerWidth = kGraphWidth + kStripWidth;
-        resizer_->SetDesignRect(setup.fraSetup, {kMargin, top, lowerWidth, kLowerHeight});
-        resizer_->SetDesignRect(chart.fraGraph, {kMargin, top, kGraphWidth, kLowerHeight});
-        resizer_->SetDesignRect(chart.fraGraphSetup,
-                                {kMargin + kGraphWidth, top, kStripWidth, kLowerHeight});
-        runBar.StretchLine(kDesignWidth);
-        const int inner = top + kLowerHeight + kMargin;
-        resizer_->SetReference({kDesignWidth, inner});
+        const GridBand band = PlaceGrids(state_.ShowLast, kDesignRowHeightPx);
+        resizer_->SetDesignRect(grdRdgs, Rect(band.readings));
+        resizer_->SetDesignRect(grdParams, Rect(band.params));
+        const LowerRegion lower = PlaceLowerRegion(band);
+        resizer_->SetDesignRect(setup.fraSetup, Rect(lower.setup));
+        resizer_->SetDesignRect(chart.fraGraph, Rect(lower.graph));
+        resizer_->SetDesignRect(chart.fraGraphSetup, Rect(lower.graphSetup));
+        runBar.StretchLine(kDesignInnerWidth);
+        const int inner = InnerHeight(band);
+        resizer_->SetReference({kDesignInnerWidth, inner});
         if (!isMaximized()) {
             // The frame allowance: the window's outer height less its inner height.
             if (layout() != nullptr) layout()->activate();

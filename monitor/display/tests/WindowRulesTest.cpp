@@ -99,24 +99,27 @@ TEST(ViewRulesTest, EachViewShowsItsRegionAndOtherValuesChangeNoFrame) {
     EXPECT_EQ(ChartYBounds(state, 2).max, 200);
 }
 
-TEST(FormLayoutTest, GridHeightsPanelsAndReferenceFollowTheChannelCount) {
-    EXPECT_EQ(ResizerReference(0).height, 5600);
-    EXPECT_EQ(ResizerReference(7).height, 6790);
-    EXPECT_EQ(ResizerReference(7).width, 7600);
+TEST(FormLayoutTest, GridsPanelsAndReferenceFollowTheChannelCount) {
     EXPECT_DOUBLE_EQ(TwipsPerPixel(96), 15.0);
     EXPECT_DOUBLE_EQ(TwipsPerPixel(192), 7.5);
-
-    // Four channels of 23-pixel rows under a 23-pixel header at 96 DPI.
-    const int height = GridHeightTwips(23, 23, 4, 15.0);
-    EXPECT_EQ(height, 1725);
-    TwipRect readings{120, 600, 5772, height};
-    LowerRegion lower = PlaceLowerRegion(readings, TwipRect{6000, 600, 2772, height});
-    EXPECT_EQ(lower.setup, (TwipRect{120, 2445, 8652, kLowerRegionHeight}));
-    EXPECT_EQ(lower.graph.left, 120);
-    EXPECT_EQ(lower.graph.top, 2445);
-    EXPECT_EQ(lower.graphSetup.top, 2445);
-    EXPECT_EQ(lower.graphSetup.left + lower.graphSetup.width, 8772);
-    EXPECT_EQ(InnerHeight(readings, kLowerRegionHeight), 600 + 1725 + 3972 + 240);
+    struct Row {
+        int32_t showLast;
+        int gridHeight;
+        int lowerTop;
+        int inner;
+    };
+    // Rows of 23 pixels under a header row as high, in a 2-pixel frame.
+    for (const Row& r : {Row{0, 48, 96, 369}, Row{3, 117, 165, 438}, Row{7, 209, 257, 530}}) {
+        SCOPED_TRACE(r.showLast);
+        const GridBand band = PlaceGrids(r.showLast, 23);
+        EXPECT_EQ(band.readings, (DesignRect{8, 40, 385, r.gridHeight}));
+        EXPECT_EQ(band.params, (DesignRect{400, 40, 185, r.gridHeight}));
+        const LowerRegion lower = PlaceLowerRegion(band);
+        EXPECT_EQ(lower.setup, (DesignRect{8, r.lowerTop, 577, kLowerRegionHeight}));
+        EXPECT_EQ(lower.graph, (DesignRect{8, r.lowerTop, 490, kLowerRegionHeight}));
+        EXPECT_EQ(lower.graphSetup, (DesignRect{498, r.lowerTop, 87, kLowerRegionHeight}));
+        EXPECT_EQ(InnerHeight(band), r.inner);
+    }
 }
 
 TEST(FormPositionTest, TextRoundTripRoundingFixedSizeAndMissingPairs) {
