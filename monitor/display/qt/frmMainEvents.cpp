@@ -2,6 +2,7 @@
 // hooks, and the settings boxes as the input checks see them.
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -190,7 +191,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (box != EntryBox::Other && type == QEvent::FocusIn && box == EntryBox::Run) {
         validation_->txtRun_GotFocus();
     }
-    if (box != EntryBox::Other && type == QEvent::FocusOut && !validating_ && !state_.StartingUp) {
+    // Losing the focus to another window or a popup is no focus change inside the
+    // window: the window's deactivation checks the box then.
+    const bool leftTheBox =
+        type == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+    if (box != EntryBox::Other && leftTheBox && !validating_ && !state_.StartingUp) {
         // Checked once the focus has moved on: the box clears its selection as it
         // loses the focus, and a refusal must leave its text selected.
         QTimer::singleShot(0, this, [this, box] {

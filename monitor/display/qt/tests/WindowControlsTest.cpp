@@ -198,6 +198,17 @@ void WindowControlsTest::entriesAreCheckedOnEnterFocusLossAndGridEdits() {
     QCOMPARE(h.LastMessage(), std::string("Period must be between 0.1 and 2 sec."));
     QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.setup.txtPeriod));
     QCOMPARE(w.setup.txtPeriod->selectedText(), QString("5"));
+    // Switching to another window checks the box once; the focus stays in it.
+    Type(w.setup.txtPeriod, "7");
+    const size_t shown = h.desktop.Messages().size();
+    QApplication::setActiveWindow(nullptr);
+    h.Settle();
+    QCOMPARE(h.desktop.Messages().size(), shown + 1);
+    QCOMPARE(h.LastMessage(), std::string("Period must be between 0.1 and 2 sec."));
+    QApplication::setActiveWindow(&w);
+    h.Settle();
+    QCOMPARE(h.desktop.Messages().size(), shown + 1);
+    QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.setup.txtPeriod));
     Type(w.setup.txtPeriod, "0.5");
     w.setup.txtFilter->setFocus();
     h.Settle();
