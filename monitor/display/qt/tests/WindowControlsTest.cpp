@@ -41,8 +41,10 @@ class WindowControlsTest : public QObject {
 
   private slots:
     void controlsCarryTheirCaptionsAndTips();
+    void menusListsAndGridTips();
     void unitsChannelsLockAndOnTop();
-    void entriesAreCheckedOnEnterFocusLossAndGridEdits();
+    void boxesAreCheckedOnEnterFocusLossAndDeactivation();
+    void gridEditsAreChecked();
     void aboutBoxAndHelp();
     void positionSavedRestoredAndOneInstance();
     void resizerScalesControlsAndGridFonts();
@@ -105,6 +107,11 @@ void WindowControlsTest::controlsCarryTheirCaptionsAndTips() {
         QCOMPARE(caption, QString(row.caption));
         QCOMPARE(control->toolTip(), QString(row.tip));
     }
+}
+
+void WindowControlsTest::menusListsAndGridTips() {
+    WindowHarness h;
+    h.StartUp();
     QStringList menus;
     for (QAction* menu : h.W().menuBar()->actions()) {
         QStringList items;
@@ -178,7 +185,7 @@ void WindowControlsTest::unitsChannelsLockAndOnTop() {
     QVERIFY(w.isVisible());
 }
 
-void WindowControlsTest::entriesAreCheckedOnEnterFocusLossAndGridEdits() {
+void WindowControlsTest::boxesAreCheckedOnEnterFocusLossAndDeactivation() {
     WindowHarness h;
     h.StartUp();
     qt::frmMain& w = h.W();
@@ -214,6 +221,12 @@ void WindowControlsTest::entriesAreCheckedOnEnterFocusLossAndGridEdits() {
     h.Settle();
     QCOMPARE(w.setup.txtPeriod->text(), QString(".50"));
     QCOMPARE(w.tmrRun().Interval(), 250);
+}
+
+void WindowControlsTest::gridEditsAreChecked() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
 
     // Parameter grid: an accepted density is reformatted, a refused one restored.
     qt::ParamsGrid* grid = w.grdParams;

@@ -18,6 +18,7 @@ class WindowRunTest : public QObject {
   private slots:
     void startUpDiscoversAndShowsReadings();
     void runPauseResumeStopAndZeroing();
+    void rateResolutionAndMassUnitsWhileRunning();
     void dataLogWritesARun();
     void viewMenuShowsOneRegion();
     void setupFilesOpenSaveAndSaveAs();
@@ -117,6 +118,24 @@ void WindowRunTest::runPauseResumeStopAndZeroing() {
     QCOMPARE(start->text(), QString("&Start"));
     QVERIFY(start->styleSheet().contains("rgb(0, 255, 0)"));
     QVERIFY(!pause->isVisible());
+}
+
+void WindowRunTest::rateResolutionAndMassUnitsWhileRunning() {
+    WindowHarness h;
+    h.StartUp();
+    h.W().setup.cboRate->setCurrentIndex(1);
+    QCOMPARE(h.State().Rate, 1);
+    QTest::mouseClick(h.W().runBar.cmdFSwitch[0], Qt::LeftButton);
+    h.Sweep(6);
+    QVERIFY(QRegularExpression("^\\d+\\.\\d\\d$").match(h.Cell(0, 0)).hasMatch());
+    h.W().setup.cboRate->setCurrentIndex(0);
+    // Mass: density 2.7 g/cm3 turns 2 A/s into about 54 ng/cm2/s.
+    h.State().ChannelDensity[0] = 2.7;
+    QTest::mouseClick(h.W().setup.optUnits[1], Qt::LeftButton);
+    h.Sweep(8);
+    QVERIFY(QRegularExpression("^\\d+\\.\\d$").match(h.Cell(0, 0)).hasMatch());
+    QVERIFY(h.Cell(0, 0).toDouble() > 2.7 * 10 * 1.0);
+    QCOMPARE(h.W().grdRdgs->Text(-1, 0), QString("ng/cm2/s"));
 }
 
 void WindowRunTest::dataLogWritesARun() {
