@@ -9,8 +9,6 @@ constexpr const char* kReadingsTips[] = {
     "Material or sensor name.",  "Deposition rate in A/s",
     "Deposited thickness in kA", "Click to zero thickness. Shift-Click zeroes all.",
     "Sensor frequency in Hz.",   "Percent of sensor life remaining."};
-constexpr const char* kParamsTips[] = {"Enter material density in gm/cc", "Enter material Z factor",
-                                       "Enter sensor tooling factor"};
 constexpr const char* kAssignmentTips[] = {
     "Measurement channel (row) on main screen grid.", "Channel name on main screen.",
     "Zelvo serial number assigned to channel.  Strike through indicates not connected."};
@@ -48,11 +46,6 @@ std::string AssignmentHeader(int column) {
 
 std::string ReadingsToolTip(int column) {
     return column >= -1 && column < kReadingsColumns ? kReadingsTips[column + 1] : "";
-}
-
-std::string ParamsToolTip(int column, bool locked) {
-    std::string text = column >= 0 && column < kParamsColumns ? kParamsTips[column] : "";
-    return text + (locked ? " (locked)." : ".");
 }
 
 std::string AssignmentToolTip(int column, const std::string& previous) {

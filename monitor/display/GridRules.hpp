@@ -30,10 +30,9 @@ std::string ParamsHeader(int column);
 std::string AssignmentHeader(int column);
 
 // Tool tips of the column under the pointer. The readings grid gives "" for a
-// column without an entry; the parameter grid completes its column text with "."
-// or " (locked)."; the assignment grid keeps `previous` for a column without one.
+// column without an entry; the assignment grid keeps `previous` for a column
+// without one. (The parameter grid's tips come with its input checks.)
 std::string ReadingsToolTip(int column);
-std::string ParamsToolTip(int column, bool locked);
 std::string AssignmentToolTip(int column, const std::string& previous);
 
 // Cell font sizes from the grid font size: base is the whole part of size + 0.5,

@@ -38,12 +38,6 @@ TEST(GridRulesTest, ToolTipsPerColumnWithTheirCompletions) {
     EXPECT_EQ(ReadingsToolTip(4), "Percent of sensor life remaining.");
     EXPECT_EQ(ReadingsToolTip(5), "");
 
-    EXPECT_EQ(ParamsToolTip(0, false), "Enter material density in gm/cc.");
-    EXPECT_EQ(ParamsToolTip(0, true), "Enter material density in gm/cc (locked).");
-    EXPECT_EQ(ParamsToolTip(2, true), "Enter sensor tooling factor (locked).");
-    EXPECT_EQ(ParamsToolTip(-1, false), ".");
-    EXPECT_EQ(ParamsToolTip(3, true), " (locked).");
-
     EXPECT_EQ(AssignmentToolTip(-1, "x"), "Measurement channel (row) on main screen grid.");
     EXPECT_EQ(AssignmentToolTip(0, "x"), "Channel name on main screen.");
     EXPECT_EQ(AssignmentToolTip(1, "x"),

@@ -11,6 +11,8 @@
 #include <filesystem>
 
 #include "AboutRules.hpp"
+#include "FormLayout.hpp"
+#include "GridRules.hpp"
 #include "WindowHarness.hpp"
 #include "frmAbout.hpp"
 
@@ -366,6 +368,12 @@ void WindowControlsTest::resizerScalesControlsAndGridFonts() {
     QVERIFY(std::abs(w.setup.cmdFind->font().pointSizeF() - 16.0) < 0.01);
     h.Sweep(1);
     h.Shot("double-size");
+    // Fewer channels at twice the size: the window keeps its scale.
+    w.setup.cboRows->setCurrentIndex(1);
+    h.Settle();
+    QCOMPARE(w.grdRdgs->item(0, 0)->font().pointSize(), 21);
+    QCOMPARE(w.centralWidget()->height(), 2 * InnerHeight(PlaceGrids(1, kDesignRowHeightPx)));
+    QVERIFY(std::abs(w.grdRdgs->height() - 2 * w.ReSize1().DesignRect(w.grdRdgs).height()) <= 1);
 }
 
 }  // namespace zelvo
