@@ -156,7 +156,7 @@ void ParamsGrid::ResumeEdit(int row) {
 
 AssignmentGrid::AssignmentGrid(QWidget* parent)
     : MonitorGrid("grdSN", kAssignmentFontPt, parent), fontSize_(kAssignmentFontPt) {
-    SetBackground(this, QApplication::palette().color(QPalette::Mid));
+    SetBackground(this, QApplication::palette().color(QPalette::Dark));
 }
 
 void AssignmentGrid::Init() {

@@ -165,7 +165,9 @@ void MonitorGrid::resizeEvent(QResizeEvent* event) {
 void MonitorGrid::ApplyGeometry() {
     const int inner = width() - 2 * kFrame;
     const int rowHeight = RowHeightFor(height());
-    horizontalHeader()->setFixedHeight(rowHeight);
+    // The header row takes the pixels the division leaves, so no gap shows below.
+    horizontalHeader()->setFixedHeight(
+        std::max(rowHeight, height() - 2 * kFrame - rowHeight * rowCount()));
     verticalHeader()->setDefaultSectionSize(rowHeight);
     for (int r = 0; r < rowCount(); ++r) setRowHeight(r, rowHeight);
     if (percents_.empty()) return;

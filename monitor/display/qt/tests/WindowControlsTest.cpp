@@ -181,6 +181,13 @@ void WindowControlsTest::unitsChannelsLockAndOnTop() {
     QVERIFY(w.grdParams->item(0, 0)->flags() & Qt::ItemIsEditable);
     QCOMPARE(HoverTip(w.grdParams, 2), QString("Enter sensor tooling factor."));
 
+    // Fewer channels while maximised: restored for the new layout, then maximised again.
+    w.showMaximized();
+    w.setup.cboRows->setCurrentIndex(2);
+    QCOMPARE(w.grdRdgs->rowCount(), 3);
+    QVERIFY(w.isMaximized());
+    w.showNormal();
+
     QTest::mouseClick(w.setup.chkOnTop, Qt::LeftButton);
     QCOMPARE(h.State().OnTop, int16_t(1));
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -323,6 +330,8 @@ void WindowControlsTest::positionSavedRestoredAndOneInstance() {
         QCOMPARE(h.desktop.Messages().back().icon, MsgIcon::Critical);
     }
     h.W().move(40, 30);
+    h.W().mnuExit->trigger();
+    QVERIFY(h.W().Unloaded());
     h.Close();
     const std::string stored = h.desktop.GetSetting("Zelvo", "Form Positions", "frmMain", "");
     QVERIFY(QRegularExpression("^L=\\d+;T=\\d+;W=\\d+;H=\\d+;S=0;$")
@@ -344,6 +353,13 @@ void WindowControlsTest::positionSavedRestoredAndOneInstance() {
     const QRect screen = h.W().screen()->availableGeometry();
     QCOMPARE(h.W().x(), screen.width() - 600);
     QCOMPARE(h.W().y(), 0);
+    h.Close();
+
+    // A maximised window comes back maximised.
+    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=0;T=0;W=9000;H=6600;S=2;");
+    QVERIFY(h.Load());
+    h.FirstTick();
+    QVERIFY(h.W().isMaximized());
 }
 
 void WindowControlsTest::resizerScalesControlsAndGridFonts() {
