@@ -3,16 +3,19 @@
 // edits, the about box and help, the stored position, one instance, and the
 // proportional resizer.
 
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "AboutRules.hpp"
 #include "FormLayout.hpp"
 #include "GridRules.hpp"
+#include "QtFileChooser.hpp"
 #include "WindowHarness.hpp"
 #include "frmAbout.hpp"
 
@@ -50,6 +53,7 @@ class WindowControlsTest : public QObject {
     void aboutBoxAndHelp();
     void positionSavedRestoredAndOneInstance();
     void resizerScalesControlsAndGridFonts();
+    void fileDialogTakesTheRequest();
 };
 
 void WindowControlsTest::controlsCarryTheirCaptionsAndTips() {
@@ -390,6 +394,43 @@ void WindowControlsTest::resizerScalesControlsAndGridFonts() {
     QCOMPARE(w.grdRdgs->item(0, 0)->font().pointSize(), 21);
     QCOMPARE(w.centralWidget()->height(), 2 * InnerHeight(PlaceGrids(1, kDesignRowHeightPx)));
     QVERIFY(std::abs(w.grdRdgs->height() - 2 * w.ReSize1().DesignRect(w.grdRdgs).height()) <= 1);
+}
+
+void WindowControlsTest::fileDialogTakesTheRequest() {
+    testing::ScratchFolder folder("chooser");
+    FileRequest request;
+    request.open = false;
+    request.title = "Save Setup As";
+    request.filters = FilterPairs("Setup files (*.cfg)|*.cfg|All Files (*.*)|*.*");
+    request.defaultSuffix = "dat";
+    request.startFolder = folder.Folder();
+    request.initialName = "zelvo.cfg";
+    request.confirmOverwrite = true;
+    QString title, directory;
+    QStringList filters;
+    bool confirms = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        directory = dialog->directory().absolutePath();
+        confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile("line3");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    qt::QtFileChooser chooser(nullptr);
+    const std::optional<std::string> chosen = chooser.Choose(request);
+    QCOMPARE(title, QString("Save Setup As"));
+    QCOMPARE(filters, QStringList({"Setup files (*.cfg)", "All Files (*.*)"}));
+    QCOMPARE(directory, QString::fromStdString(folder.Folder()));
+    QVERIFY(confirms);
+    QVERIFY(chosen.has_value());
+    QCOMPARE(*chosen, folder.Path("line3.dat"));
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    request.open = true;
+    QCOMPARE(chooser.Choose(request), std::nullopt);  // cancelled
 }
 
 }  // namespace zelvo
