@@ -2,21 +2,14 @@
 // units, channels, lock and on-top, entry checks on Enter, focus loss and grid
 // edits, and the proportional resizer.
 
-#include <QFileDialog>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
-#include <filesystem>
 
-#include "AboutRules.hpp"
 #include "FormLayout.hpp"
 #include "GridRules.hpp"
-#include "QtFileChooser.hpp"
 #include "WindowHarness.hpp"
-#include "frmAbout.hpp"
 
 using zelvo::testing::WindowHarness;
 
