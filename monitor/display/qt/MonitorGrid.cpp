@@ -66,9 +66,6 @@ MonitorGrid::MonitorGrid(const QString& name, double fontPt, QWidget* parent)
     setFont(f);
     delegate_->opened = [this](QWidget* editor, int row, int column) {
         editor_ = editor;
-        QObject::connect(editor, &QObject::destroyed, this, [this, editor] {
-            if (editor_ == editor) editor_ = nullptr;
-        });
         if (onBeforeEdit) onBeforeEdit(row, column);
     };
     delegate_->committed = [this](int row, int column) {

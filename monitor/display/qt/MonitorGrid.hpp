@@ -4,6 +4,7 @@
 // row heights that share the grid's height between the header and the rows;
 // hover, click and edit events as callbacks; cell fonts by the grid's rules.
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <functional>
@@ -63,7 +64,7 @@ class MonitorGrid : public QTableWidget {
 
     std::vector<int> percents_;
     GridDelegate* delegate_;
-    QWidget* editor_ = nullptr;
+    QPointer<QWidget> editor_;  // the open cell editor, if any
     double designFontPt_;
 };
 
