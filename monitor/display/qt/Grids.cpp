@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include "GridRules.hpp"
@@ -13,6 +17,22 @@ namespace zelvo::qt {
 namespace {
 
 const QColor kGridBack(224, 224, 224);
+
+// Draws the zero column's cells as push buttons in the button face.
+class PushCellDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex&) const override {
+        QStyleOptionButton button;
+        button.rect = option.rect.adjusted(1, 1, -1, -1);
+        button.palette = option.palette;
+        button.state = QStyle::State_Enabled | QStyle::State_Raised;
+        const QWidget* widget = option.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_PushButtonBevel, &button, painter, widget);
+    }
+};
 
 std::vector<int> Widths(const auto& percents) {
     return std::vector<int>(percents.begin(), percents.end());
@@ -32,6 +52,7 @@ ReadingsGrid::ReadingsGrid(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
+    setItemDelegateForColumn(2, new PushCellDelegate(this));
 }
 
 void ReadingsGrid::Init(int32_t units) {
