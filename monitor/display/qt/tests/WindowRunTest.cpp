@@ -23,6 +23,7 @@ class WindowRunTest : public QObject {
     void viewMenuShowsOneRegion();
     void setupFilesOpenSaveAndSaveAs();
     void closingDuringASweepWaitsForIt();
+    void findDuringASweepWaitsForIt();
 };
 
 void WindowRunTest::startUpDiscoversAndShowsReadings() {
@@ -247,6 +248,26 @@ void WindowRunTest::closingDuringASweepWaitsForIt() {
     h.Settle();
     QVERIFY(h.W().Unloaded());
     QVERIFY(!h.W().isVisible());
+}
+
+void WindowRunTest::findDuringASweepWaitsForIt() {
+    WindowHarness h;
+    h.StartUp();
+    // The operator presses Find while a sensor exchange lets events run.
+    bool pressed = false;
+    const int before = h.sim.CommandCount(0);
+    h.desktop.SetOnProcessEvents([&] {
+        if (pressed) return;
+        pressed = true;
+        QTest::mouseClick(h.W().setup.cmdFind, Qt::LeftButton);
+    });
+    h.Sweep(1);
+    h.desktop.SetOnProcessEvents({});
+    QVERIFY(pressed);
+    h.Settle();
+    QVERIFY(h.sim.CommandCount(0) > before);
+    h.Sweep(1);
+    QVERIFY(h.Cell(0, 3).toDouble() > 5000000);
 }
 
 }  // namespace zelvo
