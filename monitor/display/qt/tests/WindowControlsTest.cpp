@@ -168,6 +168,7 @@ void WindowControlsTest::unitsChannelsLockAndOnTop() {
     QVERIFY(!(w.grdParams->item(0, 0)->flags() & Qt::ItemIsEditable));
     QVERIFY(w.runBar.txtRun->isReadOnly());
     QVERIFY(!w.runBar.fraDataLog->isEnabled());
+    h.Shot("locked");
     QTest::keyClicks(w.runBar.txtRun, "9");
     QCOMPARE(w.runBar.txtRun->text(), QString("1"));
     QTest::mouseClick(w.setup.chkLock, Qt::LeftButton);

@@ -48,6 +48,7 @@ void WindowDesktopTest::aboutBoxAndHelp() {
              "Directory: " +
                  QString::fromStdString(std::filesystem::path(program).parent_path().string()));
     QCOMPARE(about->cmdOK->text(), QString("OK"));
+    h.Shot("about", about);
     QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     QVERIFY(!about->isVisible());
 

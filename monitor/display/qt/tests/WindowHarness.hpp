@@ -110,11 +110,13 @@ class WindowHarness {
     std::string LastMessage() const {
         return desktop.Messages().empty() ? "" : desktop.Messages().back().text;
     }
-    void Shot(const QString& name) {
+    // Saves the window (or another one, such as the about box) as NAME.png.
+    void Shot(const QString& name, QWidget* shown = nullptr) {
         const QByteArray dir = qgetenv("ZELVO_SCREENSHOT_DIR");
         if (dir.isEmpty()) return;
         QDir().mkpath(QString::fromLocal8Bit(dir));
-        window->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + ".png"));
+        QWidget* widget = shown != nullptr ? shown : window.get();
+        widget->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + ".png"));
     }
 
     FakeDesktop desktop;

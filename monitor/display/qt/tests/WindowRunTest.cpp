@@ -81,6 +81,7 @@ void WindowRunTest::runPauseResumeStopAndZeroing() {
 
     QTest::mouseClick(pause, Qt::LeftButton);
     QCOMPARE(pause->text(), QString("&Resume"));
+    h.Shot("paused");
     const QString paused = h.Cell(0, 1);
     h.Sweep(4);
     QCOMPARE(h.Cell(0, 1), paused);
