@@ -1,0 +1,52 @@
+#include "ProgramOptions.hpp"
+
+#include <cstdlib>
+
+namespace zelvo::gui {
+namespace {
+
+std::string DefaultAppDir() {
+    const char* env = std::getenv("ZELVO_APP_DIR");
+    if (env != nullptr && *env != '\0') return env;
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+}  // namespace
+
+std::optional<ProgramOptions> ParseProgramOptions(const std::vector<std::string>& args,
+                                                  std::string& problem) {
+    ProgramOptions options;
+    options.appDir = DefaultAppDir();
+    bool bridge = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--simulate") {
+            options.simulate = true;
+        } else if ((arg == "--app-dir" || arg == "--bridge") && i + 1 < args.size()) {
+            if (arg == "--app-dir") options.appDir = args[i + 1];
+            bridge = bridge || arg == "--bridge";
+            ++i;
+        } else if (StartsWith(arg, "--app-dir=")) {
+            options.appDir = arg.substr(10);
+        } else if (StartsWith(arg, "--bridge=")) {
+            bridge = true;
+        } else {
+            problem = "unknown or incomplete option \"" + arg + "\"";
+            return std::nullopt;
+        }
+    }
+    if (bridge && options.simulate) {
+        problem = "--bridge and --simulate name two bridge libraries; give one";
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace zelvo::gui

@@ -1,0 +1,30 @@
+#pragma once
+// The command line of zelvomon: application folder, bridge library or the
+// simulated sensors, and help.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvo::gui {
+
+inline constexpr const char* kUsage =
+    "Usage: zelvomon [--app-dir DIR] [--bridge PATH | --simulate]\n"
+    "Opens the deposition monitor's main window.\n"
+    "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
+    "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
+    "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
+    "                  program, configured by ZELVO_SIM\n";
+
+struct ProgramOptions {
+    std::string appDir;
+    bool simulate = false;
+    bool help = false;
+};
+
+// The options, or nothing with the reason in `problem` for an unknown or
+// incomplete option, or --bridge together with --simulate.
+std::optional<ProgramOptions> ParseProgramOptions(const std::vector<std::string>& args,
+                                                  std::string& problem);
+
+}  // namespace zelvo::gui

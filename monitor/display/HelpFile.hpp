@@ -1,0 +1,21 @@
+#pragma once
+// The program's HTML manual: where it is installed with the program, or where it
+// lies in the source tree the program was built from.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+// Places of the manual's contents page for a program in `programFolder`, nearest
+// first: the installed documentation folder, then the source tree's docs/manual.
+std::vector<std::string> ManualCandidates(const std::string& programFolder);
+// The first candidate that exists, else the installed place (whose absence the
+// browser then reports).
+std::string ManualFile(const std::string& programFolder,
+                       const std::function<bool(const std::string&)>& exists);
+// The same for the running program.
+std::string ManualFile();
+
+}  // namespace zelvo

@@ -1,0 +1,30 @@
+#pragma once
+// Finding the simulated bridge library that is built and installed with the
+// program, for --simulate.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ZelvoError.hpp"
+
+namespace zelvo {
+
+inline constexpr const char* kSimLibraryName = "libvdlink-sim.so";
+
+// Where the simulator may lie, nearest first, for a program in `programFolder`:
+// beside it, in the build tree's sensor folder (build/monitor/app/... beside
+// build/monitor/sensor), and in the installed lib folders.
+std::vector<std::string> SimLibraryCandidates(const std::string& programFolder);
+
+// The first candidate that exists; FileNotFound naming every place looked at
+// when none does.
+std::optional<ZelvoError> FindSimLibrary(const std::string& programFolder,
+                                         const std::function<bool(const std::string&)>& exists,
+                                         std::string& path);
+
+// True when the arguments ask for the simulator ("--simulate").
+bool WantsSimulator(const std::vector<std::string>& arguments);
+
+}  // namespace zelvo

@@ -1,0 +1,71 @@
+#pragma once
+// The grid control of the main window over QTableWidget: row -1 is the header
+// row, column -1 the row-header column; widths in percent of the grid's width;
+// row heights that share the grid's height between the header and the rows;
+// hover, click and edit events as callbacks; cell fonts by the grid's rules.
+
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <functional>
+#include <vector>
+
+namespace zelvo::qt {
+
+// Opens and commits the cell editors of a grid, reporting both to the grid.
+class GridDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    std::function<void(QWidget* editor, int row, int column)> opened;
+    std::function<void(int row, int column)> committed;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+};
+
+class MonitorGrid : public QTableWidget {
+  public:
+    MonitorGrid(const QString& name, double fontPt, QWidget* parent);
+
+    // Rows and data columns; every cell gets an item.
+    void SetShape(int rows, int columns);
+    // Width percentages, row-header column first (0 hides the row-header column).
+    void SetWidths(const std::vector<int>& percents);
+    // Cell text, with row -1 for headers and column -1 for row headers.
+    QString Text(int row, int column) const;
+    void SetText(int row, int column, const QString& text);
+    void SetCellFontSize(int row, int column, int points);
+    void SetEditable(int column, bool editable);
+    // Height of one row (and of the header row) for this many rows in `height`.
+    int RowHeightFor(int height) const;
+    // The grid font's design size, points.
+    double DesignFontPt() const { return designFontPt_; }
+
+    std::function<void(int row, int column)> onHover;
+    std::function<void(int row, int column)> onClick;
+    std::function<void(int row, int column)> onBeforeEdit;
+    std::function<void(int row, int column)> onAfterEdit;
+
+    QWidget* Editor() const { return editor_; }
+    // Ends the edit in progress, committing its text.
+    void EndEditing();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void ApplyGeometry();
+    QTableWidgetItem* ItemAt(int row, int column) const;
+
+    std::vector<int> percents_;
+    GridDelegate* delegate_;
+    QPointer<QWidget> editor_;  // the open cell editor, if any
+    double designFontPt_;
+};
+
+}  // namespace zelvo::qt

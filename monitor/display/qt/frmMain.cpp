@@ -1,0 +1,198 @@
+#include "frmMain.hpp"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "DisplayTexts.hpp"
+#include "FormLayout.hpp"
+#include "FormPlacement.hpp"
+#include "GridRules.hpp"
+#include "QtText.hpp"
+#include "StartUp.hpp"
+#include "WidgetFactory.hpp"
+#include "frmAbout.hpp"
+
+namespace zelvo::qt {
+namespace {
+
+// The design layout of four channels, until FormSize applies the settings.
+constexpr int32_t kDesignShowLast = 3;
+
+QRect Rect(const DesignRect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+}  // namespace
+
+frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
+    : QMainWindow(parent),
+      sensors_(sensors),
+      tmrRun_(MakeTimer()),
+      tmrDate_(MakeTimer()),
+      central_(new QWidget(this)),
+      resizer_(new Resizer(central_)),
+      runBar(central_, *resizer_),
+      grdRdgs(new ReadingsGrid(central_)),
+      grdParams(new ParamsGrid(central_)),
+      setup(central_, *resizer_),
+      chart(central_, *resizer_, state_),
+      dataLog_(state_) {
+    setObjectName(kFormName);
+    setWindowTitle(Q(texts::kDesignCaption));
+    setCentralWidget(central_);
+    QFont font = this->font();
+    font.setPointSizeF(kControlFontPt);
+    setFont(font);
+    const GridBand band = PlaceGrids(kDesignShowLast, kDesignRowHeightPx);
+    resizer_->Place(grdRdgs, Rect(band.readings), kReadingsFontPt);
+    resizer_->Place(grdParams, Rect(band.params), kParamsFontPt);
+    resizer_->SetPreResize(
+        [this](const QString& name, double size) { return PreResize(name, size); });
+    ctx_ = std::make_unique<MainContext>(MainContext{
+        state_, sensors_, MainViews{*this, *grdRdgs, *setup.grdSN, runBar, chart, dataLog_},
+        *tmrRun_, *tmrDate_});
+    validation_ = std::make_unique<Validation>(*ctx_, *this, *grdParams);
+    BuildMenus();
+    ConnectRunBar();
+    ConnectSetup();
+    ConnectGrids();
+    WatchBoxes();
+    resize(kDesignInnerWidth, InnerHeight(band) + menuBar()->sizeHint().height());
+}
+
+frmMain::~frmMain() {
+    QCoreApplication::instance()->removeEventFilter(this);
+    delete about_;
+}
+
+bool frmMain::Load() {
+    return Form_Load(*ctx_);
+}
+
+void frmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(Q(texts::kFileMenu));
+    file->setObjectName("mnuFile");
+    mnuOpen = file->addAction(Q(texts::kOpenItem));
+    mnuSave = file->addAction(Q(texts::kSaveItem));
+    mnuSaveAs = file->addAction(Q(texts::kSaveAsItem));
+    file->addSeparator();
+    mnuPrint = file->addAction(Q(texts::kPrintItem));
+    // Printing the window comes with the page setup; until then the item is shown
+    // but cannot be chosen.
+    mnuPrint->setEnabled(false);
+    file->addSeparator();
+    mnuExit = file->addAction(Q(texts::kExitItem));
+
+    QMenu* view = menuBar()->addMenu(Q(texts::kViewMenu));
+    view->setObjectName("mnuViewMenu");
+    mnuView[1] = view->addAction(Q(texts::kRateGraphItem));
+    mnuView[2] = view->addAction(Q(texts::kThickGraphItem));
+    mnuView[3] = view->addAction(Q(texts::kFreqGraphItem));
+    view->addSeparator();
+    mnuView[0] = view->addAction(Q(texts::kSetupItem));
+    for (QAction* item : mnuView) item->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu(Q(texts::kHelpMenu));
+    help->setObjectName("mnuHelp");
+    mnuHelpHelp = help->addAction(Q(texts::kHelpItem));
+    help->addSeparator();
+    mnuHelpAbout = help->addAction(Q(texts::kAboutItem));
+}
+
+void frmMain::SetCaption(const std::string& caption) {
+    setWindowTitle(Q(caption));
+}
+
+bool frmMain::AnotherInstanceRunning() {
+    return instanceLock_.AnotherInstanceRunning();
+}
+
+void frmMain::EndProgram() {
+    // Ending at once: nothing of the shutdown runs, no settings are written.
+    unloaded_ = true;
+}
+
+void frmMain::CreatePageSetup() {
+    // The page-setup object belongs to printing, which the window does not offer
+    // yet (the Print Screen item is disabled); there is nothing to create.
+}
+
+void frmMain::FormOnTop(bool on) {
+    const bool shown = isVisible();
+    const QRect frame = geometry();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown) {
+        setGeometry(frame);
+        show();
+    }
+}
+
+void frmMain::LoadChartFiles() {
+    // The charts draw with their own fixed appearance; no state files are read.
+}
+
+void frmMain::ApplyColourDepthRule() {
+    if (screen() == nullptr || screen()->depth() > 8) return;
+    for (int r = 0; r < grdRdgs->rowCount(); ++r) {
+        for (int c = 0; c < kReadingsColumns; ++c) {
+            if (QTableWidgetItem* cell = grdRdgs->item(r, c)) cell->setBackground(Qt::white);
+        }
+    }
+}
+
+void frmMain::Show() {
+    show();
+}
+
+void frmMain::SetResizerEnabled(bool enabled) {
+    resizer_->SetEnabled(enabled);
+}
+
+void frmMain::RestorePosition() {
+    if (!RestoreFormPosition(this, true)) CenterFormScreen(this);
+}
+
+void frmMain::SavePosition() {
+    SaveFormPosition(this);
+}
+
+int frmMain::WindowState() const {
+    if (isMinimized()) return 1;
+    return isMaximized() ? 2 : 0;
+}
+
+std::unique_ptr<GuardedTimer> frmMain::MakeTimer() {
+    return std::make_unique<GuardedTimer>(Desktop().CreateTimer(), ticksRunning_,
+                                          [this] { AfterTick(); });
+}
+
+// A close asked for while a tick used the sensors happens once no tick runs.
+void frmMain::AfterTick() {
+    if (ticksRunning_ > 0 || !closePending_) return;
+    closePending_ = false;
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (ticksRunning_ > 0) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload(*ctx_);
+    }
+    if (about_ != nullptr) about_->close();
+    event->accept();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    if (about_ == nullptr) about_ = new frmAbout(nullptr);
+    about_->Load();
+}
+
+}  // namespace zelvo::qt

@@ -1,0 +1,137 @@
+#pragma once
+// frmMain, the operator's main window: the run bar, the readings and parameter
+// grids, and below them the setup panel or the chart frame, with the File, View
+// and Help menus. The window binds its controls to the core's handlers and draws
+// what the core tells it through the core's window interfaces.
+
+#include <QAction>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "ChartFrame.hpp"
+#include "DataLog.hpp"
+#include "Grids.hpp"
+#include "GuardedTimer.hpp"
+#include "InstanceLock.hpp"
+#include "MainView.hpp"
+#include "Resizer.hpp"
+#include "RunBar.hpp"
+#include "SetupPanel.hpp"
+#include "Validation.hpp"
+
+namespace zelvo::qt {
+
+class frmAbout;
+
+class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
+    // Declared first: the controls below are built on them.
+    MainState state_;
+    ISensorManager& sensors_;
+    int ticksRunning_ = 0;       // timer ticks in progress (sweep, clock, discovery)
+    bool closePending_ = false;  // a close asked for during a tick
+    std::unique_ptr<GuardedTimer> tmrRun_;
+    std::unique_ptr<GuardedTimer> tmrDate_;
+    QWidget* central_;
+    Resizer* resizer_;
+
+  public:
+    explicit frmMain(ISensorManager& sensors, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // frmMain_Load: false when the program is to end at once (second instance).
+    bool Load();
+
+    MainState& State() { return state_; }
+    MainContext& Context() { return *ctx_; }
+    Validation& Checks() { return *validation_; }
+    Resizer& ReSize1() { return *resizer_; }
+    GuardedTimer& tmrRun() { return *tmrRun_; }
+    GuardedTimer& tmrDate() { return *tmrDate_; }
+    bool Unloaded() const { return unloaded_; }
+    frmAbout* AboutBox() const { return about_; }
+
+    // Controls, named as the window names them.
+    RunBar runBar;
+    ReadingsGrid* grdRdgs;
+    ParamsGrid* grdParams;
+    SetupPanel setup;
+    ChartFrame chart;
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuSaveAs;
+    QAction* mnuPrint;
+    QAction* mnuExit;
+    std::array<QAction*, 4> mnuView{};  // Setup, Rate, Thickness, Frequency
+    QAction* mnuHelpHelp;
+    QAction* mnuHelpAbout;
+
+    // IMainWindow.
+    void SetCaption(const std::string& caption) override;
+    void ApplyView(int16_t v) override;
+    bool AnotherInstanceRunning() override;
+    void EndProgram() override;
+    void CreatePageSetup() override;
+    void FormOnTop(bool on) override;
+    void FormInit() override;
+    void FormSize() override;
+    void LoadChartFiles() override;
+    void LoadData() override;
+    void ApplyColourDepthRule() override;
+    void Show() override;
+    void SetResizerEnabled(bool enabled) override;
+    void RestorePosition() override;
+    void SavePosition() override;
+
+    // IEntryBoxes.
+    std::string Text(EntryBox box) const override;
+    void SetText(EntryBox box, const std::string& text) override;
+    void Focus(EntryBox box) override;
+    void Select(EntryBox box, int start, int length) override;
+
+    void EditLocked(bool locked);
+    // The box a control is, Other for any other control.
+    EntryBox BoxOf(const QWidget* control) const;
+
+    // Event handlers.
+    void cboRows_Click();
+    void optUnits_Click(int index);
+    void chkLock_Click();
+    void chkOnTop_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpHelp_Click();
+    void Form_KeyPress(int character);
+    void Form_Deactivate();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QLineEdit* BoxWidget(EntryBox box) const;
+    void BuildMenus();
+    void ConnectRunBar();
+    void ConnectSetup();
+    void ConnectGrids();
+    void WatchBoxes();
+    bool PreResize(const QString& name, double size);
+    void FilterKeys(QEvent* event);
+    void Form_Resize();
+    int WindowState() const;
+    std::unique_ptr<GuardedTimer> MakeTimer();
+    void AfterTick();
+
+    DataLog dataLog_;
+    std::unique_ptr<MainContext> ctx_;
+    std::unique_ptr<Validation> validation_;
+    InstanceLock instanceLock_;
+    frmAbout* about_ = nullptr;
+    bool unloaded_ = false;
+    bool validating_ = false;
+    const QEvent* lastKey_ = nullptr;
+    QPointer<QWidget> lastKeyReceiver_;
+};
+
+}  // namespace zelvo::qt

@@ -1,0 +1,148 @@
+// The main window with the desktop around it: the about box and help, the
+// stored position, one instance per user, and the desktop's file dialog.
+
+#include <QFileDialog>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "AboutRules.hpp"
+#include "QtFileChooser.hpp"
+#include "WindowHarness.hpp"
+#include "frmAbout.hpp"
+
+using zelvo::testing::WindowHarness;
+
+namespace zelvo {
+
+class WindowDesktopTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void aboutBoxAndHelp();
+    void positionSavedRestoredAndOneInstance();
+    void fileDialogTakesTheRequest();
+};
+
+void WindowDesktopTest::aboutBoxAndHelp() {
+    WindowHarness h;
+    h.StartUp();
+    h.W().mnuHelpAbout->trigger();
+    qt::frmAbout* about = h.W().AboutBox();
+    QVERIFY(about != nullptr && about->isVisible() && !about->isModal());
+    QCOMPARE(about->windowTitle(), QString("About Zelvo"));
+    QCOMPARE(about->lblAbout(0)->text(), QString("Zelvo"));
+    std::string program;
+    QVERIFY(!ProgramFile(program));
+    std::time_t written = 0;
+    QVERIFY(!FileWriteTime(program, written));
+    const CivilDate utc = UtcDate(written);
+    QCOMPARE(about->lblAbout(1)->text(),
+             "Version 1.09\n" + QLocale::system().toString(QDate(utc.year, utc.month, utc.day),
+                                                           QLocale::ShortFormat));
+    QCOMPARE(about->lblAbout(2)->text(), QString::fromStdString(GetAppInfo().legalNotice));
+    QVERIFY(about->lblAbout(7)->text().startsWith("Linux Version: "));
+    QVERIFY(about->lblAbout(7)->text().endsWith(QString::fromStdString(KernelRelease())));
+    QCOMPARE(about->lblAbout(9)->text(),
+             "Directory: " +
+                 QString::fromStdString(std::filesystem::path(program).parent_path().string()));
+    QCOMPARE(about->cmdOK->text(), QString("OK"));
+    h.Shot("about", about);
+    QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+    QVERIFY(!about->isVisible());
+
+    const size_t messages = h.desktop.Messages().size();
+    h.desktop.SetOpenDocumentResult(false);  // no browser: the desktop says so, not we
+    h.W().mnuHelpHelp->trigger();
+    QVERIFY(QString::fromStdString(h.desktop.OpenedDocuments().back())
+                .endsWith("docs/manual/index.html"));
+    QCOMPARE(h.desktop.Messages().size(), messages);
+}
+
+void WindowDesktopTest::positionSavedRestoredAndOneInstance() {
+    WindowHarness h;
+    h.StartUp();
+    // A second instance is refused while the first runs.
+    ZelvoSensors otherSensors;
+    {
+        qt::frmMain second(otherSensors);
+        QVERIFY(!second.Load());
+        QCOMPARE(h.desktop.Messages().back().text,
+                 std::string("Only one instance of this application at a time."));
+        QCOMPARE(h.desktop.Messages().back().icon, MsgIcon::Critical);
+    }
+    h.W().move(40, 30);
+    h.W().mnuExit->trigger();
+    QVERIFY(h.W().Unloaded());
+    h.Close();
+    const std::string stored = h.desktop.GetSetting("Zelvo", "Form Positions", "frmMain", "");
+    QVERIFY(QRegularExpression("^L=\\d+;T=\\d+;W=\\d+;H=\\d+;S=0;$")
+                .match(QString::fromStdString(stored))
+                .hasMatch());
+    QVERIFY(std::filesystem::exists(h.folder.Path("zelvo.cfg")));
+
+    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=300;T=150;W=9000;H=6600;S=0;");
+    QVERIFY(h.Load());
+    h.FirstTick();
+    QCOMPARE(h.W().pos(), QPoint(20, 10));
+    QCOMPARE(h.W().size(), QSize(600, 440));
+    h.Close();
+
+    // Kept on screen: a left edge beyond the screen comes back by the width.
+    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=90000;T=-45;W=9000;H=6600;S=0;");
+    QVERIFY(h.Load());
+    h.FirstTick();
+    const QRect screen = h.W().screen()->availableGeometry();
+    QCOMPARE(h.W().x(), screen.width() - 600);
+    QCOMPARE(h.W().y(), 0);
+    h.Close();
+
+    // A maximised window comes back maximised.
+    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=0;T=0;W=9000;H=6600;S=2;");
+    QVERIFY(h.Load());
+    h.FirstTick();
+    QVERIFY(h.W().isMaximized());
+}
+
+void WindowDesktopTest::fileDialogTakesTheRequest() {
+    testing::ScratchFolder folder("chooser");
+    FileRequest request;
+    request.open = false;
+    request.title = "Save Setup As";
+    request.filters = FilterPairs("Setup files (*.cfg)|*.cfg|All Files (*.*)|*.*");
+    request.defaultSuffix = "dat";
+    request.startFolder = folder.Folder();
+    request.initialName = "zelvo.cfg";
+    request.confirmOverwrite = true;
+    QString title, directory;
+    QStringList filters;
+    bool confirms = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        directory = dialog->directory().absolutePath();
+        confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile("line3");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    qt::QtFileChooser chooser(nullptr);
+    const std::optional<std::string> chosen = chooser.Choose(request);
+    QCOMPARE(title, QString("Save Setup As"));
+    QCOMPARE(filters, QStringList({"Setup files (*.cfg)", "All Files (*.*)"}));
+    QCOMPARE(directory, QString::fromStdString(folder.Folder()));
+    QVERIFY(confirms);
+    QVERIFY(chosen.has_value());
+    QCOMPARE(*chosen, folder.Path("line3.dat"));
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    request.open = true;
+    QCOMPARE(chooser.Choose(request), std::nullopt);  // cancelled
+}
+
+}  // namespace zelvo
+
+QTEST_MAIN(zelvo::WindowDesktopTest)
+#include "WindowDesktopTest.moc"

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "AboutRules.hpp"
+#include "HelpFile.hpp"
+#include "SimLibrary.hpp"
+
+namespace zelvo {
+namespace {
+
+TEST(AboutTest, VersionDateOsAndDirectoryLines) {
+    AppInfo info;
+    EXPECT_EQ(AboutCaption(info), "About Zelvo");
+    EXPECT_EQ(VersionText(info), "Version 1.09");
+    info.major = 2;
+    info.minor = 3;
+    info.revision = 15;
+    EXPECT_EQ(VersionLine(info, "6/12/2026"), "Version 2.315\r\n6/12/2026");
+    EXPECT_EQ(DirectoryLine("/opt/zelvo/bin"), "Directory: /opt/zelvo/bin");
+
+    // 2026-06-12 23:30 UTC is still the 12th, whatever the local zone says.
+    EXPECT_EQ(UtcDate(1781307000), (CivilDate{2026, 6, 12}));
+    EXPECT_EQ(UtcDate(0), (CivilDate{1970, 1, 1}));
+
+    EXPECT_EQ(OsLine("NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n",
+                     "6.1.0-18-amd64"),
+              "Linux Version: Debian GNU/Linux 12 (bookworm), kernel 6.1.0-18-amd64");
+    EXPECT_EQ(OsLine("NAME=Fedora\nVERSION='40 (Workstation)'\n", "6.8.5"),
+              "Linux Version: Fedora 40 (Workstation), kernel 6.8.5");
+    EXPECT_EQ(OsLine("", "5.10"), "Linux Version: Linux, kernel 5.10");
+}
+
+TEST(AboutTest, TheRunningProgramFileAndItsDateAreFound) {
+    std::string path;
+    ASSERT_EQ(ProgramFile(path), std::nullopt);
+    EXPECT_EQ(std::filesystem::path(path).filename(), "display_tests");
+    std::time_t time = 0;
+    ASSERT_EQ(FileWriteTime(path, time), std::nullopt);
+    EXPECT_GT(time, 0);
+    std::optional<ZelvoError> missing = FileWriteTime(path + ".missing", time);
+    ASSERT_TRUE(missing.has_value());
+    EXPECT_EQ(missing->Number(), err::FileNotFound);
+    EXPECT_FALSE(KernelRelease().empty());
+}
+
+TEST(HelpFileTest, TheInstalledManualComesFirstThenTheSourceTreesThenTheInstalledPlace) {
+    const std::string installed = "/opt/z/bin/../share/doc/zelvomon/manual/index.html";
+    const std::vector<std::string> candidates = ManualCandidates("/opt/z/bin");
+    ASSERT_EQ(candidates.size(), 2u);
+    EXPECT_EQ(candidates[0], installed);
+    EXPECT_TRUE(candidates[1].ends_with("docs/manual/index.html"));
+    auto only = [](std::string path) { return [path](const std::string& p) { return p == path; }; };
+    EXPECT_EQ(ManualFile("/opt/z/bin", only(installed)), installed);
+    EXPECT_EQ(ManualFile("/opt/z/bin", only(candidates[1])), candidates[1]);
+    EXPECT_EQ(ManualFile("/opt/z/bin", only("")), installed);
+    // The manual of this source tree is there for a program run from its build.
+    EXPECT_TRUE(std::filesystem::exists(candidates[1]));
+}
+
+TEST(SimLibraryTest, FoundBesideTheProgramInTheBuildTreeOrInstalledAndNamedWhenMissing) {
+    struct Row {
+        const char* existing;
+        const char* expected;
+    };
+    for (const Row& r :
+         {Row{"/b/monitor/app/gui/libvdlink-sim.so", "/b/monitor/app/gui/libvdlink-sim.so"},
+          Row{"/b/monitor/app/gui/../../sensor/libvdlink-sim.so",
+              "/b/monitor/app/gui/../../sensor/libvdlink-sim.so"},
+          Row{"/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so",
+              "/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so"}}) {
+        std::string path;
+        auto exists = [&](const std::string& p) { return p == r.existing; };
+        EXPECT_EQ(FindSimLibrary("/b/monitor/app/gui", exists, path), std::nullopt);
+        EXPECT_EQ(path, r.expected);
+    }
+    std::string path = "unchanged";
+    std::optional<ZelvoError> none = FindSimLibrary(
+        "/x", [](const std::string&) { return false; }, path);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_EQ(none->Number(), err::FileNotFound);
+    EXPECT_NE(none->Description().find("/x/../lib/libvdlink-sim.so"), std::string::npos);
+    EXPECT_EQ(path, "unchanged");
+
+    EXPECT_TRUE(WantsSimulator({"--app-dir", "/tmp", "--simulate"}));
+    EXPECT_FALSE(WantsSimulator({"--simulated"}));
+}
+
+}  // namespace
+}  // namespace zelvo
