@@ -1,7 +1,10 @@
 #pragma once
 // The running program's identity and application folder.
 
+#include <optional>
 #include <string>
+
+#include "ZelvoError.hpp"
 
 namespace zelvo {
 
@@ -22,5 +25,8 @@ void SetAppInfo(const AppInfo& info);
 
 // Joins a folder and a name with "/" (no doubled separator).
 std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The running program's file (the target of /proc/self/exe).
+std::optional<ZelvoError> ProgramFile(std::string& path);
 
 }  // namespace zelvo

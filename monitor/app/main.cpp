@@ -2,7 +2,7 @@
 // measurement for a given time printing one line per sweep, stops and shuts down
 // (settings written). Messages go to standard error; questions are answered Yes.
 //
-//   zelvomon-cli [--app-dir DIR] [--bridge PATH] [--seconds N]
+//   zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]
 
 #include <unistd.h>
 
@@ -23,6 +23,7 @@
 #include "Format.hpp"
 #include "Numbers.hpp"
 #include "RunControl.hpp"
+#include "SimLibrary.hpp"
 #include "StartUp.hpp"
 #include "Sweep.hpp"
 #include "ZelvoSensors.hpp"
@@ -53,12 +54,14 @@ std::string DefaultAppDir() {
 }
 
 constexpr const char* kUsage =
-    "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH] [--seconds N]\n"
+    "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]\n"
     "Runs the monitor without a window: reads the current setup file of the application\n"
     "folder, discovers the sensors, runs one measurement for N seconds (default 5)\n"
     "printing one line per sweep, then stops and writes the settings back.\n"
     "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
     "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
+    "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
+    "                  programs, configured by ZELVO_SIM\n"
     "  --seconds N     length of the run, 0 to 86400\n"
     "Exit status: 0 after the run with the settings written back; 1 when the run did\n"
     "not start or the settings could not be written; 2 for a bad option or an\n"
@@ -72,7 +75,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options) {
                          arg.rfind("--seconds=", 0) == 0;
         if (takesValue && i + 1 < args.size()) {
             ++i;
-        } else if (!withValue) {
+        } else if (arg != "--simulate" && !withValue) {
             std::cerr << "zelvomon-cli: unknown or incomplete option \"" << arg << "\"\n" << kUsage;
             return false;
         }
@@ -117,18 +120,12 @@ void PrintSweep(const MainState& state, const cli::ConsoleReadings& grid, double
     std::cout << line << std::endl;
 }
 
-// A relative bridge path names a file from the folder the program was started in.
-std::string AbsoluteBridge(const std::string& name) {
-    if (name.find('/') == std::string::npos || name[0] == '/') return name;
-    char* cwd = ::getcwd(nullptr, 0);
-    if (cwd == nullptr) return name;
-    std::string path = std::string(cwd) + "/" + name;
-    std::free(cwd);
-    return path;
-}
-
 int Run(const Options& options, const std::vector<std::string>& args) {
-    const std::string bridge = AbsoluteBridge(BridgeLibraryFromArguments(args));
+    std::string bridge;
+    if (const auto failure = ChooseBridgeLibrary(args, bridge)) {
+        std::cerr << "zelvomon-cli: " << failure->Description() << "\n";
+        return 2;
+    }
     if (auto failure = CreateFolderTree(options.appDir)) {
         std::cerr << "zelvomon-cli: application folder: " << failure->Description() << "\n";
         return 2;

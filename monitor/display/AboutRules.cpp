@@ -65,14 +65,6 @@ std::string DirectoryLine(const std::string& folder) {
     return "Directory: " + folder;
 }
 
-std::optional<ZelvoError> ProgramFile(std::string& path) {
-    std::vector<char> buffer(4096);
-    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (length < 0) return FileError(errno, "/proc/self/exe");
-    path.assign(buffer.data(), static_cast<size_t>(length));
-    return std::nullopt;
-}
-
 std::optional<ZelvoError> FileWriteTime(const std::string& path, std::time_t& time) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return FileError(errno, path);

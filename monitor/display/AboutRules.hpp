@@ -32,8 +32,6 @@ std::string OsLine(const std::string& osReleaseText, const std::string& kernelRe
 // "Directory: " and the program's folder.
 std::string DirectoryLine(const std::string& folder);
 
-// The running program's file (the target of /proc/self/exe).
-std::optional<ZelvoError> ProgramFile(std::string& path);
 // The last-write time of a file.
 std::optional<ZelvoError> FileWriteTime(const std::string& path, std::time_t& time);
 // The running system's kernel release and os-release text ("" when the file is missing).

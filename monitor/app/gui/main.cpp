@@ -11,9 +11,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "AboutRules.hpp"
 #include "AppInfo.hpp"
-#include "FileUtil.hpp"
 #include "ProgramOptions.hpp"
 #include "QtDesktop.hpp"
 #include "QtFileChooser.hpp"
@@ -26,27 +24,6 @@
 namespace {
 
 using namespace zelvo;
-
-// The bridge library: the simulator beside the program for --simulate, else
-// --bridge PATH, ZELVO_BRIDGE or libvdlink.so. Empty when the simulator is missing.
-std::string BridgeLibrary(const gui::ProgramOptions& options,
-                          const std::vector<std::string>& args) {
-    if (!options.simulate) return BridgeLibraryFromArguments(args);
-    std::string program;
-    std::string library;
-    std::optional<ZelvoError> failure = ProgramFile(program);
-    if (!failure) {
-        failure = FindSimLibrary(
-            GetPathPart(program),
-            [](const std::string& path) {
-                std::error_code error;
-                return std::filesystem::exists(path, error);
-            },
-            library);
-    }
-    if (failure) std::cerr << "zelvomon: " << failure->Description() << "\n";
-    return library;
-}
 
 bool EnterAppFolder(const std::string& folder) {
     std::error_code error;
@@ -73,13 +50,25 @@ int main(int argc, char** argv) {
         std::cout << gui::kUsage;
         return 0;
     }
-    const std::string bridge = BridgeLibrary(*options, args);
-    if (bridge.empty() || !EnterAppFolder(options->appDir)) return 2;
+    std::string bridge;
+    if (const auto failure = ChooseBridgeLibrary(args, bridge)) {
+        std::cerr << "zelvomon: " << failure->Description() << "\n";
+        return 2;
+    }
+    // Absolute before the program changes into it, so that a relative folder
+    // still names the same place afterwards.
+    AppInfo app;
+    std::error_code error;
+    app.folder = std::filesystem::absolute(options->appDir, error).lexically_normal().string();
+    if (error) {
+        std::cerr << "zelvomon: application folder " << options->appDir << ": " << error.message()
+                  << "\n";
+        return 2;
+    }
+    if (app.folder.size() > 1 && app.folder.back() == '/') app.folder.pop_back();
+    if (!EnterAppFolder(app.folder)) return 2;
 
     QApplication application(argc, argv);
-    AppInfo app;
-    app.folder = std::filesystem::absolute(options->appDir).lexically_normal().string();
-    if (app.folder.size() > 1 && app.folder.back() == '/') app.folder.pop_back();
     SetAppInfo(app);
     SetBridgeLibraryName(bridge);
     QtDesktop desktop;

@@ -5,7 +5,6 @@
 
 #include "AboutRules.hpp"
 #include "HelpFile.hpp"
-#include "SimLibrary.hpp"
 
 namespace zelvo {
 namespace {
@@ -57,34 +56,6 @@ TEST(HelpFileTest, TheInstalledManualComesFirstThenTheSourceTreesThenTheInstalle
     EXPECT_EQ(ManualFile("/opt/z/bin", only("")), installed);
     // The manual of this source tree is there for a program run from its build.
     EXPECT_TRUE(std::filesystem::exists(candidates[1]));
-}
-
-TEST(SimLibraryTest, FoundBesideTheProgramInTheBuildTreeOrInstalledAndNamedWhenMissing) {
-    struct Row {
-        const char* existing;
-        const char* expected;
-    };
-    for (const Row& r :
-         {Row{"/b/monitor/app/gui/libvdlink-sim.so", "/b/monitor/app/gui/libvdlink-sim.so"},
-          Row{"/b/monitor/app/gui/../../sensor/libvdlink-sim.so",
-              "/b/monitor/app/gui/../../sensor/libvdlink-sim.so"},
-          Row{"/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so",
-              "/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so"}}) {
-        std::string path;
-        auto exists = [&](const std::string& p) { return p == r.existing; };
-        EXPECT_EQ(FindSimLibrary("/b/monitor/app/gui", exists, path), std::nullopt);
-        EXPECT_EQ(path, r.expected);
-    }
-    std::string path = "unchanged";
-    std::optional<ZelvoError> none = FindSimLibrary(
-        "/x", [](const std::string&) { return false; }, path);
-    ASSERT_TRUE(none.has_value());
-    EXPECT_EQ(none->Number(), err::FileNotFound);
-    EXPECT_NE(none->Description().find("/x/../lib/libvdlink-sim.so"), std::string::npos);
-    EXPECT_EQ(path, "unchanged");
-
-    EXPECT_TRUE(WantsSimulator({"--app-dir", "/tmp", "--simulate"}));
-    EXPECT_FALSE(WantsSimulator({"--simulated"}));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "SimLibrary.hpp"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "AppInfo.hpp"
+#include "modUSB.hpp"
 
 namespace zelvo {
 
@@ -34,6 +36,32 @@ std::optional<ZelvoError> FindSimLibrary(const std::string& programFolder,
 
 bool WantsSimulator(const std::vector<std::string>& arguments) {
     return std::find(arguments.begin(), arguments.end(), "--simulate") != arguments.end();
+}
+
+std::optional<ZelvoError> ChooseBridgeLibrary(const std::vector<std::string>& arguments,
+                                              std::string& path) {
+    if (!WantsSimulator(arguments)) {
+        // A relative path names a file from the folder the program was started in,
+        // also after the program has changed into its application folder.
+        path = BridgeLibraryFromArguments(arguments);
+        if (path.find('/') != std::string::npos) {
+            std::error_code error;
+            const auto absolute = std::filesystem::absolute(path, error);
+            if (error) return ZelvoError(err::PathNotFound, error.message() + ": " + path);
+            path = absolute.lexically_normal().string();
+        }
+        return std::nullopt;
+    }
+    std::string program;
+    if (auto failure = ProgramFile(program)) return failure;
+    const std::string folder = program.substr(0, program.rfind('/'));
+    return FindSimLibrary(
+        folder,
+        [](const std::string& candidate) {
+            std::error_code error;
+            return std::filesystem::exists(candidate, error);
+        },
+        path);
 }
 
 }  // namespace zelvo

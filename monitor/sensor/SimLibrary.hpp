@@ -1,6 +1,6 @@
 #pragma once
-// Finding the simulated bridge library that is built and installed with the
-// program, for --simulate.
+// Choosing the bridge library, and finding the simulated one that is built and
+// installed with the programs, for --simulate.
 
 #include <functional>
 #include <optional>
@@ -26,5 +26,11 @@ std::optional<ZelvoError> FindSimLibrary(const std::string& programFolder,
 
 // True when the arguments ask for the simulator ("--simulate").
 bool WantsSimulator(const std::vector<std::string>& arguments);
+
+// The bridge library a program is to use: with "--simulate" the simulator found
+// from the running program's folder, else BridgeLibraryFromArguments. Empty on
+// success; the failure when the simulator cannot be found.
+std::optional<ZelvoError> ChooseBridgeLibrary(const std::vector<std::string>& arguments,
+                                              std::string& path);
 
 }  // namespace zelvo

@@ -1,0 +1,51 @@
+// Choosing the bridge library: --bridge, ZELVO_BRIDGE, or the simulator built and
+// installed with the programs for --simulate.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "SimLibrary.hpp"
+
+namespace zelvo {
+namespace {
+
+TEST(SimLibraryTest, FoundBesideTheProgramInTheBuildTreeOrInstalledAndNamedWhenMissing) {
+    struct Row {
+        const char* existing;
+        const char* expected;
+    };
+    for (const Row& r :
+         {Row{"/b/monitor/app/gui/libvdlink-sim.so", "/b/monitor/app/gui/libvdlink-sim.so"},
+          Row{"/b/monitor/app/gui/../../sensor/libvdlink-sim.so",
+              "/b/monitor/app/gui/../../sensor/libvdlink-sim.so"},
+          Row{"/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so",
+              "/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so"}}) {
+        std::string path;
+        auto exists = [&](const std::string& p) { return p == r.existing; };
+        EXPECT_EQ(FindSimLibrary("/b/monitor/app/gui", exists, path), std::nullopt);
+        EXPECT_EQ(path, r.expected);
+    }
+    std::string path = "unchanged";
+    std::optional<ZelvoError> none = FindSimLibrary(
+        "/x", [](const std::string&) { return false; }, path);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_EQ(none->Number(), err::FileNotFound);
+    EXPECT_NE(none->Description().find("/x/../lib/libvdlink-sim.so"), std::string::npos);
+    EXPECT_EQ(path, "unchanged");
+
+    EXPECT_TRUE(WantsSimulator({"--app-dir", "/tmp", "--simulate"}));
+    EXPECT_FALSE(WantsSimulator({"--simulated"}));
+}
+
+TEST(SimLibraryTest, ARelativeBridgeIsTakenFromTheStartFolder) {
+    std::string path;
+    ASSERT_EQ(ChooseBridgeLibrary({"--bridge", "lib/libx.so"}, path), std::nullopt);
+    EXPECT_EQ(path, (std::filesystem::current_path() / "lib/libx.so").string());
+    ASSERT_EQ(ChooseBridgeLibrary({"--bridge", "libvdlink.so"}, path), std::nullopt);
+    EXPECT_EQ(path, "libvdlink.so");  // a bare name is looked up by the loader
+}
+
+}  // namespace
+}  // namespace zelvo
