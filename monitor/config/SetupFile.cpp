@@ -40,9 +40,13 @@ std::string StoredSetupFile() {
 }
 
 void SetupFileAtStartUp() {
-    std::string stored = StoredSetupFile();
-    if (stored.empty()) PlaceDefaultSetupFile();
-    SetSetupFile(stored.empty() ? std::string(kDefaultSetupFile) : stored);
+    const std::string stored = StoredSetupFile();
+    // Every shutdown stores the current name, so the default name in the store is
+    // the program's own choice: a folder without that file gets the carried one.
+    // A missing file of any other name is the user's and reads as "Not Found.".
+    const std::string name = stored.empty() ? std::string(kDefaultSetupFile) : stored;
+    if (name == kDefaultSetupFile) PlaceDefaultSetupFile();
+    SetSetupFile(name);
 }
 
 void PlaceDefaultSetupFile() {

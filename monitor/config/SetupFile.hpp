@@ -19,8 +19,8 @@ void SetSetupFile(const std::string& name);
 // The name stored in the per-user settings store ("" when none).
 std::string StoredSetupFile();
 // Start-up: the stored name, or "zelvo.cfg" when the store holds none, made current.
-// On a first start (the store names no file) a missing zelvo.cfg is first placed
-// in the application folder with the carried default settings.
+// When that name is zelvo.cfg and the application folder has no such file (a first
+// start, or a new folder), the carried default settings are placed there first.
 void SetupFileAtStartUp();
 // Places zelvo.cfg with the carried default settings (DefaultSetupFileText) when
 // the application folder has none. A failure is shown titled with the routine's

@@ -80,7 +80,7 @@ void WindowDesktopTest::positionSavedRestoredAndOneInstance() {
     QVERIFY(QRegularExpression("^L=\\d+;T=\\d+;W=\\d+;H=\\d+;S=0;$")
                 .match(QString::fromStdString(stored))
                 .hasMatch());
-    QVERIFY(std::filesystem::exists(h.folder.Path("zelvo.cfg")));
+    QVERIFY(std::filesystem::exists(h.folder.Path("lab.cfg")));
 
     h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=300;T=150;W=9000;H=6600;S=0;");
     QVERIFY(h.Load());

@@ -60,7 +60,7 @@ class WindowHarness {
         // The walk-throughs start from a setup file the user named and that is
         // missing: "Not Found." and the oldest layout's defaults, whose serial
         // number "0" leads to the discovery questions.
-        desktop.SaveSetting(GetAppInfo().title, kSetupFileSection, kSetupFileKey, "zelvo.cfg");
+        desktop.SaveSetting(GetAppInfo().title, kSetupFileSection, kSetupFileKey, "lab.cfg");
     }
     ~WindowHarness() { Close(); }
 

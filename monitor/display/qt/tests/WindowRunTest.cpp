@@ -29,8 +29,8 @@ class WindowRunTest : public QObject {
 void WindowRunTest::startUpDiscoversAndShowsReadings() {
     WindowHarness h;
     QVERIFY(h.Load());
-    QCOMPARE(h.LastMessage(), std::string("zelvo.cfg Not Found.\r\nContinuing with defaults."));
-    QCOMPARE(h.W().windowTitle(), QString("Zelvo - [zelvo.cfg]"));
+    QCOMPARE(h.LastMessage(), std::string("lab.cfg Not Found.\r\nContinuing with defaults."));
+    QCOMPARE(h.W().windowTitle(), QString("Zelvo - [lab.cfg]"));
     QVERIFY(!h.W().isVisible());  // shown by the first clock tick
     h.desktop.ClearMessages();
     for (int i = 0; i < 4; ++i) h.desktop.Answer(MsgResult::Yes);  // drop the "0" assignments
