@@ -35,8 +35,12 @@ std::string ChooseSetupFile(bool save) {
     return dialog.Show(!save) ? dialog.FileTitle : "";
 }
 
-void mnuOpen_Click(MainState& state, IMainWindow& window) {
+void mnuOpen_Click(MainState& state, IMainWindow& window, const ISensorManager& sensors) {
     RunProcedure(ProcName("mnuOpen_Click"), [&] {
+        if (sensors.ExchangeInProgress()) {
+            Desktop().Beep();
+            return;
+        }
         const std::string name = ChooseSetupFile(false);
         IniRead(state, window, name);
         window.SetCaption(SetupFileCaption());

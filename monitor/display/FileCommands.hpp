@@ -14,8 +14,10 @@ namespace zelvo {
 std::string ChooseSetupFile(bool save);
 
 // File menu "&Open Configuration": reads the chosen setup file, sets the caption
-// and rebuilds the window (FormInit, LoadData). Sends nothing to the sensors.
-void mnuOpen_Click(MainState& state, IMainWindow& window);
+// and rebuilds the window (FormInit, LoadData). Sends nothing to the sensors. While
+// a sensor exchange waits for its reply it is refused with a beep: the file would
+// change the channels' sensors under the waiting sweep.
+void mnuOpen_Click(MainState& state, IMainWindow& window, const ISensorManager& sensors);
 // File menu "&Save Configuration": writes the current setup file.
 void mnuSave_Click(const MainState& state);
 // File menu "Save Configuration &As": writes the chosen file and sets the caption.

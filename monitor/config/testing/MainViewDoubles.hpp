@@ -151,11 +151,13 @@ class ScriptedSensors : public ISensorManager {
         calls.push_back("ReadingTimer " + std::to_string(ms));
     }
     void Release() override { calls.push_back("Release"); }
+    bool ExchangeInProgress() const override { return exchanging; }
 
     DiscoveryList found{};
     std::map<std::string, Answer> readings;
     std::map<std::string, int> periodStatus, materialStatus, zeroStatus;
     int initFreqStatus = 0;
+    bool exchanging = false;  // an exchange waits for its reply
     int findCalls = 0;
     std::vector<std::string> calls;
     std::vector<std::string> readOrder;

@@ -28,7 +28,7 @@ void frmMain::ConnectRunBar() {
                     if (on) dataLog_.optLog_Click(i);
                 });
     }
-    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(state_, *this); });
+    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(state_, *this, sensors_); });
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(state_); });
     connect(mnuSaveAs, &QAction::triggered, this, [this] { mnuSaveAS_Click(state_, *this); });
     connect(mnuExit, &QAction::triggered, this, [this] { close(); });

@@ -104,6 +104,7 @@ class FileCommandsTest : public ::testing::Test {
     ScriptedChooser chooser_;
     MainState state_;
     testing::RecordingWindow window_;
+    testing::ScriptedSensors sensors_;
 };
 
 TEST_F(FileCommandsTest, SaveAsThenOpenUseTheAppFolderWhateverFolderWasChosen) {
@@ -124,7 +125,7 @@ TEST_F(FileCommandsTest, SaveAsThenOpenUseTheAppFolderWhateverFolderWasChosen) {
     state_.RunNum = 1;
     window_.steps.clear();
     chooser_.answers = {"/other/line2.cfg"};
-    mnuOpen_Click(state_, window_);
+    mnuOpen_Click(state_, window_, sensors_);
     EXPECT_EQ(chooser_.requests.back().title, "Open Setup File");
     EXPECT_EQ(state_.RunNum, 77);
     EXPECT_EQ(window_.steps, (std::vector<std::string>{"FormInit", "LoadData"}));
@@ -132,10 +133,19 @@ TEST_F(FileCommandsTest, SaveAsThenOpenUseTheAppFolderWhateverFolderWasChosen) {
     // Cancelled: nothing read, the caption set again, the window rebuilt.
     state_.RunNum = 5;
     window_.caption.clear();
-    mnuOpen_Click(state_, window_);
+    mnuOpen_Click(state_, window_, sensors_);
     EXPECT_EQ(state_.RunNum, 5);
     EXPECT_EQ(window_.caption, "Zelvo - [line2.cfg]");
     EXPECT_TRUE(desktop_.Messages().empty());
+
+    // While a sensor exchange waits, Open would change the sensors under it: refused
+    // with a beep, nothing asked or read.
+    sensors_.exchanging = true;
+    const size_t asked = chooser_.requests.size();
+    mnuOpen_Click(state_, window_, sensors_);
+    EXPECT_EQ(chooser_.requests.size(), asked);
+    EXPECT_EQ(desktop_.Beeps(), 1);
+    EXPECT_EQ(state_.RunNum, 5);
 
     state_.RunNum = 9;
     mnuSave_Click(state_);
