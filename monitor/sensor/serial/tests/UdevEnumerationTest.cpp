@@ -3,9 +3,14 @@
 // are not on USB left out. Runs under umockdev-wrapper.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <umockdev.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -85,6 +90,27 @@ TEST_F(UdevEnumerationTest, AnUnpluggedDeviceIsGoneFromTheNextEnumeration) {
     std::string serial;
     EXPECT_EQ(bridge_.VD_GetProductString(0, serial, VD_PRODUCT_SERIAL_NUMBER), VD_OK);
     EXPECT_EQ(serial, "ZS9003");
+}
+
+// A lab machine without sensors: the monitor says so and ends cleanly. The mocked
+// system, empty here, is what the program sees too.
+TEST_F(UdevEnumerationTest, TheMonitorWithoutSensorsSaysSoAndEndsCleanly) {
+    ASSERT_TRUE(umockdev_in_mock_environment()) << "run this test under umockdev-wrapper";
+    AddTty("ttyS0", nullptr);
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("zelvo_nosensor_" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const std::string command = "cd '" + folder.string() + "' && " + ZELVO_CLI_PATH +
+                                " --app-dir lab --bridge " + ZELVO_VDLINK_PATH +
+                                " --seconds 0 >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    std::ifstream in(folder / "err.txt");
+    const std::string err((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << err;
+    EXPECT_NE(err.find("No Zelvos detected."), std::string::npos) << err;
+    EXPECT_TRUE(fs::exists(folder / "lab" / "zelvo.cfg"));
+    fs::remove_all(folder);
 }
 
 }  // namespace
