@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "PortList.hpp"
 #include "PtyDevice.hpp"
 #include "SimConfig.hpp"
 
@@ -158,7 +159,15 @@ int main(int argc, char** argv) {
     }
     Devices devices;
     if (!CreateDevices(config, devices)) return 1;
-    std::cout << PortsText(devices) << std::endl;
+    // The text must read back as the library reads it (a product ID in hex, no
+    // ";" in a serial number).
+    const std::string ports = PortsText(devices);
+    std::vector<vdserial::PortInfo> parsed;
+    if (auto mistake = vdserial::ParsePortList(ports, parsed)) {
+        std::cerr << "zelvosim: these sensors cannot be named in ZELVO_PORTS: " << *mistake << "\n";
+        return 2;
+    }
+    std::cout << ports << std::endl;
     const int status = Serve(devices, signals);
     devices.clear();
     ::close(signals);

@@ -47,10 +47,10 @@ ZelvosimProcess::~ZelvosimProcess() {
     if (pid_ > 0) Stop();
 }
 
-int ZelvosimProcess::Stop() {
+int ZelvosimProcess::Stop(int signal) {
     if (pid_ <= 0) return -1;
     int status = 0;
-    if (::kill(pid_, SIGTERM) != 0 || ::waitpid(pid_, &status, 0) != pid_) status = -1;
+    if (::kill(pid_, signal) != 0 || ::waitpid(pid_, &status, 0) != pid_) status = -1;
     pid_ = -1;
     return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

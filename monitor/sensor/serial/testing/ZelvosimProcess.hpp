@@ -2,6 +2,7 @@
 // zelvosim run as a child process for tests and benchmarks: started with a
 // configuration text, its ZELVO_PORTS line read, stopped with SIGTERM.
 
+#include <signal.h>
 #include <sys/types.h>
 
 #include <string>
@@ -20,8 +21,9 @@ class ZelvosimProcess {
 
     // The ZELVO_PORTS text it printed.
     const std::string& Ports() const { return ports_; }
-    // Sends SIGTERM and waits; the exit status (-1 when killed by a signal).
-    int Stop();
+    // Sends `signal` (SIGTERM unless given) and waits; the exit status (-1 when
+    // killed by the signal).
+    int Stop(int signal = SIGTERM);
 
     static std::string ProgramPath();
     static std::string LibraryPath();
