@@ -205,6 +205,10 @@ TEST_F(SerialLinkTest, TheSimulatorsFaultsGiveTheirStatusesOverTheWire) {
         {"d0.fault=slow:150", ZelvoStatus::CommFailure},
         // Only the first piece of a split reply counts: far too few ticks.
         {"d0.fault=split", ZelvoStatus::OutOfLimits},
+        // Gone after discovery's two period commands: the reading's read fails on
+        // the hung-up line, and the sensor is not asked again.
+        {"d0.fault=unplug:2", ZelvoStatus::NotFound},
+        {"d0.fault=vanish:2", ZelvoStatus::NotFound},
         {"d0.reply=!A-3%0D%0A", ZelvoStatus::BadReadingValue},
         {"d0.reply=!A41610702" + std::string(300, 'x'), ZelvoStatus::Success},
     };
