@@ -26,8 +26,7 @@ bool SimBus::Configure(const std::string& text, std::string& message) {
     sensors_.clear();
     handles_.clear();
     for (size_t i = 0; i < config.sensors.size(); ++i) {
-        // Each sensor draws its own noise sequence from the seed and its bus index.
-        sensors_.emplace_back(config.sensors[i], config.seed * 1000003ull + i);
+        sensors_.emplace_back(config.sensors[i], SensorSeed(config.seed, i));
     }
     origin_ = std::chrono::steady_clock::now();
     manualSeconds_ = 0.0;

@@ -16,7 +16,7 @@ enum class Fault {
     OpenFails,      // VD_Open fails
     BaudFails,      // VD_SetBaudRate fails
     NoReply,        // commands are taken but never answered
-    NulOnly,        // reads deliver NUL bytes only
+    NulOnly,        // every reply is NUL bytes only
     LowerEcho,      // echoes in lower case ("!a123")
     Minus1,         // reading reply "!A-1"
     Minus2,         // reading reply "!A-2"
@@ -53,6 +53,12 @@ struct BusConfig {
 };
 
 inline constexpr int kMaxSimDevices = 64;
+
+// Noise seed of the sensor at bus index `index`: each sensor draws its own
+// sequence from the bus seed, wherever the sensors are served.
+inline uint64_t SensorSeed(uint64_t busSeed, size_t index) {
+    return busSeed * 1000003ull + index;
+}
 
 // Parses a configuration text; on a mistake returns false with a message naming it.
 bool ParseBusConfig(const std::string& text, BusConfig& config, std::string& message);

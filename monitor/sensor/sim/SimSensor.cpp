@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "VdLink.h"
 
@@ -83,7 +84,12 @@ void SimSensor::HandleLine(const std::string& line, double now) {
         gone_ = true;
         return;
     }
-    if (config_.fault == Fault::NoReply || config_.fault == Fault::NulOnly) return;
+    if (config_.fault == Fault::NoReply) return;
+    if (config_.fault == Fault::NulOnly) {
+        // The line carries NUL bytes in place of every reply.
+        Queue(std::string(8, '\0'), now);
+        return;
+    }
     std::string reply = Answer(line, now);
     if (config_.fault == Fault::LowerEcho && reply.size() >= 2) {
         reply[1] = static_cast<char>(std::tolower(static_cast<unsigned char>(reply[1])));
@@ -154,16 +160,14 @@ void SimSensor::Queue(std::string reply, double now) {
     }
 }
 
+double SimSensor::NextReplyAt() const {
+    return output_.empty() ? std::numeric_limits<double>::infinity() : output_.front().availableAt;
+}
+
 int32_t SimSensor::Read(char* buffer, int32_t capacity, int32_t& returned, double now) {
     returned = 0;
     if (gone_) return VD_IO_ERROR;
     if (capacity < 0 || (buffer == nullptr && capacity > 0)) return VD_INVALID_PARAMETER;
-    if (config_.fault == Fault::NulOnly) {
-        int32_t n = std::min<int32_t>(capacity, 8);
-        std::fill(buffer, buffer + n, '\0');
-        returned = n;
-        return VD_OK;
-    }
     // One read delivers at most one arrived chunk, so a split reply takes two reads.
     if (output_.empty() || output_.front().availableAt > now) return VD_OK;
     Chunk& chunk = output_.front();

@@ -1,7 +1,8 @@
 #pragma once
 // One simulated Zelvo sensor: a crystal that loses frequency as material
 // deposits, the command protocol ("!@", "!A", "!B", "!C" with CR LF) and the
-// configured fault. Time is passed in by the bus, in seconds.
+// configured fault. Time is passed in by the caller, in seconds: the in-process
+// bus and the pseudo-terminal server (zelvosim) drive the same model.
 
 #include <cstdint>
 #include <deque>
@@ -30,6 +31,9 @@ class SimSensor {
     int32_t Write(const char* bytes, int32_t count, double now);
     // Delivers what has arrived by `now`, at most `capacity` bytes; never waits.
     int32_t Read(char* buffer, int32_t capacity, int32_t& returned, double now);
+
+    // Time the next queued reply piece is due (infinity when none is queued).
+    double NextReplyAt() const;
 
     // Crystal frequency without noise at time `now`.
     double TrueFrequency(double now) const;

@@ -1,0 +1,42 @@
+#pragma once
+// The library's state: the ports of the latest enumeration and the open
+// handles. Not thread-safe by itself; the entry points serialise the calls.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "PortList.hpp"
+#include "SerialPort.hpp"
+
+namespace vdserial {
+
+class PortRegistry {
+  public:
+    // Enumerates afresh (udev, then ZELVO_PORTS); indices refer to this list
+    // until the next enumeration.
+    int32_t GetNumDevices(int32_t& count);
+    int32_t GetProductString(int32_t index, char* buffer, int32_t option) const;
+    int32_t Open(int32_t index, int32_t& handle);
+    int32_t Close(int32_t handle);
+    // The open port of `handle`, or nullptr.
+    SerialPort* Port(int32_t handle) const;
+    // Product ID of the device behind `handle` ("" when unknown).
+    std::string ProductId(int32_t handle) const;
+
+  private:
+    std::vector<PortInfo> ExtraPorts();
+
+    struct Opened {
+        std::unique_ptr<SerialPort> port;
+        std::string productId;
+    };
+    std::vector<PortInfo> ports_;
+    std::map<int32_t, Opened> handles_;
+    int32_t nextHandle_ = 1;
+    std::string reportedText_;  // the last bad ZELVO_PORTS text reported
+};
+
+}  // namespace vdserial

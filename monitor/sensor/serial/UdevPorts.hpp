@@ -1,0 +1,17 @@
+#pragma once
+// Serial ports of USB devices as udev describes them.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PortList.hpp"
+
+namespace vdserial {
+
+// The tty devices whose parent is a USB device, with the device's product ID and
+// serial number, ordered by USB bus path. A failure of udev itself comes back as
+// a message; `ports` is then empty.
+std::optional<std::string> ListUdevPorts(std::vector<PortInfo>& ports);
+
+}  // namespace vdserial

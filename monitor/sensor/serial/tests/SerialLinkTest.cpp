@@ -1,0 +1,245 @@
+// libvdlink.so through the monitor's bridge binding, against sensors served by
+// zelvosim on pseudo-terminals: enumeration from ZELVO_PORTS, product strings,
+// exchanges, the simulator's faults, an unplug, a refused second open, the
+// calls the monitor does not use.
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "ConsoleDesktop.hpp"
+#include "SensorStatus.hpp"
+#include "VdLink.h"
+#include "ZelvosimProcess.hpp"
+#include "cErrHandler.hpp"
+#include "cZelvo.hpp"
+#include "modUSB.hpp"
+
+namespace zelvo::testing {
+namespace {
+
+class SerialLinkTest : public ::testing::Test {
+  protected:
+    SerialLinkTest() {
+        ErrHandler().Destination(report_.string());
+        SetDesktop(&desktop_);
+    }
+    ~SerialLinkTest() override {
+        SetDesktop(nullptr);
+        std::filesystem::remove(report_);
+    }
+
+    // Sends one line and returns the first non-empty read within a second.
+    std::string Exchange(int32_t handle, const std::string& line) {
+        int32_t n = 0;
+        EXPECT_EQ(bridge_.VD_FlushBuffers(handle, 1, 1), VD_OK);
+        EXPECT_EQ(bridge_.VD_Write(handle, line, n), VD_OK);
+        EXPECT_EQ(n, static_cast<int32_t>(line.size()));
+        std::vector<char> buffer;
+        for (int i = 0; i < 1000; ++i) {
+            EXPECT_EQ(bridge_.VD_Read(handle, buffer, 252, n), VD_OK);
+            if (n > 0) return std::string(buffer.data(), static_cast<size_t>(n));
+            desktop_.Sleep(1);
+        }
+        return "";
+    }
+
+    std::filesystem::path report_ = std::filesystem::temp_directory_path() /
+                                    ("zelvo-serial-" + std::to_string(::getpid()) + ".txt");
+    ConsoleDesktop desktop_{true};
+    VdBridge bridge_{ZelvosimProcess::LibraryPath()};
+};
+
+TEST_F(SerialLinkTest, ExportsAllFifteenEntryPoints) {
+    void* library = dlopen(ZelvosimProcess::LibraryPath().c_str(), RTLD_NOW);
+    ASSERT_NE(library, nullptr);
+    for (const char* name :
+         {"VD_GetNumDevices", "VD_GetProductString", "VD_Open", "VD_SetBaudRate", "VD_FlushBuffers",
+          "VD_Write", "VD_Read", "VD_Close", "VD_GetPartNumber", "VD_SetTimeouts", "VD_GetTimeouts",
+          "VD_SetLineControl", "VD_SetFlowControl", "VD_GetModemmlStatus", "VD_CheckRXQueue"}) {
+        EXPECT_NE(dlsym(library, name), nullptr) << name;
+    }
+    EXPECT_EQ(dlclose(library), 0);
+}
+
+TEST_F(SerialLinkTest, EnumeratesThePortsOfZelvosimWithTheirProductStrings) {
+    ZelvosimProcess sim("devices=3;d1.pid=6001;d2.serial=LAB-7");
+    PortsEnvironment ports(sim.Ports() + ";/dev/zelvo-no-such-port=5C3E,GONE");
+    int32_t count = 0;
+    ASSERT_EQ(bridge_.VD_GetNumDevices(count), VD_OK);
+    // The port that does not exist is not offered.
+    ASSERT_EQ(count, 3);
+    const char* expected[][2] = {{"5C3E", "ZS0001"}, {"6001", "ZS0002"}, {"5C3E", "LAB-7"}};
+    for (int32_t i = 0; i < count; ++i) {
+        std::string pid, serial;
+        EXPECT_EQ(bridge_.VD_GetProductString(i, pid, VD_PRODUCT_ID), VD_OK);
+        EXPECT_EQ(bridge_.VD_GetProductString(i, serial, VD_PRODUCT_SERIAL_NUMBER), VD_OK);
+        EXPECT_EQ(pid, expected[i][0]);
+        EXPECT_EQ(serial, expected[i][1]);
+    }
+    std::string text;
+    EXPECT_EQ(bridge_.VD_GetProductString(3, text, VD_PRODUCT_ID), VD_DEVICE_NOT_FOUND);
+    EXPECT_EQ(bridge_.VD_GetProductString(0, text, 2), VD_INVALID_PARAMETER);
+    EXPECT_EQ(sim.Stop(), 0);  // SIGTERM ends it cleanly
+}
+
+TEST_F(SerialLinkTest, AnOpenedPortAnswersTheCommandsAndIsHeldExclusively) {
+    ZelvosimProcess sim("devices=1;rate=0;revision=2.10");
+    PortsEnvironment ports(sim.Ports());
+    int32_t count = 0, handle = 0, second = 0;
+    ASSERT_EQ(bridge_.VD_GetNumDevices(count), VD_OK);
+    ASSERT_EQ(bridge_.VD_Open(0, handle), VD_OK);
+    ASSERT_GT(handle, 0);
+    ASSERT_EQ(bridge_.VD_SetBaudRate(handle, 115200), VD_OK);
+    EXPECT_EQ(bridge_.VD_Open(0, second), VD_DEVICE_NOT_OPENED);
+    EXPECT_EQ(bridge_.VD_SetBaudRate(handle, 12345), VD_INVALID_BAUD_RATE);
+    EXPECT_EQ(Exchange(handle, "!@\r\n"), "!@2.10\r\n");
+    EXPECT_EQ(Exchange(handle, "!B5980000\r\n"), "!B5980000\r\n");
+    // 5980000 cycles of a 5.98 MHz crystal take one second of reference ticks.
+    EXPECT_EQ(Exchange(handle, "!A1\r\n"), "!A199065600\r\n");
+    // Closed, the port can be opened again.
+    EXPECT_EQ(bridge_.VD_Close(handle), VD_OK);
+    EXPECT_EQ(bridge_.VD_Close(handle), VD_INVALID_HANDLE);
+    EXPECT_EQ(bridge_.VD_Open(0, second), VD_OK);
+    EXPECT_EQ(bridge_.VD_Close(second), VD_OK);
+}
+
+TEST_F(SerialLinkTest, TheCallsTheMonitorDoesNotUseWork) {
+    ZelvosimProcess sim("devices=1");
+    PortsEnvironment ports(sim.Ports());
+    int32_t count = 0, handle = 0;
+    ASSERT_EQ(bridge_.VD_GetNumDevices(count), VD_OK);
+    ASSERT_EQ(bridge_.VD_Open(0, handle), VD_OK);
+    void* library = dlopen(ZelvosimProcess::LibraryPath().c_str(), RTLD_NOW);
+    ASSERT_NE(library, nullptr);
+    auto bind = [&](const char* name) { return dlsym(library, name); };
+    auto partNumber =
+        reinterpret_cast<VD_STATUS (*)(VD_HANDLE, uint8_t*)>(bind("VD_GetPartNumber"));
+    auto setTimeouts =
+        reinterpret_cast<VD_STATUS (*)(VD_HANDLE, int32_t, int32_t)>(bind("VD_SetTimeouts"));
+    auto getTimeouts =
+        reinterpret_cast<VD_STATUS (*)(VD_HANDLE, int32_t*, int32_t*)>(bind("VD_GetTimeouts"));
+    auto lineControl = reinterpret_cast<VD_STATUS (*)(VD_HANDLE, uint8_t, uint8_t, uint8_t)>(
+        bind("VD_SetLineControl"));
+    auto flowControl = reinterpret_cast<VD_STATUS (*)(VD_HANDLE, uint16_t, uint8_t, uint8_t)>(
+        bind("VD_SetFlowControl"));
+    auto modem = reinterpret_cast<VD_STATUS (*)(VD_HANDLE, uint8_t*)>(bind("VD_GetModemmlStatus"));
+    auto queue =
+        reinterpret_cast<VD_STATUS (*)(VD_HANDLE, uint32_t*, uint32_t*)>(bind("VD_CheckRXQueue"));
+    uint8_t part = 0, lines = 0xFF;
+    EXPECT_EQ(partNumber(handle, &part), VD_OK);
+    EXPECT_EQ(part, 0x5C);
+    int32_t readMs = -1, writeMs = -1;
+    EXPECT_EQ(setTimeouts(handle, 20, 300), VD_OK);
+    EXPECT_EQ(getTimeouts(handle, &readMs, &writeMs), VD_OK);
+    EXPECT_EQ(readMs, 20);
+    EXPECT_EQ(writeMs, 300);
+    EXPECT_EQ(setTimeouts(handle, -1, 0), VD_INVALID_PARAMETER);
+    EXPECT_EQ(lineControl(handle, 7, 2, 2), VD_OK);
+    EXPECT_EQ(lineControl(handle, 8, 0, 0), VD_OK);
+    EXPECT_EQ(lineControl(handle, 9, 0, 0), VD_INVALID_PARAMETER);
+    EXPECT_EQ(flowControl(handle, 3, 0x11, 0x13), VD_OK);
+    EXPECT_EQ(flowControl(handle, 0, 0, 0), VD_OK);
+    EXPECT_EQ(flowControl(handle, 3, 0x11, 0x11), VD_INVALID_PARAMETER);
+    EXPECT_EQ(modem(handle, &lines), VD_OK);
+    EXPECT_EQ(lines, 0);  // a pseudo-terminal has no modem lines
+    // A reply waiting in the receive queue is counted.
+    EXPECT_EQ(setTimeouts(handle, 0, 300), VD_OK);
+    int32_t n = 0;
+    ASSERT_EQ(bridge_.VD_Write(handle, "!@\r\n", n), VD_OK);
+    uint32_t queued = 0, status = 1;
+    for (int i = 0; i < 1000 && queued == 0; ++i) {
+        ASSERT_EQ(queue(handle, &queued, &status), VD_OK);
+        desktop_.Sleep(1);
+    }
+    EXPECT_EQ(queued, 8u);  // "!@1.07" CR LF
+    EXPECT_EQ(status, 0u);
+    EXPECT_EQ(partNumber(handle + 100, &part), VD_INVALID_HANDLE);
+    EXPECT_EQ(dlclose(library), 0);
+}
+
+TEST_F(SerialLinkTest, AnUnpluggedSensorFailsItsCallsAndLeavesTheEnumeration) {
+    // Gone after two exchanges: its terminal closes.
+    ZelvosimProcess sim("devices=2;d0.fault=unplug:2");
+    PortsEnvironment ports(sim.Ports());
+    int32_t count = 0, handle = 0, n = 0;
+    ASSERT_EQ(bridge_.VD_GetNumDevices(count), VD_OK);
+    ASSERT_EQ(bridge_.VD_Open(0, handle), VD_OK);
+    EXPECT_FALSE(Exchange(handle, "!@\r\n").empty());
+    EXPECT_FALSE(Exchange(handle, "!@\r\n").empty());
+    EXPECT_EQ(bridge_.VD_Write(handle, "!@\r\n", n), VD_OK);  // taken, never answered
+    std::vector<char> buffer;
+    int32_t status = VD_OK;
+    for (int i = 0; i < 1000 && status == VD_OK; ++i) {
+        status = bridge_.VD_Read(handle, buffer, 252, n);
+        desktop_.Sleep(1);
+    }
+    EXPECT_EQ(status, VD_IO_ERROR);
+    EXPECT_EQ(bridge_.VD_FlushBuffers(handle, 1, 1), VD_IO_ERROR);
+    EXPECT_EQ(bridge_.VD_Write(handle, "!@\r\n", n), VD_IO_ERROR);
+    EXPECT_EQ(bridge_.VD_Close(handle), VD_OK);
+    ASSERT_EQ(bridge_.VD_GetNumDevices(count), VD_OK);
+    EXPECT_EQ(count, 1);
+    std::string serial;
+    EXPECT_EQ(bridge_.VD_GetProductString(0, serial, VD_PRODUCT_SERIAL_NUMBER), VD_OK);
+    EXPECT_EQ(serial, "ZS0002");
+}
+
+// The monitor's sensor manager over the serial library: the statuses of the
+// simulator's faults are those it gives in process.
+TEST_F(SerialLinkTest, TheSimulatorsFaultsGiveTheirStatusesOverTheWire) {
+    const std::pair<std::string, int32_t> cases[] = {
+        {"", ZelvoStatus::Success},
+        {"d0.fault=lower", ZelvoStatus::Success},
+        {"d0.fault=minus1", ZelvoStatus::SensorMinus1},
+        {"d0.fault=minus2", ZelvoStatus::SensorMinus2},
+        {"d0.fault=zero", ZelvoStatus::BadReadingValue},
+        {"d0.fault=letters", ZelvoStatus::BadReadingValue},
+        {"d0.fault=noecho", ZelvoStatus::BadReadingEcho},
+        {"d0.fault=noreply", ZelvoStatus::CommFailure},
+        {"d0.fault=nul", ZelvoStatus::CommFailure},
+        // The late reply of one exchange is flushed before the next.
+        {"d0.fault=slow:150", ZelvoStatus::CommFailure},
+        // Only the first piece of a split reply counts: far too few ticks.
+        {"d0.fault=split", ZelvoStatus::OutOfLimits},
+        // Gone after discovery's two period commands: the reading's read fails on
+        // the hung-up line, and the sensor is not asked again.
+        {"d0.fault=unplug:2", ZelvoStatus::NotFound},
+        {"d0.fault=vanish:2", ZelvoStatus::NotFound},
+        {"d0.reply=!A-3%0D%0A", ZelvoStatus::BadReadingValue},
+        {"d0.reply=!A41610702" + std::string(300, 'x'), ZelvoStatus::Success},
+    };
+    for (const auto& [config, status] : cases) {
+        ZelvosimProcess sim("devices=1;rate=0;" + config);
+        PortsEnvironment ports(sim.Ports());
+        cZelvo zelvo(bridge_);
+        DiscoveryList serials;
+        ASSERT_EQ(zelvo.FindZelvos(serials), 1) << config;
+        for (int again = 0; again < 2; ++again) {
+            ReadingResult r{};
+            EXPECT_EQ(zelvo.GetReading("ZS0001", r), status) << config;
+            if (status == ZelvoStatus::Success) {
+                EXPECT_NEAR(r[kResultFrequency], 5980000, 1) << config;
+            }
+            for (double v : r) EXPECT_TRUE(std::isfinite(v)) << config;
+        }
+    }
+}
+
+TEST_F(SerialLinkTest, SensorsThatRefuseToOpenAndForeignDevicesAreNotUsed) {
+    ZelvosimProcess sim("devices=4;d1.fault=open;d2.pid=6001");
+    PortsEnvironment ports(sim.Ports());
+    cZelvo zelvo(bridge_);
+    DiscoveryList serials;
+    EXPECT_EQ(zelvo.FindZelvos(serials), 2);
+    EXPECT_EQ(serials[0], "ZS0001");
+    EXPECT_EQ(serials[1], "ZS0004");
+    ReadingResult r{};
+    EXPECT_EQ(zelvo.GetReading("ZS0002", r), ZelvoStatus::NotFound);
+}
+
+}  // namespace
+}  // namespace zelvo::testing

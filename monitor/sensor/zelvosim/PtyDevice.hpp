@@ -1,0 +1,68 @@
+#pragma once
+// One simulated sensor served on a pseudo-terminal. The host's bytes reach the
+// sensor after their time on the wire at the line rate the host has set, and
+// each reply piece appears on the terminal after its own wire time. Flushes by
+// the host empty the sensor's queues as they would the bridge's. A sensor that
+// leaves the bus closes its terminal.
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "SimSensor.hpp"
+
+namespace zelvosim {
+
+class PtyDevice {
+  public:
+    // Opens a pseudo-terminal for `sensor`; a message when that fails.
+    static std::optional<std::string> Create(vdsim::SimSensor sensor,
+                                             std::unique_ptr<PtyDevice>& device);
+    ~PtyDevice();
+    PtyDevice(const PtyDevice&) = delete;
+    PtyDevice& operator=(const PtyDevice&) = delete;
+
+    // Path of the terminal the host opens.
+    const std::string& Path() const { return path_; }
+    const vdsim::SimSensor& Sensor() const { return sensor_; }
+    // Descriptor to wait on for the host's bytes; -1 once the terminal is closed.
+    int InputFd() const { return master_; }
+    bool Closed() const { return master_ < 0; }
+
+    // Takes what the host wrote, and its flushes, at `now` (seconds); a message
+    // when the terminal fails.
+    std::optional<std::string> OnInput(double now);
+    // Writes the reply pieces that are due at `now`.
+    std::optional<std::string> Deliver(double now);
+    // Seconds from `now` to the next piece of work; infinity when idle.
+    double NextWake(double now) const;
+
+  private:
+    PtyDevice(vdsim::SimSensor sensor) : sensor_(std::move(sensor)) {}
+    std::optional<std::string> Open();
+    void TakeBytes(const char* bytes, size_t count, double now);
+    void TakeFlush(unsigned char notice);
+    // Seconds one byte takes on the wire: start, 8 data bits, stop.
+    double ByteSeconds() const;
+    struct Piece {
+        std::string bytes;
+        double at;     // when its last byte has crossed the wire
+        bool follows;  // a later piece of the same reply
+    };
+    bool MustWait(const Piece& piece, double now) const;
+    void CloseTerminal();
+
+    vdsim::SimSensor sensor_;
+    std::string path_;
+    int master_ = -1;
+    int slave_ = -1;  // kept open so that the terminal outlives the host's opens
+    int lock_ = -1;   // holds the port's lock for a sensor that refuses to open
+    double inputFreeAt_ = 0.0;
+    double outputFreeAt_ = 0.0;
+    double lastReady_ = -1.0;    // when the latest reply piece left the sensor
+    double lastWriteAt_ = -1.0;  // when a piece was last written to the host
+    std::deque<Piece> outgoing_;
+};
+
+}  // namespace zelvosim
