@@ -1,5 +1,6 @@
 #include "MaterialMenu.hpp"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QVBoxLayout>
