@@ -82,9 +82,11 @@ void MaterialMenu::Refill() {
     lstMaterials->clear();
     for (const Material* m : library_.Search(S(txtSearch->text()))) {
         shown_.push_back(*m);
-        lstMaterials->addTopLevelItem(
+        auto* item =
             new QTreeWidgetItem({Q(m->name), Q(m->formula), Q(FormatNumber(m->density, "0.000")),
-                                 Q(FormatNumber(m->zFactor, "0.000"))}));
+                                 Q(FormatNumber(m->zFactor, "0.000"))});
+        for (int column : {2, 3}) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        lstMaterials->addTopLevelItem(item);
     }
     if (lstMaterials->topLevelItemCount() > 0)
         lstMaterials->setCurrentItem(lstMaterials->topLevelItem(0));
