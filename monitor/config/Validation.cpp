@@ -140,11 +140,34 @@ void Validation::AfterEditBody(int row, int column) {
     if (column == kDensityColumn) state_.ChannelDensity[i] = check.value;
     if (column == kZFactorColumn) state_.ChannelZFactor[i] = check.value;
     if (column == kToolingColumn) state_.ChannelTooling[i] = check.value;
-    if (state_.ChannelPresent[i]) {
-        lastStatus_ = sensors_.Material(state_.ChannelSerial[i], state_.ChannelDensity[i],
-                                        state_.ChannelZFactor[i], state_.ChannelTooling[i]);
-    }
+    SendMaterial(i);
     grid_.SetCellText(row, column, check.shown);
+}
+
+void Validation::SendMaterial(size_t channel) {
+    if (!state_.ChannelPresent[channel]) return;
+    lastStatus_ = sensors_.Material(state_.ChannelSerial[channel], state_.ChannelDensity[channel],
+                                    state_.ChannelZFactor[channel], state_.ChannelTooling[channel]);
+}
+
+bool Validation::grdParams_SetMaterial(int row, const std::string& densityText,
+                                       const std::string& zFactorText) {
+    bool accepted = false;
+    RunProcedure(ProcName("grdParams_SetMaterial"), [&] {
+        if (!IsChannel(row)) throw ZelvoError(err::SubscriptOutOfRange, "Subscript out of range");
+        const ParameterCheck density = CheckParameter(kDensityColumn, densityText);
+        const ParameterCheck zFactor = CheckParameter(kZFactorColumn, zFactorText);
+        if (!density.accepted) return Tell(density.message);
+        if (!zFactor.accepted) return Tell(zFactor.message);
+        auto i = static_cast<size_t>(row);
+        state_.ChannelDensity[i] = density.value;
+        state_.ChannelZFactor[i] = zFactor.value;
+        SendMaterial(i);
+        grid_.SetCellText(row, kDensityColumn, density.shown);
+        grid_.SetCellText(row, kZFactorColumn, zFactor.shown);
+        accepted = true;
+    });
+    return accepted;
 }
 
 void Validation::RefuseCell(int row, int column, const char* message) {

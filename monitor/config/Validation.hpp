@@ -37,6 +37,12 @@ class Validation {
     void grdParams_AfterEdit(int row, int column);
     void grdParams_KeyPress(int key);
     void grdParams_LostFocus();
+    // Density and Z factor of a channel set together (a material from the library):
+    // both texts pass the checks of typed cells; when both are accepted they are
+    // stored, sent with one Material call and shown. A refusal is answered with its
+    // cell's message and changes nothing. True when accepted.
+    bool grdParams_SetMaterial(int row, const std::string& densityText,
+                               const std::string& zFactorText);
 
     // The text the edited cell had when its editing began.
     const std::string& EditText() const { return editText_; }
@@ -50,6 +56,8 @@ class Validation {
     void AfterEditBody(int row, int column);
     // Shows the refusal; the cell gets its text from before the edit back.
     void RefuseCell(int row, int column, const char* message);
+    // Sends the channel's material to its sensor when the sensor is present.
+    void SendMaterial(size_t channel);
 
     MainState& state_;
     ISensorManager& sensors_;

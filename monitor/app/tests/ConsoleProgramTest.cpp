@@ -66,3 +66,45 @@ TEST_F(ConsoleProgramTest, ARunThatCannotStartOrSettingsThatCannotBeSavedFail) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ConsoleProgramTest, MaterialsAreListedWithTheUsersFileAddingAndOverriding) {
+    fs::create_directories(folder_ / "lab");
+    std::ofstream(folder_ / "lab" / "materials.txt")
+        << "Gold = Au; 19.32; 0.38\r\nMy alloy = AuPd; 15; 0.5\r\nGold plated\r\n";
+    ASSERT_EQ(Run("--app-dir lab --materials"), 0) << err_;
+    EXPECT_NE(out_.find("Aluminium"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Al           2.700     1.080\n"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Au          19.320     0.380\n"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("My alloy"), std::string::npos) << out_;
+    EXPECT_EQ(err_,
+              "zelvomon-cli: materials.txt, line 3: not a material line (Name = Formula; "
+              "Density; Z factor[; Acoustic impedance]) (skipped)\n");
+    EXPECT_FALSE(fs::exists(folder_ / "lab" / "zelvo.cfg"));  // nothing was run
+}
+
+TEST_F(ConsoleProgramTest, AMaterialChosenForAChannelReachesTheSetupFile) {
+    ASSERT_EQ(Run("--app-dir lab --material 1=gold --material='2=Aluminium nitride'"), 0) << err_;
+    const std::string setup = Slurp(folder_ / "lab" / "zelvo.cfg");
+    EXPECT_NE(setup.find("Sensor 1=Gold;19300;381;10000;"), std::string::npos) << setup;
+    EXPECT_NE(setup.find("Sensor 2=Aluminium nitride;3260;428;10000;"), std::string::npos) << setup;
+    for (const char* bad : {"--material 9=Gold", "--material 0=Gold", "--material 1.5=Gold",
+                            "--material Gold", "--material 1=Kryptonite"}) {
+        EXPECT_EQ(Run(std::string("--app-dir lab ") + bad), 2) << bad;
+        EXPECT_NE(err_.find("zelvomon-cli: "), std::string::npos) << bad;
+    }
+    // Locked parameters refuse the choice as they refuse typing: no run.
+    std::string locked = Slurp(folder_ / "lab" / "zelvo.cfg");
+    const size_t at = locked.find("Locked=0");
+    ASSERT_NE(at, std::string::npos) << locked;
+    locked.replace(at, 8, "Locked=1");
+    std::ofstream(folder_ / "lab" / "zelvo.cfg", std::ios::binary) << locked;
+    EXPECT_EQ(Run("--app-dir lab --material 1=Silver"), 1);
+    EXPECT_NE(err_.find("channel 1 keeps its material: the parameters are locked"),
+              std::string::npos)
+        << err_;
+    EXPECT_NE(Slurp(folder_ / "lab" / "zelvo.cfg").find("Sensor 1=Gold;19300;"), std::string::npos);
+}
+
+}  // namespace

@@ -1,7 +1,9 @@
 #include "Grids.hpp"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
@@ -173,6 +175,33 @@ void ParamsGrid::ResumeEdit(int row) {
         setCurrentCell(row, column);
         editItem(item(row, column));
     });
+}
+
+void ParamsGrid::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        OpenRowMenu(rowAt(event->pos().y()), viewport()->mapToGlobal(event->pos()));
+        return;
+    }
+    OpenRowMenu(currentRow(), std::nullopt);
+}
+
+void ParamsGrid::keyPressEvent(QKeyEvent* event) {
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() != Qt::Key_Menu && !shiftF10) return MonitorGrid::keyPressEvent(event);
+    event->accept();
+    OpenRowMenu(currentRow(), std::nullopt);
+}
+
+// From the keyboard the menu opens under the row's first cell; without a current
+// row, on the first row.
+void ParamsGrid::OpenRowMenu(int row, std::optional<QPoint> where) {
+    if (locked_ || !onRowMenu) return;
+    if (!where) row = std::max(row, 0);
+    if (row < 0 || row >= rowCount()) return;
+    if (where) return onRowMenu(row, *where);
+    const QRect cell = visualItemRect(item(row, 0));
+    onRowMenu(row, viewport()->mapToGlobal(cell.bottomLeft()));
 }
 
 AssignmentGrid::AssignmentGrid(QWidget* parent)

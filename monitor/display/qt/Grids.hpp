@@ -2,6 +2,9 @@
 // The three grids of the main window: readings grdRdgs, parameters grdParams and
 // assignment grdSN, each implementing the core's view of it.
 
+#include <functional>
+#include <optional>
+
 #include "MainView.hpp"
 #include "MonitorGrid.hpp"
 #include "ValidationView.hpp"
@@ -45,7 +48,17 @@ class ParamsGrid : public MonitorGrid, public IParamsGrid {
     void SelectEditorText(int length) override;
     void ResumeEdit(int row) override;
 
+    // The row menu asked for on a channel's row: right click, the menu key or
+    // Shift+F10 (current row); where is the menu's global position. Not while locked.
+    std::function<void(int row, const QPoint& where)> onRowMenu;
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    void OpenRowMenu(int row, std::optional<QPoint> where);
+
     bool locked_ = false;
     double fontSize_;
 };

@@ -16,6 +16,7 @@
 #include "GuardedTimer.hpp"
 #include "InstanceLock.hpp"
 #include "MainView.hpp"
+#include "MaterialMenu.hpp"
 #include "Resizer.hpp"
 #include "RunBar.hpp"
 #include "SetupPanel.hpp"
@@ -56,6 +57,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     RunBar runBar;
     ReadingsGrid* grdRdgs;
     ParamsGrid* grdParams;
+    MaterialMenu* mnuMaterial = nullptr;  // the parameter grid's row menu
     SetupPanel setup;
     ChartFrame chart;
     QAction* mnuOpen;

@@ -77,6 +77,8 @@ void frmMain::ConnectGrids() {
     grdParams->onAfterEdit = [this](int row, int column) {
         validation_->grdParams_AfterEdit(row, column);
     };
+    mnuMaterial = new MaterialMenu(*ctx_, *validation_, this);
+    grdParams->onRowMenu = [this](int row, const QPoint& where) { mnuMaterial->Open(row, where); };
     AssignmentGrid* grdSN = setup.grdSN;
     grdSN->onHover = [grdSN](int, int column) {
         grdSN->setToolTip(Q(AssignmentToolTip(column, S(grdSN->toolTip()))));
