@@ -27,8 +27,19 @@ using zelvo::fuzz::Check;
 
 constexpr const char* kOutputFolder = "/zelvo-fuzz/package/";
 
+// Whether every quoted string of an INF line is closed before the line's comment
+// (a ";" outside quotes) or its end; a doubled quote inside a string is a quote.
+bool QuotesBalanced(const std::string& line) {
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') quoted = !quoted;
+        if (c == ';' && !quoted) return true;
+    }
+    return !quoted;
+}
+
 // Lines of a written file: every line ends with CR LF, none holds another CR or
-// LF, and (for INF files) every line has an even number of double quotes.
+// LF, and (for INF files) every quoted string is closed.
 void CheckLines(const std::string& text, const std::string& file, bool quotes) {
     size_t at = 0;
     while (at < text.size()) {
@@ -36,11 +47,7 @@ void CheckLines(const std::string& text, const std::string& file, bool quotes) {
         const std::string line = text.substr(at, end == std::string::npos ? end : end - at);
         Check(line.find_first_of("\r\n") == std::string::npos,
               file + ": a CR or LF inside a line: " + line);
-        if (quotes) {
-            size_t count = 0;
-            for (char c : line) count += c == '"' ? 1 : 0;
-            Check(count % 2 == 0, file + ": unbalanced quotes: " + line);
-        }
+        if (quotes) Check(QuotesBalanced(line), file + ": unbalanced quotes: " + line);
         if (end == std::string::npos) break;
         at = end + 2;
     }

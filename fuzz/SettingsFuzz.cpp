@@ -95,8 +95,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(desktop.Messages().empty(), "reading the written file failed:\n" + Reports(desktop));
     Check(zelvo::IniWrite(back, "second.cfg") && desktop.Messages().empty(),
           "writing what was read back failed:\n" + Reports(desktop));
-    Check(zelvo::ReadFileBytes(folder.Path("first.cfg")) ==
-              zelvo::ReadFileBytes(folder.Path("second.cfg")),
+    // A key the first write refused (reported) is missing from its file and
+    // written the second time; otherwise both files are the same.
+    Check(firstReported || zelvo::ReadFileBytes(folder.Path("first.cfg")) ==
+                               zelvo::ReadFileBytes(folder.Path("second.cfg")),
           "the settings read back are written differently");
     MainState again;
     zelvo::IniRead(again, window, "second.cfg");
