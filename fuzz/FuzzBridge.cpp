@@ -18,6 +18,7 @@ namespace {
 
 struct Bus {
     int32_t devices = 0;
+    std::vector<std::string> serials;
     std::vector<uint8_t> replies;
     size_t next = 0;
     std::set<int32_t> open;
@@ -41,12 +42,15 @@ bool Usable(int32_t handle, const char* call) {
 
 }  // namespace
 
-FUZZ_BRIDGE_EXPORT void FuzzBridge_Reset(int32_t devices, const uint8_t* replies, size_t size) {
+FUZZ_BRIDGE_EXPORT void FuzzBridge_Reset(int32_t devices, const uint8_t* serials,
+                                         const uint8_t* replies, size_t size) {
+    static const char* const kSerials[] = {"FZ0001", "FZ0002", "FZ0003", "FZ0004", "fz0001", ""};
     Bus& bus = TheBus();
     const int32_t lastHandle = bus.lastHandle;
     bus = Bus{};
     bus.lastHandle = lastHandle;
     bus.devices = devices;
+    for (int32_t i = 0; i < devices; ++i) bus.serials.emplace_back(kSerials[serials[i] % 6]);
     bus.replies.assign(replies, replies + size);
 }
 
@@ -66,7 +70,8 @@ FUZZ_BRIDGE_EXPORT VD_STATUS VD_GetProductString(int32_t deviceIndex, char* buff
     if (option == VD_PRODUCT_ID) {
         std::snprintf(buffer, VD_PRODUCT_STRING_SIZE, "5C3E");
     } else {
-        std::snprintf(buffer, VD_PRODUCT_STRING_SIZE, "FZ%04d", deviceIndex + 1);
+        std::snprintf(buffer, VD_PRODUCT_STRING_SIZE, "%s",
+                      TheBus().serials[static_cast<size_t>(deviceIndex)].c_str());
     }
     return VD_OK;
 }

@@ -1,7 +1,8 @@
 // The sensor manager over a bridge whose sensors answer with the fuzzer's bytes.
-// The fuzzer chooses the sensors' replies and how they are split into reads, the
-// operations, and events that run while an exchange waits (a discovery, the
-// polling timer stopped, the crystal limits set, a nested reading). Every status
+// The fuzzer chooses the sensors' serial numbers (repeated ones too), their
+// replies and how these are split into reads, the operations, and events that
+// run while an exchange waits (a discovery, the polling timer stopped, the
+// crystal limits set, a nested reading). Every status
 // must be one of the sensor statuses, no call may use a closed handle, and no
 // reading result may hold a NaN or an infinity.
 #include <dlfcn.h>
@@ -9,7 +10,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <deque>
 #include <string>
 #include <vector>
@@ -19,6 +19,7 @@
 #include "FuzzCheck.hpp"
 #include "FuzzFolder.hpp"
 #include "SensorStatus.hpp"
+#include "TextFile.hpp"
 #include "cErrHandler.hpp"
 #include "cZelvo.hpp"
 #include "modUSB.hpp"
@@ -129,6 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     FuzzedDataProvider input(data, size);
     const int32_t devices = input.ConsumeIntegralInRange<int32_t>(0, 4);
+    std::vector<uint8_t> serials(static_cast<size_t>(devices));
+    for (uint8_t& serial : serials) serial = input.ConsumeIntegral<uint8_t>();
     const std::vector<uint8_t> operations =
         input.ConsumeBytes<uint8_t>(2 * input.ConsumeIntegralInRange<size_t>(0, 12));
     std::deque<uint8_t> events;
@@ -139,8 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     zelvo::testing::FakeDesktop desktop;
     zelvo::ErrHandler().Destination(folder.Path("ERRORS.TXT"));
-    std::remove(folder.Path("ERRORS.TXT").c_str());  // reports of earlier inputs
-    reset(devices, replies.data(), replies.size());
+    Check(zelvo::RemoveFile(folder.Path("ERRORS.TXT")),
+          "cannot remove ERRORS.TXT");  // reports of earlier inputs
+    reset(devices, serials.data(), replies.data(), replies.size());
     {
         zelvo::cZelvo zelvo(bridge);
         desktop.SetOnProcessEvents([&] {

@@ -7,7 +7,6 @@
 // rounding of its written form.
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <tuple>
 
@@ -76,12 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     app.folder = folder.Folder();
     zelvo::SetAppInfo(app);
     zelvo::ErrHandler().Destination(folder.Path("ERRORS.TXT"));
+    Check(zelvo::RemoveFile(folder.Path("ERRORS.TXT")),
+          "cannot remove ERRORS.TXT");  // reports of earlier inputs
     zelvo::testing::RecordingWindow window;
 
     zelvo::WriteFileBytes(folder.Path("in.cfg"),
                           std::string(reinterpret_cast<const char*>(data), size));
-    std::remove(folder.Path("first.cfg").c_str());
-    std::remove(folder.Path("second.cfg").c_str());
+    Check(zelvo::RemoveFile(folder.Path("first.cfg")), "cannot remove first.cfg");
+    Check(zelvo::RemoveFile(folder.Path("second.cfg")), "cannot remove second.cfg");
     MainState read;
     zelvo::IniRead(read, window, "in.cfg");
     desktop.ClearMessages();

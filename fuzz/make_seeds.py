@@ -59,16 +59,19 @@ def replies(*chunks):
 
 
 # The sensor exchange: operation pairs, events, then the replies; at the end the
-# device count, the number of operation pairs and the number of events.
+# device count, one serial number choice per device, the number of operation
+# pairs and the number of events.
 discovery = replies(b"!B25000\r\n", b"!C12500000\r\n", b"!B25000\r\n", b"!C12500000\r\n")
 readings = replies(b"!A41610702\r\n", b"", b"!A4161", b"0702\r\n", b"!A-1\r\n", b"!A-2\r\n",
                    b"!AXYZ\r\n", b"\x00\x00", b"41610702\r\n", b"!@1.07\r\n")
 ops = bytes([1, 0, 1, 1, 8, 0, 2, 0, 1, 1, 5, 0, 6, 0, 7, 3])
-write("sensor_exchange", "two-sensors", provider(ops + discovery + readings, [2, 8, 0]))
+write("sensor_exchange", "two-sensors", provider(ops + discovery + readings, [2, 0, 1, 8, 0]))
 write("sensor_exchange", "events", provider(ops + bytes([1, 2, 3, 4, 5, 10]) + discovery + readings,
-                                            [2, 8, 6]))
+                                            [2, 0, 1, 8, 6]))
 write("sensor_exchange", "gone", provider(bytes([1, 0, 1, 0, 0, 0, 1, 0]) + discovery +
-                                          bytes([255]) + readings, [1, 4, 0]))
+                                          bytes([255]) + readings, [1, 0, 4, 0]))
+write("sensor_exchange", "same-serials", provider(ops + discovery + discovery + readings,
+                                                  [3, 0, 4, 0, 8, 0]))
 
 # The simulator's configuration text.
 for name, sim in [("default", ""), ("eight", "devices=8;rate=0.5;noise=0.2;seed=42"),
