@@ -81,6 +81,12 @@ for name, sim in [("default", ""), ("eight", "devices=8;rate=0.5;noise=0.2;seed=
                   ("mistake", "devices=2;d5.rate=x")]:
     write("sim_config", name, sim.encode())
 
+# The ZELVO_PORTS text.
+for name, ports in [("empty", ""), ("two", "/dev/pts/3=5C3E,ZS0001;/dev/ttyS4=5c3e,RIG-7"),
+                    ("blanks", " /dev/pts/9 = 5C3E , ZS 12 ;"),
+                    ("no-serial", "/dev/pts/1=1,"), ("mistake", "/dev/pts/1=XYZ12,a")]:
+    write("ports", name, ports.encode())
+
 # kitforge: install type and installer choice (from the end), then the typed fields.
 fields = [text(s) for s in ["Ostrelix Ltd", "Ostrelix", "ostx", "2e1a", "b3a0",
                             "USB Serial Bus", "USB Serial Port", "Vdlink Drivers", "Setup"]]
