@@ -3,6 +3,7 @@
 // (settings written). Messages go to standard error; questions are answered Yes.
 //
 //   zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]
+//   zelvomon-cli --help | --version
 
 #include <unistd.h>
 
@@ -63,6 +64,8 @@ constexpr const char* kUsage =
     "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
     "                  programs, configured by ZELVO_SIM\n"
     "  --seconds N     length of the run, 0 to 86400\n"
+    "  --help          this text\n"
+    "  --version       the program's name and version\n"
     "Exit status: 0 after the run with the settings written back; 1 when the run did\n"
     "not start or the settings could not be written; 2 for a bad option or an\n"
     "application folder that cannot be made.\n";
@@ -187,6 +190,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "zelvomon-cli (Zelvo) " << ZELVO_VERSION << "\n";
         return 0;
     }
     Options options;
