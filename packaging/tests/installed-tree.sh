@@ -25,7 +25,7 @@ libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
 for file in bin/zelvomon bin/zelvomon-cli bin/zelvosim bin/kitforge \
     "$libdir/libvdlink.so" lib/zelvomon/libvdlink-sim.so \
     lib/udev/rules.d/70-zelvo-sensors.rules \
-    share/doc/zelvomon/manual/index.html share/doc/zelvo/copyright \
+    share/zelvomon/manual/index.html share/doc/zelvo/copyright \
     share/doc/zelvo/changelog.Debian.gz \
     share/man/man1/zelvomon.1.gz share/man/man1/zelvomon-cli.1.gz \
     share/man/man1/zelvosim.1.gz share/man/man1/kitforge.1.gz \
