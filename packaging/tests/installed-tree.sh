@@ -3,9 +3,10 @@
 # and that the installed programs find their own parts there: the real bridge
 # library by name, the simulator for --simulate, the carried data of kitforge.
 # The desktop entries and AppStream files must pass their validators.
-#   installed-tree.sh BUILD_DIR
+#   installed-tree.sh BUILD_DIR [sanitized]
 set -uo pipefail
 build="$1"
+sanitized="${2:-}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
@@ -57,11 +58,18 @@ ZELVO_SIM="devices=2;rate=2" "$prefix/bin/zelvomon-cli" --simulate --app-dir "$w
     fail "installed zelvomon-cli --simulate: $(cat "$work/sim.err")"
 grep -q "rate=" "$work/sim.out" || fail "installed zelvomon-cli --simulate printed no sweep"
 
-# No sensors on this machine: the library itself must load from the prefix.
-ZELVO_PORTS="" "$prefix/bin/zelvomon-cli" --app-dir "$work/real" --seconds 0 \
-    >"$work/real.out" 2>"$work/real.err"
-if grep -q "error has occurred" "$work/real.err" || ! grep -q "No Zelvos detected." "$work/real.err"; then
-    fail "installed zelvomon-cli without --bridge: $(cat "$work/real.err")"
+# No sensors on this machine: the library itself must load from the prefix. The
+# sanitizers' runtime makes its own dlopen the caller, so that the program's
+# RUNPATH is not searched: a sanitized build cannot show this.
+if [ "$sanitized" = sanitized ]; then
+    echo "not checked in a sanitized build: libvdlink.so opened by name from the prefix"
+else
+    ZELVO_PORTS="" "$prefix/bin/zelvomon-cli" --app-dir "$work/real" --seconds 0 \
+        >"$work/real.out" 2>"$work/real.err"
+    if grep -q "error has occurred" "$work/real.err" ||
+        ! grep -q "No Zelvos detected." "$work/real.err"; then
+        fail "installed zelvomon-cli without --bridge: $(cat "$work/real.err")"
+    fi
 fi
 
 # The window on one simulated sensor already assigned, so that no question is
