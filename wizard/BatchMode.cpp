@@ -15,7 +15,7 @@ namespace kitforge {
 namespace {
 
 constexpr const char* kHelp = R"(Usage: kitforge --batch --type vcp|linkvane [options]
-       kitforge --help
+       kitforge --help | --version
        kitforge [--data-dir DIR]            (the wizard pages)
 
 Writes a driver package without the wizard pages. Every field starts from the

@@ -6,6 +6,7 @@
 //
 //   zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]
 //                [--material N=NAME]... | --materials
+//   zelvomon-cli --help | --version
 
 #include <unistd.h>
 
@@ -89,6 +90,8 @@ constexpr const char* kUsage =
     "                  choice in the window's parameter grid does; kept in the setup file\n"
     "  --materials     lists the materials (name, formula, density, Z factor): the\n"
     "                  carried ones and those of materials.txt in the application folder\n"
+    "  --help          this text\n"
+    "  --version       the program's name and version\n"
     "Exit status: 0 after the run with the settings written back; 1 when the run did\n"
     "not start or the settings could not be written; 2 for a bad option or an\n"
     "application folder that cannot be made.\n";
@@ -232,6 +235,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "zelvomon-cli (Zelvo) " << ZELVO_VERSION << "\n";
         return 0;
     }
     Options options;

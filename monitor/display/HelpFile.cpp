@@ -9,8 +9,9 @@
 namespace zelvo {
 
 std::vector<std::string> ManualCandidates(const std::string& programFolder) {
-    return {JoinPath(programFolder, "../share/doc/zelvomon/manual/index.html"),
-            ZELVO_SOURCE_MANUAL};
+    // The program's data folder, not share/doc: a system may leave documentation
+    // folders out of what it installs, and Help must still find its manual.
+    return {JoinPath(programFolder, "../share/zelvomon/manual/index.html"), ZELVO_SOURCE_MANUAL};
 }
 
 std::string ManualFile(const std::string& programFolder,

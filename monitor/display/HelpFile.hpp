@@ -9,7 +9,8 @@
 namespace zelvo {
 
 // Places of the manual's contents page for a program in `programFolder`, nearest
-// first: the installed documentation folder, then the source tree's docs/manual.
+// first: the installed data folder (share/zelvomon/manual), then the source tree's
+// docs/manual.
 std::vector<std::string> ManualCandidates(const std::string& programFolder);
 // The first candidate that exists, else the installed place (whose absence the
 // browser then reports).

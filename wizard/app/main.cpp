@@ -1,6 +1,7 @@
 // kitforge: the driver-package wizard. "--batch" and "--help" run the command-line
-// mode; any other invocation starts the wizard pages. "--data-dir DIR" in either
-// mode reads the carried data files from DIR instead of the compiled-in ones.
+// mode, "--version" names the program and its version; any other invocation starts
+// the wizard pages. "--data-dir DIR" in either mode reads the carried data files
+// from DIR instead of the compiled-in ones.
 
 #include <iostream>
 #include <memory>
@@ -14,6 +15,10 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "kitforge (Zelvo) " << ZELVO_VERSION << '\n';
+        return 0;
+    }
 
     std::string dataDir;
     if (const auto failure = kitforge::TakeDataDirOption(args, dataDir)) {

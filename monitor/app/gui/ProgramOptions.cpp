@@ -27,6 +27,8 @@ std::optional<ProgramOptions> ParseProgramOptions(const std::vector<std::string>
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--simulate") {
             options.simulate = true;
         } else if ((arg == "--app-dir" || arg == "--bridge") && i + 1 < args.size()) {

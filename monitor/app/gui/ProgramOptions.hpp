@@ -1,6 +1,6 @@
 #pragma once
 // The command line of zelvomon: application folder, bridge library or the
-// simulated sensors, and help.
+// simulated sensors, help and version.
 
 #include <optional>
 #include <string>
@@ -14,12 +14,15 @@ inline constexpr const char* kUsage =
     "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
     "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
     "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
-    "                  program, configured by ZELVO_SIM\n";
+    "                  program, configured by ZELVO_SIM\n"
+    "  --help          this text\n"
+    "  --version       the program's name and version\n";
 
 struct ProgramOptions {
     std::string appDir;
     bool simulate = false;
     bool help = false;
+    bool version = false;
 };
 
 // The options, or nothing with the reason in `problem` for an unknown or

@@ -1,6 +1,7 @@
 // zelvomon: the operator's deposition monitor window.
 //
 //   zelvomon [--app-dir DIR] [--bridge PATH | --simulate]
+//   zelvomon --help | --version
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,6 +49,10 @@ int main(int argc, char** argv) {
     }
     if (options->help) {
         std::cout << gui::kUsage;
+        return 0;
+    }
+    if (options->version) {
+        std::cout << "zelvomon (Zelvo) " << ZELVO_VERSION << "\n";
         return 0;
     }
     std::string bridge;

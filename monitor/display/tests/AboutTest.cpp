@@ -45,7 +45,7 @@ TEST(AboutTest, TheRunningProgramFileAndItsDateAreFound) {
 }
 
 TEST(HelpFileTest, TheInstalledManualComesFirstThenTheSourceTreesThenTheInstalledPlace) {
-    const std::string installed = "/opt/z/bin/../share/doc/zelvomon/manual/index.html";
+    const std::string installed = "/opt/z/bin/../share/zelvomon/manual/index.html";
     const std::vector<std::string> candidates = ManualCandidates("/opt/z/bin");
     ASSERT_EQ(candidates.size(), 2u);
     EXPECT_EQ(candidates[0], installed);

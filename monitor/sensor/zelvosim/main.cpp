@@ -36,7 +36,10 @@ constexpr const char* kUsage =
     "Usage: zelvosim [--config TEXT]\n"
     "Serves simulated Zelvo sensors on pseudo-terminals. TEXT (default $ZELVO_SIM)\n"
     "configures them as for libvdlink-sim.so. The first line written is the value\n"
-    "for ZELVO_PORTS; the sensors are served until SIGINT or SIGTERM.\n";
+    "for ZELVO_PORTS; the sensors are served until SIGINT or SIGTERM.\n"
+    "  --config TEXT   the sensors' configuration\n"
+    "  --help          this text\n"
+    "  --version       the program's name and version\n";
 
 bool ConfigText(const std::vector<std::string>& args, std::string& text) {
     const char* env = std::getenv("ZELVO_SIM");
@@ -135,6 +138,10 @@ int main(int argc, char** argv) {
     std::string text;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsage;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "zelvosim (Zelvo) " << ZELVO_VERSION << "\n";
         return 0;
     }
     if (!ConfigText(args, text)) {
