@@ -109,6 +109,7 @@ class ConsoleServiceTest : public ::testing::Test {
     // Starts the program in the background, its output kept in out.txt and err.txt.
     void Spawn(const std::string& options) {
         const std::string command = Command(options) + " >out.txt 2>err.txt";
+        fs::remove(folder_ / "out.txt");
         pid_ = ::fork();
         if (pid_ == 0) {
             ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
@@ -177,13 +178,13 @@ TEST_F(ConsoleServiceTest, EachFormatWritesOneRecordPerSweepWithPoints) {
 TEST_F(ConsoleServiceTest, ARunUntilStoppedEndsInOrderOnSignals) {
     const std::vector<std::vector<int>> cases = {{SIGTERM}, {SIGINT}, {SIGINT, SIGTERM, SIGTERM}};
     Prepare();
-    for (const std::vector<int>& signals : cases) {
+    for (const std::vector<int>& stopSignals : cases) {
         const int before = RunNumber();
         Spawn("--format jsonl");
         ASSERT_TRUE(SweepsReach(3)) << Err();
-        for (int signal : signals) ::kill(pid_, signal);
+        for (int signal : stopSignals) ::kill(pid_, signal);
         EXPECT_EQ(ExitStatus(), 0) << Err();
-        EXPECT_EQ(RunNumber(), before + 1) << signals.size();
+        EXPECT_EQ(RunNumber(), before + 1) << stopSignals.size();
         const std::vector<std::string> log = LogLines();
         ASSERT_FALSE(log.empty());
         EXPECT_EQ(log.back().rfind("Stop Log\tRun: " + std::to_string(before + 1) + "\t", 0), 0u)
