@@ -81,18 +81,19 @@ class ConsoleServiceTest : public ::testing::Test {
                ZELVO_CLI_PATH + " --bridge " + ZELVO_SIM_LIBRARY_PATH + " --app-dir lab " + options;
     }
 
+    using Edits = std::vector<std::pair<std::string, std::string>>;
     // A first short run places the setup file; then the data log is turned on, the
-    // period made 0.5 s (a sweep every 0.25 s) and the extra lines appended.
-    void Prepare(const std::string& extra = "") {
+    // period made 0.5 s (a sweep every 0.25 s) and the further edits made.
+    void Prepare(Edits edits = {}) {
         ASSERT_EQ(std::system((Command("--seconds 0") + " >/dev/null 2>&1").c_str()), 0);
         std::string setup = Slurp(Setup());
-        for (auto [from, to] :
-             {std::pair{"LogEnabled=0", "LogEnabled=1"}, {"Period=25", "Period=50"}}) {
+        edits.insert(edits.begin(), {{"LogEnabled=0", "LogEnabled=1"}, {"Period=25", "Period=50"}});
+        for (const auto& [from, to] : edits) {
             const size_t at = setup.find(from);
-            ASSERT_NE(at, std::string::npos) << setup;
-            setup.replace(at, std::string(from).size(), to);
+            ASSERT_NE(at, std::string::npos) << from << " in " << setup;
+            setup.replace(at, from.size(), to);
         }
-        std::ofstream(Setup(), std::ios::binary) << setup << extra;
+        std::ofstream(Setup(), std::ios::binary) << setup;
     }
     fs::path Setup() const { return folder_ / "lab" / "zelvo.cfg"; }
     int RunNumber() const {
@@ -132,8 +133,10 @@ class ConsoleServiceTest : public ::testing::Test {
         pid_ = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string MqttSection(int port) const {
-        return "[Mqtt]\r\nEnabled=1\r\nHost=127.0.0.1\r\nPort=" + std::to_string(port) + "\r\n";
+    // Publishing on, to the test's broker.
+    static Edits MqttOn(int port) {
+        return {{"[Mqtt]\r\nEnabled=0\r\nHost=localhost\r\nPort=1883",
+                 "[Mqtt]\r\nEnabled=1\r\nHost=127.0.0.1\r\nPort=" + std::to_string(port)}};
     }
 
     fs::path folder_ = fs::temp_directory_path() / ("zelvo_service_" + std::to_string(::getpid()));
@@ -200,6 +203,82 @@ TEST_F(ConsoleServiceTest, AClosedOutputEndsTheRunInOrder) {
     EXPECT_EQ(Out().size(), 3u);
     EXPECT_TRUE(Eventually([&] { return RunNumber() == before + 1; })) << Err();
     EXPECT_TRUE(Eventually([&] { return LogLines().back().rfind("Stop Log", 0) == 0; }));
+}
+
+}  // namespace
+
+namespace {
+
+// The readings of channel 1 seen by the subscriber.
+size_t ReadingCount(const Messages& messages) {
+    return OnTopic(messages, "zelvo/zelvo/1/reading").size();
+}
+
+std::function<bool(const Messages&)> StatusIs(const std::string& payload) {
+    return [=](const Messages& messages) {
+        const Messages status = OnTopic(messages, "zelvo/zelvo/status");
+        return !status.empty() && status.back().payload == payload;
+    };
+}
+
+TEST_F(ConsoleServiceTest, SweepsAndTheDataLogGoOnWhileTheBrokerIsAway) {
+    MosquittoBroker broker((folder_ / "broker").string());
+    Prepare(MqttOn(broker.Port()));
+    ASSERT_TRUE(broker.Start());
+    TestSubscriber subscriber(broker.Port(), "zelvo/#");
+    Spawn("--format jsonl");
+    ASSERT_TRUE(subscriber.WaitFor([](const Messages& m) { return ReadingCount(m) >= 4; }))
+        << Err();
+    EXPECT_TRUE(StatusIs("online")(subscriber.Messages()));
+
+    broker.Stop();
+    ASSERT_TRUE(Eventually([&] { return Err().find("MQTT: lost") != std::string::npos; })) << Err();
+    const size_t whileAway = Out().size();
+    ASSERT_TRUE(SweepsReach(whileAway + 6)) << Err();
+    ASSERT_TRUE(broker.Start());
+    const size_t seen = ReadingCount(subscriber.Messages());
+    ASSERT_TRUE(subscriber.WaitFor([&](const Messages& m) { return ReadingCount(m) >= seen + 4; }))
+        << Err();
+    ::kill(pid_, SIGTERM);
+    ASSERT_EQ(ExitStatus(), 0) << Err();
+    EXPECT_TRUE(subscriber.WaitFor(StatusIs("stopped")));
+    const Messages status = OnTopic(subscriber.Messages(), "zelvo/zelvo/1/status");
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back().payload, "ok");
+    EXPECT_NE(Err().find(" dropped\n"), std::string::npos) << Err();
+
+    // Every sweep on time: none later than one period (0.5 s) after its due time,
+    // the sweep interval (0.25 s) after the one before.
+    const std::vector<std::string> sweeps = Out();
+    size_t recordsWithReadings = 0;
+    double previous = -1;
+    for (const std::string& line : sweeps) {
+        const QJsonObject record = ParseObject(line);
+        const double now = MillisecondsOfDay(record["time"].toString().toStdString());
+        if (previous >= 0) {
+            EXPECT_LT(now - previous, 250 + 500) << line;
+        }
+        previous = now;
+        if (record["channels"].toArray()[0].toObject()["status"] == "ok") ++recordsWithReadings;
+    }
+    // The data log has a record line (it starts with the run time) for each of them.
+    size_t logRecords = 0;
+    for (const std::string& line : LogLines())
+        if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) ++logRecords;
+    EXPECT_EQ(logRecords, recordsWithReadings);
+    EXPECT_GT(recordsWithReadings, 10u);
+}
+
+TEST_F(ConsoleServiceTest, TheLastWillSaysTheMonitorIsGone) {
+    MosquittoBroker broker((folder_ / "broker").string());
+    Prepare(MqttOn(broker.Port()));
+    ASSERT_TRUE(broker.Start());
+    TestSubscriber subscriber(broker.Port(), "zelvo/#");
+    Spawn("--seconds 60");
+    ASSERT_TRUE(subscriber.WaitFor(StatusIs("online"))) << Err();
+    ::kill(pid_, SIGKILL);
+    ExitStatus();
+    EXPECT_TRUE(subscriber.WaitFor(StatusIs("gone")));
 }
 
 }  // namespace
