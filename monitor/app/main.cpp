@@ -25,6 +25,7 @@
 #include "SimLibrary.hpp"
 #include "StartUp.hpp"
 #include "Sweep.hpp"
+#include "SweepPublishing.hpp"
 #include "ZelvoSensors.hpp"
 #include "modUSB.hpp"
 
@@ -62,9 +63,19 @@ struct ConsoleParts {
     const cli::ConsoleReadings& readings;
 };
 
+// Publishing as the setup file says; its failures and its link on standard error.
+void StartPublishing(SweepPublishing& publishing, const MainState& state) {
+    if (auto failure = publishing.Apply(state, GetSetupFile())) {
+        std::cerr << "zelvomon-cli: MQTT publishing is off: " << failure->Description() << "\n";
+    } else if (publishing.Active()) {
+        std::cerr << "MQTT: publishing to " << publishing.Target() << "\n";
+    }
+}
+
 void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOptions& options) {
     cli::RecordOutput output(options.format, std::cout);
-    cli::ConsolePublishing publishing(ctx.state, GetSetupFile());
+    SweepPublishing publishing;
+    StartPublishing(publishing, ctx.state);
     const int interval = parts.tmrRun.Interval();
     const uint32_t begin = parts.desktop.Milliseconds();
     auto elapsedMs = [&] { return static_cast<double>(parts.desktop.Milliseconds() - begin); };
@@ -75,16 +86,16 @@ void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
         parts.tmrDate.Fire();
         const SweepRecord record = MakeSweepRecord(
             ctx.state, [&](int row) { return parts.readings.Cell(row, kColumnFrequency); },
-            elapsedMs() / 1000, std::chrono::system_clock::now());
+            RunTimeNow(ctx.state), std::chrono::system_clock::now());
         publishing.Publish(record);
-        publishing.ReportLink();
+        if (auto change = publishing.LinkChange()) std::cerr << "MQTT: " << *change << "\n";
         if (!output.Write(record)) {
             std::cerr << "zelvomon-cli: standard output is closed; stopping the run\n";
             break;
         }
     }
     if (gStopSignal != 0) std::cerr << "zelvomon-cli: stopping on signal " << gStopSignal << "\n";
-    publishing.Finish();
+    if (publishing.Active()) std::cerr << "MQTT: " << publishing.Finish() << "\n";
 }
 
 int RunMonitor(const cli::ConsoleOptions& options, ConsoleDesktop& desktop) {
