@@ -72,9 +72,9 @@ void StartPublishing(SweepPublishing& publishing, const MainState& state) {
     }
 }
 
-void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOptions& options) {
+void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOptions& options,
+             SweepPublishing& publishing) {
     cli::RecordOutput output(options.format, std::cout);
-    SweepPublishing publishing;
     StartPublishing(publishing, ctx.state);
     const int interval = parts.tmrRun.Interval();
     const uint32_t begin = parts.desktop.Milliseconds();
@@ -95,7 +95,6 @@ void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
         }
     }
     if (gStopSignal != 0) std::cerr << "zelvomon-cli: stopping on signal " << gStopSignal << "\n";
-    if (publishing.Active()) std::cerr << "MQTT: " << publishing.Finish() << "\n";
 }
 
 int RunMonitor(const cli::ConsoleOptions& options, ConsoleDesktop& desktop) {
@@ -116,13 +115,17 @@ int RunMonitor(const cli::ConsoleOptions& options, ConsoleDesktop& desktop) {
     tmrDate.Fire();  // the deferred start-up: discovery
     cmdFSwitch_Click(ctx, 0);
     const bool started = state.RunMode == kRunning;
+    SweepPublishing publishing;
     if (!started) {
         std::cerr << "zelvomon-cli: the run did not start\n";
     } else {
-        Measure(ctx, ConsoleParts{desktop, tmrRun, tmrDate, readings}, options);
+        Measure(ctx, ConsoleParts{desktop, tmrRun, tmrDate, readings}, options, publishing);
         cmdFSwitch_Click(ctx, 0);  // Stop, as the button: the data log gets its stop line
     }
-    if (!Form_Unload(ctx)) {
+    const bool saved = Form_Unload(ctx);
+    // The broker's turn comes after the stop line and the settings.
+    if (publishing.Active()) std::cerr << "MQTT: " << publishing.Finish() << "\n";
+    if (!saved) {
         std::cerr << "zelvomon-cli: the settings were not saved\n";
         return 1;
     }

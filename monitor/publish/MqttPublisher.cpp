@@ -68,8 +68,9 @@ void MqttPublisher::Publish(PublishMessage message) {
 
 void MqttPublisher::OnConnect(struct mosquitto* client, void* self, int rc) {
     auto* publisher = static_cast<MqttPublisher*>(self);
-    if (rc != 0) return;  // refused: the loop reports the lost link and tries again
+    if (rc != 0) return;  // refused: the broker closes the link and the worker tries again
     publisher->connected_ = true;
+    publisher->retryMs_ = publisher->settings_.firstRetryMs;
     const std::string topic = MonitorStatusTopic(publisher->settings_.prefix);
     if (mosquitto_publish(client, nullptr, topic.c_str(), static_cast<int>(strlen(kMonitorOnline)),
                           kMonitorOnline, 1, true) != MOSQ_ERR_SUCCESS) {
@@ -81,19 +82,22 @@ void MqttPublisher::OnDisconnect(struct mosquitto*, void* self, int) {
     static_cast<MqttPublisher*>(self)->connected_ = false;
 }
 
-void MqttPublisher::TryConnect(int& retryMs) {
-    const int rc = socketOpen_ ? mosquitto_reconnect(client_)
-                               : mosquitto_connect(client_, settings_.host.c_str(), settings_.port,
-                                                   kKeepAliveSeconds);
-    if (rc == MOSQ_ERR_SUCCESS) {
-        socketOpen_ = true;
-        retryMs = settings_.firstRetryMs;
-        return;
-    }
-    // Wait before the next attempt, unless told to stop.
+// Starts a connection without waiting for it (the loop completes it), so that
+// stopping never waits on a broker that does not answer.
+bool MqttPublisher::TryConnect() {
+    const int rc = socketOpen_ ? mosquitto_reconnect_async(client_)
+                               : mosquitto_connect_async(client_, settings_.host.c_str(),
+                                                         settings_.port, kKeepAliveSeconds);
+    if (rc == MOSQ_ERR_SUCCESS) socketOpen_ = true;
+    return rc == MOSQ_ERR_SUCCESS;
+}
+
+// Waits before the next attempt, unless told to stop; each wait doubles, up to
+// the limit, until a connection is accepted.
+void MqttPublisher::BackOff() {
     std::unique_lock lock(mutex_);
-    wake_.wait_for(lock, std::chrono::milliseconds(retryMs), [this] { return stop_; });
-    retryMs = std::min(retryMs * 2, settings_.lastRetryMs);
+    wake_.wait_for(lock, std::chrono::milliseconds(retryMs_), [this] { return stop_; });
+    retryMs_ = std::min(retryMs_ * 2, settings_.lastRetryMs);
 }
 
 // Hands queued messages to the client while it is connected and has written
@@ -119,25 +123,22 @@ void MqttPublisher::Drain() {
 }
 
 void MqttPublisher::Work() {
-    int retryMs = settings_.firstRetryMs;
-    bool lost = true;
+    retryMs_ = settings_.firstRetryMs;
+    bool linking = false;  // a connection is being made or is up
     for (;;) {
         {
             std::lock_guard lock(mutex_);
             if (stop_) break;
         }
-        if (lost) {
-            TryConnect(retryMs);
-            lost = !socketOpen_;
-            if (lost) continue;
+        if (!linking && !(linking = TryConnect())) {
+            BackOff();
+            continue;
         }
         Drain();
-        const int rc = mosquitto_loop(client_, kLoopTimeoutMs, 1);
-        if (rc != MOSQ_ERR_SUCCESS) {
+        if (mosquitto_loop(client_, kLoopTimeoutMs, 1) != MOSQ_ERR_SUCCESS) {
             connected_ = false;
-            lost = true;
-            std::unique_lock lock(mutex_);
-            wake_.wait_for(lock, std::chrono::milliseconds(retryMs), [this] { return stop_; });
+            linking = false;
+            BackOff();
         }
     }
     Close();

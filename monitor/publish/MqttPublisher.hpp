@@ -55,7 +55,8 @@ class MqttPublisher {
     explicit MqttPublisher(MqttSettings settings);
     std::optional<ZelvoError> Open();
     void Work();
-    void TryConnect(int& retryMs);
+    bool TryConnect();
+    void BackOff();
     void Drain();
     void Close();
     static void OnConnect(struct mosquitto*, void* self, int rc);
@@ -68,7 +69,8 @@ class MqttPublisher {
     std::condition_variable wake_;
     std::deque<PublishMessage> queue_;
     bool stop_ = false;
-    bool socketOpen_ = false;  // worker thread only
+    bool socketOpen_ = false;  // worker thread only, as retryMs_
+    int retryMs_ = 0;
     std::atomic<bool> connected_{false};
     std::atomic<uint64_t> published_{0};
     std::atomic<uint64_t> dropped_{0};
