@@ -95,11 +95,24 @@ TestSubscriber::TestSubscriber(int port, const std::string& filter) : filter_(fi
     if (client_ == nullptr) throw std::runtime_error("no MQTT client");
     mosquitto_connect_callback_set(client_, &TestSubscriber::OnConnect);
     mosquitto_message_callback_set(client_, &TestSubscriber::OnMessage);
+    mosquitto_subscribe_callback_set(client_, &TestSubscriber::OnSubscribe);
     mosquitto_reconnect_delay_set(client_, 1, 1, false);
     if (mosquitto_connect(client_, "127.0.0.1", port, 10) != MOSQ_ERR_SUCCESS ||
         mosquitto_loop_start(client_) != MOSQ_ERR_SUCCESS) {
         throw std::runtime_error("the subscriber cannot reach the broker");
     }
+    std::unique_lock lock(mutex_);
+    if (!changed_.wait_for(lock, std::chrono::seconds(30), [this] { return subscribed_; }))
+        throw std::runtime_error("the broker did not confirm the subscription");
+}
+
+void TestSubscriber::OnSubscribe(struct mosquitto*, void* self, int, int, const int*) {
+    auto* subscriber = static_cast<TestSubscriber*>(self);
+    {
+        std::lock_guard lock(subscriber->mutex_);
+        subscriber->subscribed_ = true;
+    }
+    subscriber->changed_.notify_all();
 }
 
 TestSubscriber::~TestSubscriber() {

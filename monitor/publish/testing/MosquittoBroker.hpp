@@ -45,7 +45,8 @@ struct ReceivedMessage {
 
 class TestSubscriber {
   public:
-    // Subscribes to filter (again after every reconnection) on the broker at port.
+    // Subscribes to filter (again after every reconnection) on the broker at port;
+    // returns once the broker has confirmed the first subscription.
     TestSubscriber(int port, const std::string& filter);
     ~TestSubscriber();
     TestSubscriber(const TestSubscriber&) = delete;
@@ -59,6 +60,7 @@ class TestSubscriber {
 
   private:
     static void OnConnect(struct mosquitto*, void* self, int rc);
+    static void OnSubscribe(struct mosquitto*, void* self, int, int, const int*);
     static void OnMessage(struct mosquitto*, void* self, const struct mosquitto_message* message);
 
     std::string filter_;
@@ -66,6 +68,7 @@ class TestSubscriber {
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<ReceivedMessage> messages_;
+    bool subscribed_ = false;
 };
 
 // The messages on one topic.
