@@ -67,6 +67,12 @@ struct MainState {
     int16_t LogType = 0;                // 0 Overwrite, 1 Append, 2 Run#
     std::string LogFile = "Zelvo.log";  // file name, or full path outside the application folder
 
+    // Readings published to an MQTT broker (a section of its own, unknown to older readers).
+    int32_t MqttEnabled = 0;  // 1 on, 0 off
+    std::string MqttHost = "localhost";
+    int32_t MqttPort = 1883;
+    std::string MqttTopic;  // topic prefix; empty: "zelvo/" and the setup file's name
+
     // ---- Channel tables, index 0 to 7 ----
     ChannelTable<std::string> ChannelName{"Sensor 1", "Sensor 2", "Sensor 3", "Sensor 4",
                                           "Sensor 5", "Sensor 6", "Sensor 7", "Sensor 8"};

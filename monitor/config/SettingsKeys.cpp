@@ -182,6 +182,10 @@ const std::vector<SettingKey>& SettingKeys() {
         Whole16("DataLog", "LogType", "0", &S::LogType),
         Text("DataLog", "LogFile", "Zelvo.log", &S::LogFile),
         Sensor(),
+        Whole("Mqtt", "Enabled", "0", &S::MqttEnabled, {{0, 1}}),
+        Text("Mqtt", "Host", "localhost", &S::MqttHost),
+        Whole("Mqtt", "Port", "1883", &S::MqttPort, {{1, 65535}}),
+        Text("Mqtt", "Topic", "", &S::MqttTopic),
     };
     return keys;
 }

@@ -12,6 +12,7 @@
 #include "GridRules.hpp"
 #include "QtText.hpp"
 #include "StartUp.hpp"
+#include "Sweep.hpp"
 #include "WidgetFactory.hpp"
 #include "frmAbout.hpp"
 
@@ -69,7 +70,13 @@ frmMain::~frmMain() {
 }
 
 bool frmMain::Load() {
-    return Form_Load(*ctx_);
+    if (!Form_Load(*ctx_)) return false;
+    // Every sweep is also offered for publishing (frmMainPublish.cpp).
+    tmrRun_->SetOnTick([this] {
+        tmrRun_Timer(*ctx_);
+        PublishSweep();
+    });
+    return true;
 }
 
 void frmMain::BuildMenus() {

@@ -20,6 +20,7 @@
 #include "Resizer.hpp"
 #include "RunBar.hpp"
 #include "SetupPanel.hpp"
+#include "SweepPublishing.hpp"
 #include "Validation.hpp"
 
 namespace zelvo::qt {
@@ -124,8 +125,10 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     int WindowState() const;
     std::unique_ptr<GuardedTimer> MakeTimer();
     void AfterTick();
+    void PublishSweep();
 
     DataLog dataLog_;
+    SweepPublishing publishing_;
     std::unique_ptr<MainContext> ctx_;
     std::unique_ptr<Validation> validation_;
     InstanceLock instanceLock_;

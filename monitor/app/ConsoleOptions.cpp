@@ -1,0 +1,124 @@
+#include "ConsoleOptions.hpp"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "Numbers.hpp"
+
+namespace zelvo::cli {
+
+const char* const kUsage =
+    "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]\n"
+    "                    [--format text|csv|jsonl] [--material N=NAME]...\n"
+    "       zelvomon-cli [--app-dir DIR] --materials\n"
+    "       zelvomon-cli --help | --version\n"
+    "Runs the monitor without a window: reads the current setup file of the application\n"
+    "folder, discovers the sensors and runs one measurement, writing one record per sweep\n"
+    "to standard output, until SIGINT or SIGTERM (or for N seconds); then stops the run\n"
+    "and writes the settings back.\n"
+    "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
+    "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
+    "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
+    "                  programs, configured by ZELVO_SIM\n"
+    "  --seconds N     length of the run, 0 to 86400 (default: until stopped by a signal)\n"
+    "  --format F      records on standard output: text (default), csv or jsonl\n"
+    "  --material N=NAME  channel N (1 to 8) takes material NAME's density and Z factor\n"
+    "                  (and its name while the channel's name is the default), as a\n"
+    "                  choice in the window's parameter grid does; kept in the setup file\n"
+    "  --materials     lists the materials (name, formula, density, Z factor): the\n"
+    "                  carried ones and those of materials.txt in the application folder\n"
+    "  --help          this text\n"
+    "  --version       the program's name and version\n"
+    "Exit status: 0 after the run with the settings written back; 1 when the run did\n"
+    "not start or the settings could not be written; 2 for a bad option or an\n"
+    "application folder that cannot be made.\n";
+
+namespace {
+
+struct OptionRule {
+    const char* name;
+    bool takesValue;
+};
+
+// Every accepted option, one line each.
+constexpr OptionRule kOptions[] = {
+    {"--app-dir", true}, {"--bridge", true},   {"--simulate", false},  {"--seconds", true},
+    {"--format", true},  {"--material", true}, {"--materials", false},
+};
+
+std::string DefaultAppDir() {
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
+}
+
+bool Fail(const std::string& why) {
+    std::cerr << "zelvomon-cli: " << why << "\n";
+    return false;
+}
+
+// Collects "--name VALUE" and "--name=VALUE" into values; false on an unknown or
+// incomplete option.
+bool Collect(const std::vector<std::string>& args,
+             std::vector<std::pair<std::string, std::string>>& values) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        bool known = false;
+        for (const OptionRule& rule : kOptions) {
+            const std::string name = rule.name;
+            if (arg == name && (!rule.takesValue || i + 1 < args.size())) {
+                values.emplace_back(name, rule.takesValue ? args[++i] : "");
+                known = true;
+            } else if (rule.takesValue && arg.rfind(name + "=", 0) == 0) {
+                values.emplace_back(name, arg.substr(name.size() + 1));
+                known = true;
+            }
+            if (known) break;
+        }
+        if (!known) {
+            std::cerr << "zelvomon-cli: unknown or incomplete option \"" << arg << "\"\n" << kUsage;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Apply(const std::string& name, const std::string& value, ConsoleOptions& options) {
+    if (name == "--app-dir") {
+        options.appDir = value;
+    } else if (name == "--seconds") {
+        const std::optional<double> seconds = ParseNumber(value);
+        if (!seconds || *seconds < 0 || *seconds > 86400)
+            return Fail("--seconds needs a number from 0 to 86400, not \"" + value + "\"");
+        options.seconds = *seconds;
+    } else if (name == "--material") {
+        options.materials.push_back(value);
+    } else if (name == "--materials") {
+        options.listMaterials = true;
+    } else if (name == "--format") {
+        const std::optional<RecordFormat> format = RecordFormatNamed(value);
+        if (!format) return Fail("--format needs text, csv or jsonl, not \"" + value + "\"");
+        options.format = *format;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseConsoleOptions(const std::vector<std::string>& args, ConsoleOptions& options) {
+    std::vector<std::pair<std::string, std::string>> values;
+    if (!Collect(args, values)) return false;
+    const char* envDir = std::getenv("ZELVO_APP_DIR");
+    options.appDir = envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir();
+    for (const auto& [name, value] : values) {
+        if (!Apply(name, value, options)) return false;
+    }
+    // Absolute before anything else: the program changes into the folder and then
+    // names its files from there.
+    std::error_code error;
+    options.appDir = std::filesystem::absolute(options.appDir, error).lexically_normal().string();
+    if (error) return Fail("application folder: " + error.message());
+    return true;
+}
+
+}  // namespace zelvo::cli

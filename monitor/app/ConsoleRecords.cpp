@@ -1,0 +1,25 @@
+#include "ConsoleRecords.hpp"
+
+#include <iostream>
+
+namespace zelvo::cli {
+
+bool RecordOutput::Write(const SweepRecord& record) {
+    switch (format_) {
+        case RecordFormat::Text:
+            out_ << TextLine(record) << '\n';
+            break;
+        case RecordFormat::Csv:
+            if (!headerWritten_) out_ << CsvHeader(record) << '\n';
+            headerWritten_ = true;
+            out_ << CsvLine(record) << '\n';
+            break;
+        case RecordFormat::Jsonl:
+            out_ << JsonLine(record) << '\n';
+            break;
+    }
+    out_.flush();
+    return static_cast<bool>(out_);
+}
+
+}  // namespace zelvo::cli

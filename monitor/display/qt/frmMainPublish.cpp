@@ -1,0 +1,24 @@
+// The window's part in publishing: after each sweep the publisher is brought in
+// line with the settings (another setup file may have been opened), and the
+// sweeps of a running run are published, as the data log records them.
+
+#include <chrono>
+
+#include "SetupFile.hpp"
+#include "Sweep.hpp"
+#include "UtilityError.hpp"
+#include "frmMain.hpp"
+
+namespace zelvo::qt {
+
+void frmMain::PublishSweep() {
+    if (auto failure = publishing_.Apply(state_, GetSetupFile())) {
+        ShowUtilityError("PublishSweep", *failure);
+    }
+    if (state_.RunMode != kRunning || !publishing_.Active()) return;
+    publishing_.Publish(MakeSweepRecord(
+        state_, [this](int row) { return grdRdgs->Text(row, kColumnFrequency).toStdString(); },
+        RunTimeNow(state_), std::chrono::system_clock::now()));
+}
+
+}  // namespace zelvo::qt

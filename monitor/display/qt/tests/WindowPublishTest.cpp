@@ -1,0 +1,66 @@
+// The window publishing its sweeps to a real broker started by the test.
+
+#include <QtTest>
+
+#include "MosquittoBroker.hpp"
+#include "WindowHarness.hpp"
+
+namespace zelvo {
+
+using testing::MosquittoBroker;
+using testing::OnTopic;
+using testing::ReceivedMessage;
+using testing::TestSubscriber;
+using testing::WindowHarness;
+using Messages = std::vector<ReceivedMessage>;
+
+class WindowPublishTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void runningSweepsArePublishedUntilTheWindowCloses();
+};
+
+void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
+    WindowHarness h;
+    MosquittoBroker broker(h.folder.Path("broker"));
+    QVERIFY(broker.Start());
+    TestSubscriber subscriber(broker.Port(), "zelvo/#");
+    h.StartUp();
+    h.State().MqttEnabled = 1;
+    h.State().MqttHost = "127.0.0.1";
+    h.State().MqttPort = broker.Port();
+    h.Sweep(1);  // stopped: the link comes up, no readings yet
+    auto statusIs = [](const std::string& payload) {
+        return [=](const Messages& m) {
+            const Messages status = OnTopic(m, "zelvo/lab/status");
+            return !status.empty() && status.back().payload == payload;
+        };
+    };
+    QVERIFY(subscriber.WaitFor(statusIs("online")));
+
+    QTest::mouseClick(h.W().runBar.cmdFSwitch[0], Qt::LeftButton);
+    h.Sweep(3);
+    QTest::mouseClick(h.W().runBar.cmdFSwitch[0], Qt::LeftButton);
+    QVERIFY(subscriber.WaitFor(
+        [](const Messages& m) { return OnTopic(m, "zelvo/lab/1/reading").size() >= 3; }));
+    const Messages readings = OnTopic(subscriber.Messages(), "zelvo/lab/1/reading");
+    QCOMPARE(readings.size(), size_t{3});
+    for (const ReceivedMessage& reading : readings) {
+        QVERIFY2(reading.payload.find(R"("channel":1,)") != std::string::npos,
+                 reading.payload.c_str());
+        QVERIFY2(reading.payload.find(R"("status":"ok")") != std::string::npos,
+                 reading.payload.c_str());
+    }
+    QVERIFY(subscriber.WaitFor([](const Messages& m) {
+        const Messages status = OnTopic(m, "zelvo/lab/2/status");
+        return !status.empty() && status.back().payload == "ok";
+    }));
+
+    h.Close();
+    QVERIFY(subscriber.WaitFor(statusIs("stopped")));
+}
+
+}  // namespace zelvo
+
+QTEST_MAIN(zelvo::WindowPublishTest)
+#include "WindowPublishTest.moc"

@@ -1,0 +1,34 @@
+#pragma once
+// Sweep records as text: the console's line for people, CSV with the units named
+// once in the header, and JSON objects with the units in the field names. Numbers
+// always use "." as the decimal point.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "SweepRecord.hpp"
+
+namespace zelvo {
+
+enum class RecordFormat { Text, Csv, Jsonl };
+
+// "text", "csv" or "jsonl"; nothing for any other name.
+std::optional<RecordFormat> RecordFormatNamed(std::string_view name);
+
+// "1.25s | Sensor 1: rate=1.2 thick=0.123 freq=5999000.00 life=98.3 status=ok | ..."
+std::string TextLine(const SweepRecord& record);
+
+// The CSV header for the record's channels and units, and one record line.
+std::string CsvHeader(const SweepRecord& record);
+std::string CsvLine(const SweepRecord& record);
+
+// One JSON object for the whole sweep: time, run time, run and the channels.
+std::string JsonLine(const SweepRecord& record);
+// One channel's JSON object with the sweep's time, run time and run, as published.
+std::string ChannelJson(const SweepRecord& record, const ChannelRecord& channel);
+
+// A JSON string literal of text (quotes, backslashes and control characters escaped).
+std::string JsonString(std::string_view text);
+
+}  // namespace zelvo

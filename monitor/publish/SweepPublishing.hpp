@@ -1,0 +1,45 @@
+#pragma once
+// Publishing of a program's sweeps, kept in line with the settings: started when
+// the setup file turns it on, started again when the broker or the topic changes
+// (another setup file opened), stopped when it is turned off. Used by the console
+// program and the window alike; the caller stays on its one thread, the
+// publisher's worker does the talking to the broker.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "MqttPublisher.hpp"
+
+namespace zelvo {
+
+class SweepPublishing {
+  public:
+    // Brings the publisher in line with the settings of state and the setup file's
+    // name; returns the failure when a wanted publisher could not be started (the
+    // same settings are not tried again).
+    std::optional<ZelvoError> Apply(const MainState& state, const std::string& setupFile);
+    // Queues the record's messages when publishing is on.
+    void Publish(const SweepRecord& record);
+
+    bool Active() const { return publisher_ != nullptr; }
+    // When the link came up or went down since the last call: a line that says so,
+    // with the count of dropped messages.
+    std::optional<std::string> LinkChange();
+    // Closes the link in order; the line with the totals ("" when publishing was off).
+    std::string Finish();
+    // "host:port under prefix" of the current settings.
+    const std::string& Target() const { return target_; }
+
+  private:
+    std::unique_ptr<MqttPublisher> publisher_;
+    std::string prefix_;
+    std::string target_;
+    std::optional<std::string> applied_;  // the settings last applied
+    bool connected_ = false;
+};
+
+// The run's time as the data log counts it: from the run's start on the time-of-day clock.
+double RunTimeNow(const MainState& state);
+
+}  // namespace zelvo

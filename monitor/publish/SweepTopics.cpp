@@ -1,0 +1,28 @@
+#include "SweepTopics.hpp"
+
+#include <filesystem>
+
+#include "RecordFormat.hpp"
+
+namespace zelvo {
+
+std::string MonitorStatusTopic(const std::string& prefix) {
+    return prefix + "/status";
+}
+
+std::string TopicPrefix(const MainState& state, const std::string& setupFile) {
+    if (!state.MqttTopic.empty()) return state.MqttTopic;
+    return "zelvo/" + std::filesystem::path(setupFile).stem().string();
+}
+
+std::vector<PublishMessage> SweepMessages(const std::string& prefix, const SweepRecord& record) {
+    std::vector<PublishMessage> messages;
+    for (const ChannelRecord& channel : record.channels) {
+        const std::string base = prefix + "/" + std::to_string(channel.channel);
+        messages.push_back({base + "/reading", ChannelJson(record, channel), false});
+        messages.push_back({base + "/status", channel.status, true});
+    }
+    return messages;
+}
+
+}  // namespace zelvo

@@ -1,0 +1,35 @@
+#pragma once
+// The MQTT messages of a sweep: per displayed channel its reading (JSON, as in
+// the console's JSON lines) and its status, retained so that a dashboard that
+// subscribes later sees the last status at once.
+//
+//   <prefix>/status          "online", "stopped", or "gone" (the last will)
+//   <prefix>/<n>/reading     {"time":..., "run_time_s":..., "channel":n, ...}
+//   <prefix>/<n>/status      "ok" or the row text, retained
+
+#include <string>
+#include <vector>
+
+#include "SweepRecord.hpp"
+
+namespace zelvo {
+
+struct PublishMessage {
+    std::string topic;
+    std::string payload;
+    bool retained = false;
+};
+
+// The monitor's own status topic and its payloads.
+std::string MonitorStatusTopic(const std::string& prefix);
+inline constexpr const char* kMonitorOnline = "online";
+inline constexpr const char* kMonitorStopped = "stopped";
+inline constexpr const char* kMonitorGone = "gone";
+
+// The topic prefix: the MqttTopic setting, or "zelvo/" and the setup file's name
+// without its extension when the setting is empty.
+std::string TopicPrefix(const MainState& state, const std::string& setupFile);
+
+std::vector<PublishMessage> SweepMessages(const std::string& prefix, const SweepRecord& record);
+
+}  // namespace zelvo
