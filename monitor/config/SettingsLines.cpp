@@ -1,6 +1,7 @@
 #include "SettingsLines.hpp"
 
 #include <array>
+#include <cmath>
 
 #include "Format.hpp"
 #include "IniText.hpp"
@@ -45,6 +46,9 @@ void ReadCrystalLimits(KeyReading& r) {
         double value = 0;
         if (!r.Passed(NumberSetting(r.Key(), r.Text(field), value))) continue;
         value *= scale;
+        // Limits are whole hertz, as the file keeps them: 4.015 MHz of the oldest
+        // layout is 4015000 Hz, not the nearest double below it.
+        if (std::isfinite(value) && std::fabs(value) < 2e9) value = RoundToInt32(value);
         if (r.Passed(RangeCheck(r.Key(), value, kFrequencyMinMHz * 1e6, kFrequencyMaxMHz * 1e6))) {
             hz[static_cast<size_t>(field - 1)] = value;
         }

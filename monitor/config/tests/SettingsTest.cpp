@@ -146,6 +146,8 @@ TEST_F(SettingsTest, CrystalLimitsOutsideTheirRangeKeepTheirValuesAndAreReported
         {"IniVer=109\r\nFreq=6000000;5000000;6100000", {6.1e6, 5e6, 6e6}, 1},
         {"IniVer=109\r\nFreq=x;40000000;0", {6.1e6, 5e6, 6e6}, 1},
         {"IniVer=109\r\nFreq=30000000;1000000;1000000", {30e6, 1e6, 1e6}, 0},
+        // Whole hertz, as they are written: MHz of the oldest layout read back exactly.
+        {"Freq=6.000,4.015,5.000", {6e6, 4015000, 5e6}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
