@@ -89,6 +89,9 @@ inline constexpr const char* kDesignCaption = "Zelvo";
 // Chart settings strip: X-axis units and scroll modes.
 inline constexpr const char* kXUnits[] = {"Sec.", "Min.", "Hr."};
 inline constexpr const char* kXScroll[] = {"Strip", "25%", "50%", "75%", "100%"};
+// Chart X-axis titles by X unit, and the refusal of a negative X width.
+inline constexpr const char* kXAxisTitles[] = {"Time (Sec.)", "Time (Min.)", "Time (Hr.)"};
+inline constexpr const char* kXRangeNegative = "X Axis Range must be greater than zero.";
 // Rate resolutions.
 inline constexpr const char* kRateItems[] = {"0.0", "0.00"};
 
