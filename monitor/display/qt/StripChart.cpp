@@ -91,7 +91,8 @@ void StripChart::SetSeries(int series, const QString& label, bool visible) {
 void StripChart::SetSeriesStyle(int series, const SeriesStyle& style) {
     QCPGraph* graph = Series(series);
     graph->setPen(QPen(style.line));
-    graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, style.symbol, kSymbolSize));
+    graph->setScatterStyle(
+        QCPScatterStyle(QCPScatterStyle::ssSquare, style.symbol, style.symbol, kSymbolSize));
 }
 
 void StripChart::Show(const ChartData& data) {
