@@ -9,6 +9,7 @@
 #include "RunControl.hpp"
 #include "ViewRules.hpp"
 #include "WidgetFactory.hpp"
+#include "cErrHandler.hpp"
 
 namespace zelvo::qt {
 namespace {
@@ -114,6 +115,20 @@ void ChartFrame::GraphReading() {
     const float now = static_cast<float>(Desktop().SecondsSinceMidnight());
     const double t = DiffSeconds(static_cast<float>(state_.RunStart), now);
     Redraw(zelvo::GraphReading(graphs_, state_, t));
+}
+
+void ChartFrame::LoadStateFiles(const std::array<std::string, kChartCount>& paths) {
+    for (size_t g = 0; g < paths.size(); ++g) {
+        ChartStyle style;
+        if (std::optional<ZelvoError> failure = ReadChartState(paths[g], style)) {
+            // Reported; the chart goes on in its design state.
+            const bool reported =
+                !RunProcedure(std::string(kFormName) + "_LoadChartFiles", [&] { throw *failure; });
+            static_cast<void>(reported);
+        }
+        graphs_.Graph[g] = ChartData(style.pointSlots);
+        Graph[g]->ApplyStyle(style);
+    }
 }
 
 void ChartFrame::LoadData() {

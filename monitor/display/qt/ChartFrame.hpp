@@ -26,6 +26,9 @@ class ChartFrame : public IChart, public IGraphStrip {
     void SetSeriesLabel(int channel, const std::string& name) override;
     // Shows series 1 to count, labelled with the channel names; hides the rest.
     void ShowSeries(int count);
+    // Restores each chart's appearance and slot count from its state file
+    // (paths of the rate, thickness and frequency charts); LoadData follows.
+    void LoadStateFiles(const std::array<std::string, kChartCount>& paths);
     // The chart steps of LoadData: axes from the settings, then GraphInit.
     void LoadData();
     // Shows chart 1 to 3 (0: none) with the Y-axis title of the unit mode and

@@ -12,6 +12,10 @@ const QColor kBackground(0, 0, 0);
 const QColor kForeground(255, 255, 255);
 constexpr double kSymbolSize = 3;
 
+QColor Colour(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
 void StyleAxis(QCPAxis* axis) {
     axis->setBasePen(QPen(kForeground));
     axis->setTickPen(QPen(kForeground));
@@ -22,20 +26,6 @@ void StyleAxis(QCPAxis* axis) {
 }
 
 }  // namespace
-
-const std::array<SeriesStyle, kSeriesCount>& DesignSeriesStyles() {
-    static const std::array<SeriesStyle, kSeriesCount> styles{{
-        {{0, 255, 0}, {0, 255, 0}},
-        {{255, 255, 0}, {255, 255, 0}},
-        {{0, 0, 255}, {0, 0, 255}},
-        {{255, 0, 0}, {255, 0, 0}},
-        {{34, 139, 34}, {34, 139, 34}},
-        {{255, 165, 0}, {0, 255, 255}},
-        {{160, 32, 240}, {255, 0, 255}},
-        {{165, 42, 42}, {135, 206, 250}},
-    }};
-    return styles;
-}
 
 StripChart::StripChart(int chart, QWidget* parent) : QWidget(parent), plot_(new QCustomPlot(this)) {
     setObjectName(QString("Graph_%1").arg(chart));
@@ -52,12 +42,8 @@ StripChart::StripChart(int chart, QWidget* parent) : QWidget(parent), plot_(new 
     plot_->legend->setTextColor(kForeground);
     plot_->legend->setBorderPen(QPen(kForeground));
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
-    for (int s = 1; s <= kSeriesCount; ++s) {
-        QCPGraph* graph = plot_->addGraph();
-        graph->setAdaptiveSampling(true);
-        SetSeriesStyle(s, DesignSeriesStyles()[static_cast<size_t>(s - 1)]);
-    }
-    ApplyFonts();
+    for (int s = 1; s <= kSeriesCount; ++s) plot_->addGraph()->setAdaptiveSampling(true);
+    ApplyStyle(DesignChartStyle());
 }
 
 QCPGraph* StripChart::Series(int series) const {
@@ -95,6 +81,28 @@ void StripChart::SetSeriesStyle(int series, const SeriesStyle& style) {
         QCPScatterStyle(QCPScatterStyle::ssSquare, style.symbol, style.symbol, kSymbolSize));
 }
 
+void StripChart::ApplyStyle(const ChartStyle& style) {
+    for (int s = 1; s <= kSeriesCount; ++s) {
+        const size_t i = static_cast<size_t>(s - 1);
+        SetSeriesStyle(s, {Colour(style.line[i]), Colour(style.symbol[i])});
+    }
+    if (header_ != nullptr) {
+        plot_->plotLayout()->remove(header_);
+        plot_->plotLayout()->simplify();
+        header_ = nullptr;
+    }
+    if (!style.header.empty()) {
+        plot_->plotLayout()->insertRow(0);
+        header_ = new QCPTextElement(plot_, QString::fromStdString(style.header));
+        header_->setTextColor(kForeground);
+        plot_->plotLayout()->addElement(0, 0, header_);
+    }
+    QFont f = font();
+    f.setFamily(QString::fromStdString(style.font));
+    setFont(f);  // the texts follow through the font change
+    ApplyFonts();
+}
+
 void StripChart::Show(const ChartData& data) {
     const int shown = data.Shown();
     QVector<double> x(shown);
@@ -119,6 +127,10 @@ void StripChart::Show(const ChartData& data) {
         plot_->yAxis->setTicker(ticker);
     }
     plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+QString StripChart::Header() const {
+    return header_ != nullptr ? header_->text() : QString();
 }
 
 QString StripChart::XTitle() const {
@@ -164,6 +176,7 @@ void StripChart::ApplyFonts() {
         axis->setTickLabelFont(f);
     }
     plot_->legend->setFont(f);
+    if (header_ != nullptr) header_->setFont(f);
     plot_->replot(QCustomPlot::rpQueuedReplot);
 }
 

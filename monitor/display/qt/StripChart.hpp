@@ -8,9 +8,11 @@
 #include <array>
 
 #include "ChartData.hpp"
+#include "ChartStateFile.hpp"
 
 class QCustomPlot;
 class QCPGraph;
+class QCPTextElement;
 
 namespace zelvo::qt {
 
@@ -18,9 +20,6 @@ struct SeriesStyle {
     QColor line;
     QColor symbol;
 };
-
-// The design appearance of the eight series.
-const std::array<SeriesStyle, kSeriesCount>& DesignSeriesStyles();
 
 class StripChart : public QWidget {
   public:
@@ -31,11 +30,14 @@ class StripChart : public QWidget {
     // Series 1 to 8: label in the legend and whether the series is shown.
     void SetSeries(int series, const QString& label, bool visible);
     void SetSeriesStyle(int series, const SeriesStyle& style);
+    // The appearance of a chart state file: series colours, font family, header.
+    void ApplyStyle(const ChartStyle& style);
     // Draws the data's points shown and its axes; the redraw is queued, so
     // several changes within one turn of the event loop draw once.
     void Show(const ChartData& data);
 
     QString XTitle() const;
+    QString Header() const;
     QString YTitle() const;
     QString SeriesLabel(int series) const;
     bool SeriesVisible(int series) const;
@@ -53,6 +55,7 @@ class StripChart : public QWidget {
     void ApplyFonts();
 
     QCustomPlot* plot_;
+    QCPTextElement* header_ = nullptr;
 };
 
 }  // namespace zelvo::qt

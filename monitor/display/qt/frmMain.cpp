@@ -11,6 +11,7 @@
 #include "FormPlacement.hpp"
 #include "GridRules.hpp"
 #include "QtText.hpp"
+#include "SetupFile.hpp"
 #include "StartUp.hpp"
 #include "WidgetFactory.hpp"
 #include "frmAbout.hpp"
@@ -131,7 +132,8 @@ void frmMain::FormOnTop(bool on) {
 }
 
 void frmMain::LoadChartFiles() {
-    // The charts draw with their own fixed appearance; no state files are read.
+    chart.LoadStateFiles({SetupFilePath(state_.GraphFile), SetupFilePath(state_.GraphFileThick),
+                          SetupFilePath(state_.GraphFileFreq)});
 }
 
 void frmMain::ApplyColourDepthRule() {

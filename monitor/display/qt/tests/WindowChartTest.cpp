@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "DisplayTexts.hpp"
+#include "TextFile.hpp"
 #include "WindowHarness.hpp"
 
 using zelvo::testing::WindowHarness;
@@ -28,6 +29,7 @@ class WindowChartTest : public QObject {
     void stripTextsSeriesStylesAndLabels();
     void aRunPlotsTheDisplayedChannelsAndScrolls();
     void theStripBoxesApplyTheirValues();
+    void stateFilesRestoreTheChartsAndABadOneIsReported();
 };
 
 void WindowChartTest::stripTextsSeriesStylesAndLabels() {
@@ -117,6 +119,30 @@ void WindowChartTest::theStripBoxesApplyTheirValues() {
     QCOMPARE(w.chart.Graph[0]->XRangeDrawn(), (AxisRange{0, 45}));
     Type(w.chart.txtYMin, "");
     QCOMPARE(w.chart.txtYMin->text(), QString("0"));
+}
+
+void WindowChartTest::stateFilesRestoreTheChartsAndABadOneIsReported() {
+    WindowHarness h;
+    const std::string rate = "Slots=10\r\nSeries1.Line=1,2,3\r\nHeader=Chamber 2\r\n";
+    WriteFileBytes(h.folder.Path("zelvo.oc2"), rate);
+    WriteFileBytes(h.folder.Path("zelvo_Thick.oc2"), "Slots=20\r\nSlots=x\r\n");
+    h.StartUp();
+    qt::ChartFrame& c = h.W().chart;
+    QCOMPARE(c.Graphs().Chart(1).Slots(), 10);
+    QCOMPARE(c.Graph[0]->Style(1).line, QColor(1, 2, 3));
+    QCOMPARE(c.Graph[0]->Style(1).symbol, QColor(0, 255, 0));
+    QCOMPARE(c.Graph[0]->Header(), QString("Chamber 2"));
+    QCOMPARE(c.Graphs().Chart(2).Slots(), 500);  // the design state
+    QCOMPARE(c.Graphs().Chart(3).Slots(), 500);  // no file: the design state
+    bool reported = false;
+    for (const std::string& text : h.MessageTexts()) {
+        reported =
+            reported || text.find("zelvo_Thick.oc2, line 2: Slots must be") != std::string::npos;
+    }
+    QVERIFY(reported);
+    h.Close();
+    QCOMPARE(ReadFileBytes(h.folder.Path("zelvo.oc2")), rate);  // read, never written
+    QVERIFY(!FileExists(h.folder.Path("zelvo_Freq.oc2")));
 }
 
 }  // namespace zelvo
