@@ -81,9 +81,6 @@ void frmMain::BuildMenus() {
     mnuSaveAs = file->addAction(Q(texts::kSaveAsItem));
     file->addSeparator();
     mnuPrint = file->addAction(Q(texts::kPrintItem));
-    // Printing the window comes with the page setup; until then the item is shown
-    // but cannot be chosen.
-    mnuPrint->setEnabled(false);
     file->addSeparator();
     mnuExit = file->addAction(Q(texts::kExitItem));
 
@@ -117,8 +114,7 @@ void frmMain::EndProgram() {
 }
 
 void frmMain::CreatePageSetup() {
-    // The page-setup object belongs to printing, which the window does not offer
-    // yet (the Print Screen item is disabled); there is nothing to create.
+    PageSetupAtStartUp(pageSetup_, printing_, printing_);
 }
 
 void frmMain::FormOnTop(bool on) {
