@@ -29,11 +29,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x1200x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+# The X server chooses a free display itself, so that benchmarks started at the
+# same time never share (and end) one server.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=$(cat "$work/display")
+[ -n "$display" ] || { echo "chart_bench: Xvfb did not start" >&2; exit 2; }
 
 export DISPLAY=":$display" ZELVO_SIM="devices=8" XDG_CONFIG_HOME="$work/config" \
     XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
@@ -55,7 +57,7 @@ one_run() {
     local pid=$!
     sleep 2
     local window
-    window=$(xdotool search --sync --name "Zelvo - " | head -1)
+    window=$(xdotool search --sync --pid "$pid" --name "Zelvo - " | head -1)
     xdotool mousemove --window "$window" 40 40 click 1
     sleep "$fill"
     local before rss0
