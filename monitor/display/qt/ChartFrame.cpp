@@ -133,6 +133,13 @@ void ChartFrame::LoadStateFiles(const std::array<std::string, kChartCount>& path
 
 void ChartFrame::LoadData() {
     LoadGraphData(graphs_, state_);
+    // The view is set while the settings are read, before the chart bounds: the
+    // strip shows the bounds the chart now has.
+    if (shown_ >= 1 && shown_ <= kChartCount) {
+        const YBounds bounds = ChartYBounds(state_, shown_);
+        txtYMax->setText(QString::number(bounds.max));
+        txtYMin->setText(QString::number(bounds.min));
+    }
     TitleXAxes();
     RedrawAll();
 }

@@ -30,6 +30,7 @@ class WindowChartTest : public QObject {
     void aRunPlotsTheDisplayedChannelsAndScrolls();
     void theStripBoxesApplyTheirValues();
     void stateFilesRestoreTheChartsAndABadOneIsReported();
+    void theStripShowsTheStoredBoundsOfTheChartShownAtStart();
 };
 
 void WindowChartTest::stripTextsSeriesStylesAndLabels() {
@@ -143,6 +144,18 @@ void WindowChartTest::stateFilesRestoreTheChartsAndABadOneIsReported() {
     h.Close();
     QCOMPARE(ReadFileBytes(h.folder.Path("zelvo.oc2")), rate);  // read, never written
     QVERIFY(!FileExists(h.folder.Path("zelvo_Freq.oc2")));
+}
+
+void WindowChartTest::theStripShowsTheStoredBoundsOfTheChartShownAtStart() {
+    WindowHarness h;
+    // The view is read before the chart bounds.
+    WriteFileBytes(h.folder.Path("lab.cfg"),
+                   "[Application]\r\nIniVer=109\r\nView=2\r\n[Graph]\r\nYMinThick=-3\r\n"
+                   "YMaxThick=7\r\n");
+    h.StartUp();
+    QCOMPARE(h.W().chart.txtYMin->text(), QString("-3"));
+    QCOMPARE(h.W().chart.txtYMax->text(), QString("7"));
+    QCOMPARE(h.W().chart.Graph[1]->YRangeDrawn(), (AxisRange{-3, 7}));
 }
 
 }  // namespace zelvo
