@@ -86,9 +86,22 @@ inline constexpr const char* kAboutItem = "&About";
 // The design caption, replaced by the setup file's caption at start-up.
 inline constexpr const char* kDesignCaption = "Zelvo";
 
-// Chart settings strip: X-axis units and scroll modes.
+// Chart settings strip: labels, tool tips, X-axis units and scroll modes.
+inline constexpr const char* kYMax = "Y Max.";
+inline constexpr const char* kYMaxTip = "Maximum value of the Y axis.";
+inline constexpr const char* kYMin = "Y Min.";
+inline constexpr const char* kYMinTip = "Minimum value of the Y axis.";
+inline constexpr const char* kXRange = "X Range";
+inline constexpr const char* kXRangeTip = "X axis width. Enter zero to auto scale.";
+inline constexpr const char* kXUnitsLabel = "X Units";
+inline constexpr const char* kXUnitsTip = "Units of graph X axis.";
+inline constexpr const char* kXScrollLabel = "X Scroll";
+inline constexpr const char* kXScrollTip = "Amount to scroll graph when X axis is exceeded.";
 inline constexpr const char* kXUnits[] = {"Sec.", "Min.", "Hr."};
 inline constexpr const char* kXScroll[] = {"Strip", "25%", "50%", "75%", "100%"};
+// Chart X-axis titles by X unit, and the refusal of a negative X width.
+inline constexpr const char* kXAxisTitles[] = {"Time (Sec.)", "Time (Min.)", "Time (Hr.)"};
+inline constexpr const char* kXRangeNegative = "X Axis Range must be greater than zero.";
 // Rate resolutions.
 inline constexpr const char* kRateItems[] = {"0.0", "0.00"};
 

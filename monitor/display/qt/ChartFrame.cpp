@@ -1,124 +1,197 @@
 #include "ChartFrame.hpp"
 
-#include <QPainter>
+#include <QKeyEvent>
+#include <QTimer>
 
-#include "Format.hpp"
+#include "Desktop.hpp"
+#include "DisplayTexts.hpp"
 #include "QtText.hpp"
+#include "RunControl.hpp"
+#include "ViewRules.hpp"
 #include "WidgetFactory.hpp"
+#include "cErrHandler.hpp"
 
 namespace zelvo::qt {
 namespace {
 
-// Series colours of the charts, channel by channel.
-const QColor kSeriesColours[kChannelCount] = {{0, 255, 0},    {255, 255, 0}, {0, 0, 255},
-                                              {255, 0, 0},    {34, 139, 34}, {255, 165, 0},
-                                              {160, 32, 240}, {165, 42, 42}};
+// The strip boxes' focus and key events: focus selects the whole text, Enter
+// and losing the focus validate, keys pass the box's filter.
+class StripBoxEvents : public QObject {
+  public:
+    StripBoxEvents(QLineEdit* box, std::function<KeyOutcome(int)> filter,
+                   std::function<void()> validate)
+        : QObject(box), box_(box), filter_(std::move(filter)), validate_(std::move(validate)) {
+        box->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            QTimer::singleShot(0, box_, [box = box_] { box->setSelection(0, box->text().size()); });
+        } else if (event->type() == QEvent::FocusOut) {
+            validate_();
+        } else if (event->type() == QEvent::KeyPress) {
+            return KeyPress(static_cast<QKeyEvent*>(event));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    // Keys without a character (arrows, Delete) are not filtered.
+    bool KeyPress(QKeyEvent* key) {
+        int ascii = -1;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            ascii = 13;
+        } else if (key->key() == Qt::Key_Backspace) {
+            ascii = 8;
+        } else if (key->text().size() == 1 && key->text()[0].isPrint()) {
+            ascii = key->text()[0].unicode();
+        }
+        if (ascii < 0) return false;
+        const KeyOutcome outcome = filter_(ascii);
+        if (outcome == KeyOutcome::Validate) validate_();
+        return outcome != KeyOutcome::Pass;
+    }
+
+    QLineEdit* box_;
+    std::function<KeyOutcome(int)> filter_;
+    std::function<void()> validate_;
+};
 
 }  // namespace
 
-StripChart::StripChart(int chart, QWidget* parent) : QFrame(parent), chart_(chart) {
-    setObjectName(QString("Graph_%1").arg(chart));
-    setFrameShape(QFrame::Box);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
-    p.setColor(QPalette::WindowText, Qt::white);
-    setPalette(p);
-}
-
-void StripChart::SetSeries(int channel, const QString& label, bool visible) {
-    labels_.at(static_cast<size_t>(channel)) = label;
-    visible_.at(static_cast<size_t>(channel)) = visible;
-    update();
-}
-
-void StripChart::SetValue(int channel, double value) {
-    values_.at(static_cast<size_t>(channel)) = value;
-    hasValue_.at(static_cast<size_t>(channel)) = true;
-    update();
-}
-
-void StripChart::ClearValues() {
-    hasValue_.fill(false);
-    update();
-}
-
-QString StripChart::ValueText(int channel) const {
-    const size_t ch = static_cast<size_t>(channel);
-    if (!hasValue_.at(ch)) return QString();
-    return Q(FormatNumber(values_[ch], chart_ == 3 ? "0.00" : "0.000"));
-}
-
-void StripChart::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(font());
-    const int line = metrics.height();
-    painter.drawText(QRect(6, 4, width() - 12, line), Qt::AlignLeft, yTitle_);
-    painter.drawText(QRect(6, 4, width() - 12, line), Qt::AlignRight,
-                     QString("%1 .. %2").arg(min_).arg(max_));
-    int y = 8 + line;
-    for (int ch = 0; ch < kChannelCount; ++ch) {
-        if (!visible_[static_cast<size_t>(ch)]) continue;
-        painter.fillRect(QRect(8, y + line / 4, line / 2, line / 2), kSeriesColours[ch]);
-        painter.drawText(QRect(14 + line / 2, y, width() - 28, line), Qt::AlignLeft,
-                         labels_[static_cast<size_t>(ch)]);
-        painter.drawText(QRect(14 + line / 2, y, width() - 28, line), Qt::AlignRight,
-                         ValueText(ch));
-        y += line;
-    }
-}
-
-ChartFrame::ChartFrame(QWidget* host, Resizer& resizer, const MainState& state) : state_(state) {
+ChartFrame::ChartFrame(QWidget* host, Resizer& resizer, MainState& state) : state_(state) {
     WidgetFactory make(host, resizer);
     fraGraph = make.Frame("fraGraph", {8, 163, 490, 265});
-    for (int g = 0; g < 3; ++g) {
+    for (int g = 0; g < kChartCount; ++g) {
         Graph[static_cast<size_t>(g)] = new StripChart(g + 1, fraGraph);
         resizer.Place(Graph[static_cast<size_t>(g)], {0, 0, 490, 265}, kControlFontPt);
     }
     fraGraphSetup = make.Frame("fraGraphSetup", {498, 163, 87, 265});
     WidgetFactory strip(fraGraphSetup, resizer);
-    strip.Label("lblYMax", "Y Max.", {4, 4, 79, 14});
-    txtYMax = strip.Edit("txtYMax", {4, 18, 79, 21}, "Maximum value of the Y axis.");
-    strip.Label("lblYMin", "Y Min.", {4, 44, 79, 14});
-    txtYMin = strip.Edit("txtYMin", {4, 58, 79, 21}, "Minimum value of the Y axis.");
-    strip.Label("lblXAxis", "X Range", {4, 84, 79, 14});
-    txtXAxis = strip.Edit("txtXAxis", {4, 98, 79, 21}, "X axis width. Enter zero to auto scale.");
-    strip.Label("lblXUnits", "X Units", {4, 124, 79, 14});
-    cboXUnits = strip.List("cboXUnits", {4, 138, 79, 22}, "Units of graph X axis.");
-    strip.Label("lblXScroll", "X Scroll", {4, 166, 79, 14});
-    cboXScroll = strip.List("cboXScroll", {4, 180, 79, 22},
-                            "Amount to scroll graph when X axis is exceeded.");
+    strip.Label("lblYMax", texts::kYMax, {4, 4, 79, 14});
+    txtYMax = strip.Edit("txtYMax", {4, 18, 79, 21}, texts::kYMaxTip);
+    strip.Label("lblYMin", texts::kYMin, {4, 44, 79, 14});
+    txtYMin = strip.Edit("txtYMin", {4, 58, 79, 21}, texts::kYMinTip);
+    strip.Label("lblXAxis", texts::kXRange, {4, 84, 79, 14});
+    txtXAxis = strip.Edit("txtXAxis", {4, 98, 79, 21}, texts::kXRangeTip);
+    strip.Label("lblXUnits", texts::kXUnitsLabel, {4, 124, 79, 14});
+    cboXUnits = strip.List("cboXUnits", {4, 138, 79, 22}, texts::kXUnitsTip);
+    strip.Label("lblXScroll", texts::kXScrollLabel, {4, 166, 79, 14});
+    cboXScroll = strip.List("cboXScroll", {4, 180, 79, 22}, texts::kXScrollTip);
+    ConnectStrip();
+    TitleXAxes();
+}
+
+void ChartFrame::ConnectStrip() {
+    const auto x = [this] {
+        if (ValidateXAxis(graphs_, state_, *this)) RedrawAll();
+    };
+    const auto y = [this] {
+        if (ValidateYAxis(graphs_, state_, *this)) RedrawAll();
+    };
+    new StripBoxEvents(txtXAxis, txtXAxis_KeyPress, x);
+    new StripBoxEvents(txtYMin, txtYAxis_KeyPress, y);
+    new StripBoxEvents(txtYMax, txtYAxis_KeyPress, y);
+    QObject::connect(cboXUnits, &QComboBox::activated, [this](int index) {
+        if (cboXUnits_Click(state_, index)) TitleXAxes();
+    });
+    QObject::connect(cboXScroll, &QComboBox::activated, [this](int index) {
+        const bool stored = cboXScroll_Click(state_, index);
+        static_cast<void>(stored);  // a failure has been reported; nothing else to do
+    });
+}
+
+void ChartFrame::TitleXAxes() {
+    for (StripChart* chart : Graph) chart->SetXTitle(Q(XAxisTitle(state_.XUnits)));
 }
 
 void ChartFrame::GraphInit() {
-    for (StripChart* chart : Graph) chart->ClearValues();
+    zelvo::GraphInit(graphs_, txtXAxis->text().toStdString());
+    RedrawAll();
 }
 
 void ChartFrame::GraphReading() {
-    for (int ch = 0; ch <= state_.ShowLast && ch < kChannelCount; ++ch) {
-        const size_t c = static_cast<size_t>(ch);
-        if (!state_.ChannelValid[c]) continue;
-        const cFilter* filter = state_.ChannelFilter[c] ? &*state_.ChannelFilter[c] : nullptr;
-        Graph[0]->SetValue(ch, filter != nullptr ? filter->Average() : state_.ChannelValues[0][c]);
-        Graph[1]->SetValue(ch, state_.ChannelValues[kValueThickness][c]);
-        Graph[2]->SetValue(ch, state_.ChannelValues[kValueFrequency][c]);
+    const float now = static_cast<float>(Desktop().SecondsSinceMidnight());
+    const double t = DiffSeconds(static_cast<float>(state_.RunStart), now);
+    Redraw(zelvo::GraphReading(graphs_, state_, t));
+}
+
+void ChartFrame::LoadStateFiles(const std::array<std::string, kChartCount>& paths) {
+    for (size_t g = 0; g < paths.size(); ++g) {
+        ChartStyle style;
+        if (std::optional<ZelvoError> failure = ReadChartState(paths[g], style)) {
+            // Reported; the chart goes on in its design state.
+            const bool reported =
+                !RunProcedure(std::string(kFormName) + "_LoadChartFiles", [&] { throw *failure; });
+            static_cast<void>(reported);
+        }
+        graphs_.Graph[g] = ChartData(style.pointSlots);
+        Graph[g]->ApplyStyle(style);
     }
+}
+
+void ChartFrame::LoadData() {
+    LoadGraphData(graphs_, state_);
+    // The view is set while the settings are read, before the chart bounds: the
+    // strip shows the bounds the chart now has.
+    if (shown_ >= 1 && shown_ <= kChartCount) {
+        const YBounds bounds = ChartYBounds(state_, shown_);
+        txtYMax->setText(QString::number(bounds.max));
+        txtYMin->setText(QString::number(bounds.min));
+    }
+    TitleXAxes();
+    RedrawAll();
+}
+
+void ChartFrame::ShowChart(int chart) {
+    shown_ = chart;
+    for (StripChart* graph : Graph) graph->hide();
+    if (chart < 1 || chart > kChartCount) return;
+    StripChart* graph = Graph[static_cast<size_t>(chart - 1)];
+    graph->SetYTitle(Q(ChartYTitle(chart, state_.Units)));
+    const YBounds bounds = ChartYBounds(state_, chart);
+    txtYMax->setText(QString::number(bounds.max));
+    txtYMin->setText(QString::number(bounds.min));
+    if (ValidateYAxis(graphs_, state_, *this)) RedrawAll();
+    graph->show();
+}
+
+void ChartFrame::Redraw(const std::array<bool, kChartCount>& changed) {
+    if (shown_ < 1 || shown_ > kChartCount || !changed[static_cast<size_t>(shown_ - 1)]) return;
+    Graph[static_cast<size_t>(shown_ - 1)]->Show(graphs_.Chart(shown_));
 }
 
 void ChartFrame::SetSeriesLabel(int channel, const std::string& name) {
     for (StripChart* chart : Graph) {
-        chart->SetSeries(channel, Q(name), chart->SeriesVisible(channel));
+        chart->SetSeries(channel + 1, Q(name), chart->SeriesVisible(channel + 1));
     }
 }
 
 void ChartFrame::ShowSeries(int count) {
     for (StripChart* chart : Graph) {
         for (int ch = 0; ch < kChannelCount; ++ch) {
-            chart->SetSeries(ch, Q(state_.ChannelName[static_cast<size_t>(ch)]), ch < count);
+            chart->SetSeries(ch + 1, Q(state_.ChannelName[static_cast<size_t>(ch)]), ch < count);
         }
     }
+    RedrawAll();
+}
+
+QLineEdit* ChartFrame::Box(StripBox box) const {
+    if (box == StripBox::XAxis) return txtXAxis;
+    return box == StripBox::YMin ? txtYMin : txtYMax;
+}
+
+std::string ChartFrame::Text(StripBox box) const {
+    return Box(box)->text().toStdString();
+}
+
+void ChartFrame::SetText(StripBox box, const std::string& text) {
+    Box(box)->setText(Q(text));
+}
+
+void ChartFrame::Focus(StripBox box) {
+    Box(box)->setFocus();
 }
 
 }  // namespace zelvo::qt

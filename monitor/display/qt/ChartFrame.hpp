@@ -1,8 +1,8 @@
 #pragma once
-// The chart region: the chart frame fraGraph with the three charts (rate,
-// thickness, frequency) and the settings strip fraGraphSetup at its right. Each
-// chart shows its Y-axis title, its bounds and, per displayed channel, the
-// series label with the latest value offered to it.
+// The chart region: the chart frame fraGraph with the three strip charts (rate,
+// thickness, frequency), one shown at a time, and the settings strip
+// fraGraphSetup at its right. The plot rules (modGraph) fill the charts' data;
+// this frame draws the chart shown and forwards the strip's events.
 
 #include <QComboBox>
 #include <QFrame>
@@ -10,51 +10,41 @@
 #include <array>
 #include <string>
 
+#include "GraphSetup.hpp"
 #include "MainView.hpp"
 #include "Resizer.hpp"
+#include "StripChart.hpp"
 
 namespace zelvo::qt {
 
-class StripChart : public QFrame {
+class ChartFrame : public IChart, public IGraphStrip {
   public:
-    StripChart(int chart, QWidget* parent);
-    void SetYTitle(const QString& title) { yTitle_ = title, update(); }
-    void SetBounds(int32_t min, int32_t max) { min_ = min, max_ = max, update(); }
-    void SetSeries(int channel, const QString& label, bool visible);
-    void SetValue(int channel, double value);
-    void ClearValues();
-    QString YTitle() const { return yTitle_; }
-    QString SeriesLabel(int channel) const { return labels_.at(static_cast<size_t>(channel)); }
-    bool SeriesVisible(int channel) const { return visible_.at(static_cast<size_t>(channel)); }
-    QString ValueText(int channel) const;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    int chart_;
-    QString yTitle_;
-    int32_t min_ = 0;
-    int32_t max_ = 0;
-    std::array<QString, kChannelCount> labels_{};
-    std::array<bool, kChannelCount> visible_{};
-    std::array<double, kChannelCount> values_{};
-    std::array<bool, kChannelCount> hasValue_{};
-};
-
-class ChartFrame : public IChart {
-  public:
-    ChartFrame(QWidget* host, Resizer& resizer, const MainState& state);
+    ChartFrame(QWidget* host, Resizer& resizer, MainState& state);
 
     void GraphInit() override;
     void GraphReading() override;
     void SetSeriesLabel(int channel, const std::string& name) override;
     // Shows series 1 to count, labelled with the channel names; hides the rest.
     void ShowSeries(int count);
+    // Restores each chart's appearance and slot count from its state file
+    // (paths of the rate, thickness and frequency charts); LoadData follows.
+    void LoadStateFiles(const std::array<std::string, kChartCount>& paths);
+    // The chart steps of LoadData: axes from the settings, then GraphInit.
+    void LoadData();
+    // Shows chart 1 to 3 (0: none) with the Y-axis title of the unit mode and
+    // applies the Y bounds in the strip.
+    void ShowChart(int chart);
+
+    // The settings strip's boxes, for the plot rules.
+    std::string Text(StripBox box) const override;
+    void SetText(StripBox box, const std::string& text) override;
+    void Focus(StripBox box) override;
+
+    const GraphState& Graphs() const { return graphs_; }
 
     QFrame* fraGraph;
     QFrame* fraGraphSetup;
-    std::array<StripChart*, 3> Graph{};
+    std::array<StripChart*, kChartCount> Graph{};
     QLineEdit* txtYMax;
     QLineEdit* txtYMin;
     QLineEdit* txtXAxis;
@@ -62,7 +52,16 @@ class ChartFrame : public IChart {
     QComboBox* cboXScroll;
 
   private:
-    const MainState& state_;
+    QLineEdit* Box(StripBox box) const;
+    void ConnectStrip();
+    // Draws the charts whose data changed, if shown.
+    void Redraw(const std::array<bool, kChartCount>& changed);
+    void RedrawAll() { Redraw({true, true, true}); }
+    void TitleXAxes();
+
+    MainState& state_;
+    GraphState graphs_;
+    int shown_ = 0;
 };
 
 }  // namespace zelvo::qt

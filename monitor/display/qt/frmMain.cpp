@@ -11,6 +11,7 @@
 #include "FormPlacement.hpp"
 #include "GridRules.hpp"
 #include "QtText.hpp"
+#include "SetupFile.hpp"
 #include "StartUp.hpp"
 #include "Sweep.hpp"
 #include "WidgetFactory.hpp"
@@ -87,9 +88,6 @@ void frmMain::BuildMenus() {
     mnuSaveAs = file->addAction(Q(texts::kSaveAsItem));
     file->addSeparator();
     mnuPrint = file->addAction(Q(texts::kPrintItem));
-    // Printing the window comes with the page setup; until then the item is shown
-    // but cannot be chosen.
-    mnuPrint->setEnabled(false);
     file->addSeparator();
     mnuExit = file->addAction(Q(texts::kExitItem));
 
@@ -123,8 +121,7 @@ void frmMain::EndProgram() {
 }
 
 void frmMain::CreatePageSetup() {
-    // The page-setup object belongs to printing, which the window does not offer
-    // yet (the Print Screen item is disabled); there is nothing to create.
+    PageSetupAtStartUp(pageSetup_, printing_, printing_);
 }
 
 void frmMain::FormOnTop(bool on) {
@@ -138,7 +135,8 @@ void frmMain::FormOnTop(bool on) {
 }
 
 void frmMain::LoadChartFiles() {
-    // The charts draw with their own fixed appearance; no state files are read.
+    chart.LoadStateFiles({SetupFilePath(state_.GraphFile), SetupFilePath(state_.GraphFileThick),
+                          SetupFilePath(state_.GraphFileFreq)});
 }
 
 void frmMain::ApplyColourDepthRule() {

@@ -17,6 +17,7 @@
 #include "InstanceLock.hpp"
 #include "MainView.hpp"
 #include "MaterialMenu.hpp"
+#include "QtPrinting.hpp"
 #include "Resizer.hpp"
 #include "RunBar.hpp"
 #include "SetupPanel.hpp"
@@ -53,6 +54,9 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     GuardedTimer& tmrDate() { return *tmrDate_; }
     bool Unloaded() const { return unloaded_; }
     frmAbout* AboutBox() const { return about_; }
+    // The page setup read at load and the printers Print Screen uses.
+    const cPageSetupDialog& PageSetup() const { return pageSetup_; }
+    QtPrinting& Printing() { return printing_; }
 
     // Controls, named as the window names them.
     RunBar runBar;
@@ -129,6 +133,8 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
 
     DataLog dataLog_;
     SweepPublishing publishing_;
+    cPageSetupDialog pageSetup_;
+    QtPrinting printing_{this};
     std::unique_ptr<MainContext> ctx_;
     std::unique_ptr<Validation> validation_;
     InstanceLock instanceLock_;

@@ -32,6 +32,10 @@ void frmMain::ConnectRunBar() {
     connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(state_); });
     connect(mnuSaveAs, &QAction::triggered, this, [this] { mnuSaveAS_Click(state_, *this); });
     connect(mnuExit, &QAction::triggered, this, [this] { close(); });
+    connect(mnuPrint, &QAction::triggered, this, [this] {
+        const bool printed = mnuPrint_Click(pageSetup_, printing_);
+        static_cast<void>(printed);  // printing shows nothing, printed or not
+    });
     for (int v = 0; v < 4; ++v) {
         connect(mnuView[static_cast<size_t>(v)], &QAction::triggered, this,
                 [this, v] { SetView(state_, *this, static_cast<int16_t>(v)); });

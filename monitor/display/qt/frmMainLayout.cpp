@@ -116,28 +116,21 @@ void frmMain::LoadData() {
         chart.txtXAxis->setText(QString::number(state_.XRange));
         chart.cboXUnits->setCurrentIndex(state_.XUnits);
         chart.cboXScroll->setCurrentIndex(state_.XScroll);
-        chart.GraphInit();
         chart.ShowSeries(state_.ShowLast + 1);
+        chart.LoadData();
     });
 }
 
 void frmMain::ApplyView(int16_t v) {
     const ViewLayout layout = LayoutForView(v);
     for (QAction* item : mnuView) item->setChecked(false);
-    for (StripChart* graph : chart.Graph) graph->hide();
+    chart.ShowChart(0);
     if (!layout.changesFrames) return;
     mnuView[static_cast<size_t>(layout.checked)]->setChecked(true);
     setup.fraSetup->setVisible(layout.setupVisible);
     chart.fraGraph->setVisible(layout.graphVisible);
     chart.fraGraphSetup->setVisible(layout.graphVisible);
-    if (layout.chart == 0) return;
-    StripChart* graph = chart.Graph[static_cast<size_t>(layout.chart - 1)];
-    graph->SetYTitle(Q(ChartYTitle(layout.chart, state_.Units)));
-    graph->show();
-    const YBounds bounds = ChartYBounds(state_, layout.chart);
-    chart.txtYMax->setText(QString::number(bounds.max));
-    chart.txtYMin->setText(QString::number(bounds.min));
-    graph->SetBounds(bounds.min, bounds.max);
+    chart.ShowChart(layout.chart);
 }
 
 void frmMain::EditLocked(bool locked) {

@@ -151,7 +151,7 @@ void WindowControlsTest::unitsChannelsLockAndOnTop() {
     QCOMPARE(w.grdRdgs->rowCount(), 2);
     QCOMPARE(w.grdParams->rowCount(), 2);
     QVERIFY(w.height() < fourRows);
-    QVERIFY(w.chart.Graph[0]->SeriesVisible(1) && !w.chart.Graph[0]->SeriesVisible(2));
+    QVERIFY(w.chart.Graph[0]->SeriesVisible(2) && !w.chart.Graph[0]->SeriesVisible(3));
     w.setup.cboRows->setCurrentIndex(7);
     QCOMPARE(w.grdRdgs->rowCount(), 8);
     QCOMPARE(w.grdRdgs->Text(7, -1), QString("Sensor 8"));
@@ -269,7 +269,7 @@ void WindowControlsTest::gridEditsAreChecked() {
     h.Settle();
     QCOMPARE(h.State().ChannelName[0], std::string("Crucible A"));
     QCOMPARE(w.grdRdgs->Text(0, -1), QString("Crucible A"));
-    QCOMPARE(w.chart.Graph[2]->SeriesLabel(0), QString("Crucible A"));
+    QCOMPARE(w.chart.Graph[2]->SeriesLabel(1), QString("Crucible A"));
 
     const size_t before = h.desktop.Messages().size();
     QTest::mouseClick(w.setup.cmdFind, Qt::LeftButton);

@@ -67,7 +67,7 @@ void WindowMaterialTest::aRightClickedRowTakesTheTypedMaterial() {
     QCOMPARE(h.State().ChannelName[1], std::string("Aluminium"));
     QCOMPARE(w.grdRdgs->Text(1, -1), QString("Aluminium"));
     QCOMPARE(w.setup.grdSN->Text(1, 0), QString("Aluminium"));
-    QCOMPARE(w.chart.Graph[0]->SeriesLabel(1), QString("Aluminium"));
+    QCOMPARE(w.chart.Graph[0]->SeriesLabel(2), QString("Aluminium"));  // series 1 to 8
     // A name of the operator's own stays.
     RightClick(w.grdParams, 0, 2);
     Choose(menu, "gold");

@@ -1,0 +1,183 @@
+#include "StripChart.hpp"
+
+#include <qcustomplot.h>
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+namespace zelvo::qt {
+namespace {
+
+const QColor kBackground(0, 0, 0);
+const QColor kForeground(255, 255, 255);
+constexpr double kSymbolSize = 3;
+
+QColor Colour(Rgb rgb) {
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+void StyleAxis(QCPAxis* axis) {
+    axis->setBasePen(QPen(kForeground));
+    axis->setTickPen(QPen(kForeground));
+    axis->setSubTickPen(QPen(kForeground));
+    axis->setTickLabelColor(kForeground);
+    axis->setLabelColor(kForeground);
+    axis->grid()->setPen(QPen(QColor(80, 80, 80), 0, Qt::DotLine));
+}
+
+}  // namespace
+
+StripChart::StripChart(int chart, QWidget* parent) : QWidget(parent), plot_(new QCustomPlot(this)) {
+    setObjectName(QString("Graph_%1").arg(chart));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(plot_);
+    plot_->setBackground(kBackground);
+    plot_->setNoAntialiasingOnDrag(true);
+    plot_->setNotAntialiasedElements(QCP::aeAll);
+    StyleAxis(plot_->xAxis);
+    StyleAxis(plot_->yAxis);
+    plot_->legend->setVisible(true);
+    plot_->legend->setBrush(kBackground);
+    plot_->legend->setTextColor(kForeground);
+    plot_->legend->setBorderPen(QPen(kForeground));
+    plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
+    for (int s = 1; s <= kSeriesCount; ++s) plot_->addGraph()->setAdaptiveSampling(true);
+    ApplyStyle(DesignChartStyle());
+}
+
+QCPGraph* StripChart::Series(int series) const {
+    QCPGraph* graph = plot_->graph(series - 1);
+    if (graph == nullptr) throw ZelvoError(err::SubscriptOutOfRange, "No chart series");
+    return graph;
+}
+
+void StripChart::SetXTitle(const QString& title) {
+    plot_->xAxis->setLabel(title);
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void StripChart::SetYTitle(const QString& title) {
+    plot_->yAxis->setLabel(title);
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void StripChart::SetSeries(int series, const QString& label, bool visible) {
+    QCPGraph* graph = Series(series);
+    graph->setName(label);
+    graph->setVisible(visible);
+    if (visible) {
+        graph->addToLegend();
+    } else {
+        graph->removeFromLegend();
+    }
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void StripChart::SetSeriesStyle(int series, const SeriesStyle& style) {
+    QCPGraph* graph = Series(series);
+    graph->setPen(QPen(style.line));
+    graph->setScatterStyle(
+        QCPScatterStyle(QCPScatterStyle::ssSquare, style.symbol, style.symbol, kSymbolSize));
+}
+
+void StripChart::ApplyStyle(const ChartStyle& style) {
+    for (int s = 1; s <= kSeriesCount; ++s) {
+        const size_t i = static_cast<size_t>(s - 1);
+        SetSeriesStyle(s, {Colour(style.line[i]), Colour(style.symbol[i])});
+    }
+    if (header_ != nullptr) {
+        plot_->plotLayout()->remove(header_);
+        plot_->plotLayout()->simplify();
+        header_ = nullptr;
+    }
+    if (!style.header.empty()) {
+        plot_->plotLayout()->insertRow(0);
+        header_ = new QCPTextElement(plot_, QString::fromStdString(style.header));
+        header_->setTextColor(kForeground);
+        plot_->plotLayout()->addElement(0, 0, header_);
+    }
+    QFont f = font();
+    f.setFamily(QString::fromStdString(style.font));
+    setFont(f);  // the texts follow through the font change
+    ApplyFonts();
+}
+
+void StripChart::Show(const ChartData& data) {
+    const int shown = data.Shown();
+    QVector<double> x(shown);
+    for (int p = 1; p <= shown; ++p) x[p - 1] = data.X(p);
+    QVector<double> y(shown);
+    for (int s = 1; s <= kSeriesCount; ++s) {
+        QCPGraph* graph = Series(s);
+        if (!graph->visible()) {
+            graph->data()->clear();
+            continue;
+        }
+        for (int p = 1; p <= shown; ++p) y[p - 1] = data.Y(s, p);
+        graph->setData(x, y, true);
+    }
+    if (const std::optional<AxisRange> range = ShownXRange(data)) {
+        plot_->xAxis->setRange(range->min, range->max);
+    }
+    plot_->yAxis->setRange(data.yAxis.min, data.yAxis.max);
+    if (data.yStep > 0) {
+        auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
+        ticker->setTickStep(data.yStep);
+        plot_->yAxis->setTicker(ticker);
+    }
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+QString StripChart::Header() const {
+    return header_ != nullptr ? header_->text() : QString();
+}
+
+QString StripChart::XTitle() const {
+    return plot_->xAxis->label();
+}
+QString StripChart::YTitle() const {
+    return plot_->yAxis->label();
+}
+QString StripChart::SeriesLabel(int series) const {
+    return Series(series)->name();
+}
+bool StripChart::SeriesVisible(int series) const {
+    return Series(series)->visible();
+}
+
+SeriesStyle StripChart::Style(int series) const {
+    const QCPGraph* graph = Series(series);
+    return {graph->pen().color(), graph->scatterStyle().pen().color()};
+}
+
+int StripChart::PointsDrawn(int series) const {
+    return Series(series)->dataCount();
+}
+
+AxisRange StripChart::XRangeDrawn() const {
+    return {plot_->xAxis->range().lower, plot_->xAxis->range().upper};
+}
+
+AxisRange StripChart::YRangeDrawn() const {
+    return {plot_->yAxis->range().lower, plot_->yAxis->range().upper};
+}
+
+void StripChart::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) ApplyFonts();
+}
+
+// The chart texts follow the widget's font, which the resizer scales.
+void StripChart::ApplyFonts() {
+    const QFont f = font();
+    for (QCPAxis* axis : {plot_->xAxis, plot_->yAxis}) {
+        axis->setLabelFont(f);
+        axis->setTickLabelFont(f);
+    }
+    plot_->legend->setFont(f);
+    if (header_ != nullptr) header_->setFont(f);
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+}  // namespace zelvo::qt

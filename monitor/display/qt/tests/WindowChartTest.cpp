@@ -1,0 +1,164 @@
+// The strip charts in the main window: the settings strip's texts, the series
+// styles and labels, plotting during a run with scrolling, the X units and the
+// refusal of a negative X range.
+
+#include <QTest>
+
+#include "DisplayTexts.hpp"
+#include "TextFile.hpp"
+#include "WindowHarness.hpp"
+
+using zelvo::testing::WindowHarness;
+
+namespace zelvo {
+namespace {
+
+void Type(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+}  // namespace
+
+class WindowChartTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void stripTextsSeriesStylesAndLabels();
+    void aRunPlotsTheDisplayedChannelsAndScrolls();
+    void theStripBoxesApplyTheirValues();
+    void stateFilesRestoreTheChartsAndABadOneIsReported();
+    void theStripShowsTheStoredBoundsOfTheChartShownAtStart();
+};
+
+void WindowChartTest::stripTextsSeriesStylesAndLabels() {
+    WindowHarness h;
+    h.StartUp();
+    qt::ChartFrame& c = h.W().chart;
+    const struct {
+        const char* name;
+        const char* label;
+        const char* tip;
+    } boxes[] = {{"txtYMax", "Y Max.", "Maximum value of the Y axis."},
+                 {"txtYMin", "Y Min.", "Minimum value of the Y axis."},
+                 {"txtXAxis", "X Range", "X axis width. Enter zero to auto scale."},
+                 {"cboXUnits", "X Units", "Units of graph X axis."},
+                 {"cboXScroll", "X Scroll", "Amount to scroll graph when X axis is exceeded."}};
+    for (const auto& b : boxes) {
+        QWidget* box = c.fraGraphSetup->findChild<QWidget*>(b.name);
+        QVERIFY2(box != nullptr, b.name);
+        QCOMPARE(box->toolTip(), QString(b.tip));
+        const QString label = QString("lbl") + QString(b.name).mid(3);
+        QCOMPARE(c.fraGraphSetup->findChild<QLabel*>(label)->text(), QString(b.label));
+    }
+    const int rgb[8][6] = {{0, 255, 0, 0, 255, 0},      {255, 255, 0, 255, 255, 0},
+                           {0, 0, 255, 0, 0, 255},      {255, 0, 0, 255, 0, 0},
+                           {34, 139, 34, 34, 139, 34},  {255, 165, 0, 0, 255, 255},
+                           {160, 32, 240, 255, 0, 255}, {165, 42, 42, 135, 206, 250}};
+    for (qt::StripChart* chart : c.Graph) {
+        for (int s = 1; s <= 8; ++s) {
+            const int* v = rgb[s - 1];
+            QCOMPARE(chart->Style(s).line, QColor(v[0], v[1], v[2]));
+            QCOMPARE(chart->Style(s).symbol, QColor(v[3], v[4], v[5]));
+            QCOMPARE(chart->SeriesLabel(s), QString("Sensor %1").arg(s));
+            QCOMPARE(chart->SeriesVisible(s), s <= h.State().ShowLast + 1);
+        }
+        QCOMPARE(chart->XTitle(), QString("Time (Sec.)"));
+    }
+    h.W().mnuView[1]->trigger();
+    QCOMPARE(c.Graph[0]->YTitle(), QString("Rate (A/s)"));
+    h.W().mnuView[3]->trigger();
+    QCOMPARE(c.Graph[2]->YTitle(), QString("Frequency"));
+    QCOMPARE(c.Graph[2]->YRangeDrawn(), (AxisRange{5000000, 6000000}));
+}
+
+void WindowChartTest::aRunPlotsTheDisplayedChannelsAndScrolls() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
+    w.mnuView[2]->trigger();
+    Type(w.chart.txtXAxis, "10");  // 500 slots over 10 s: a point on every sweep
+    QCOMPARE(h.State().XRange, 10);
+    QTest::mouseClick(w.runBar.cmdFSwitch[0], Qt::LeftButton);
+    QCOMPARE(h.State().RunMode, kRunning);
+    h.Sweep(58);  // 14.5 s of run at a sweep every 0.25 s
+    h.Settle();
+    qt::StripChart* chart = w.chart.Graph[1];
+    const ChartData& data = w.chart.Graphs().Chart(2);
+    QCOMPARE(chart->PointsDrawn(1), data.Shown());
+    QVERIFY(data.Shown() >= 50);
+    QCOMPARE(chart->PointsDrawn(h.State().ShowLast + 2), 0);  // hidden series
+    // X scroll "25%" of 10 s: steps of 2.5 s while the newest point passes the axis.
+    QCOMPARE(chart->XRangeDrawn(), (AxisRange{5, 15}));
+    h.Shot("thickness-chart-running");
+
+    // Minutes: the titles change at once, the next point is in minutes.
+    w.chart.cboXUnits->setCurrentIndex(1);
+    emit w.chart.cboXUnits->activated(1);
+    QCOMPARE(chart->XTitle(), QString("Time (Min.)"));
+    QCOMPARE(w.chart.Graph[0]->XTitle(), QString("Time (Min.)"));
+}
+
+void WindowChartTest::theStripBoxesApplyTheirValues() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
+    w.mnuView[1]->trigger();
+    Type(w.chart.txtYMax, "35");
+    QCOMPARE(h.State().YMax, 35);
+    QCOMPARE(w.chart.Graph[0]->YRangeDrawn(), (AxisRange{0, 35}));
+    h.desktop.ClearMessages();
+    Type(w.chart.txtXAxis, "-5");
+    QCOMPARE(h.LastMessage(), std::string("X Axis Range must be greater than zero."));
+    QCOMPARE(w.chart.txtXAxis->text(), QString("60"));
+    QCOMPARE(h.State().XRange, 60);
+    // Letters never reach the X range box.
+    Type(w.chart.txtXAxis, "4x5");
+    QCOMPARE(w.chart.txtXAxis->text(), QString("45"));
+    QCOMPARE(w.chart.Graph[0]->XRangeDrawn(), (AxisRange{0, 45}));
+    Type(w.chart.txtYMin, "");
+    QCOMPARE(w.chart.txtYMin->text(), QString("0"));
+}
+
+void WindowChartTest::stateFilesRestoreTheChartsAndABadOneIsReported() {
+    WindowHarness h;
+    const std::string rate = "Slots=10\r\nSeries1.Line=1,2,3\r\nHeader=Chamber 2\r\n";
+    WriteFileBytes(h.folder.Path("zelvo.oc2"), rate);
+    WriteFileBytes(h.folder.Path("zelvo_Thick.oc2"), "Slots=20\r\nSlots=x\r\n");
+    h.StartUp();
+    qt::ChartFrame& c = h.W().chart;
+    QCOMPARE(c.Graphs().Chart(1).Slots(), 10);
+    QCOMPARE(c.Graph[0]->Style(1).line, QColor(1, 2, 3));
+    QCOMPARE(c.Graph[0]->Style(1).symbol, QColor(0, 255, 0));
+    QCOMPARE(c.Graph[0]->Header(), QString("Chamber 2"));
+    QCOMPARE(c.Graphs().Chart(2).Slots(), 500);  // the design state
+    QCOMPARE(c.Graphs().Chart(3).Slots(), 500);  // no file: the design state
+    bool reported = false;
+    for (const std::string& text : h.MessageTexts()) {
+        reported =
+            reported || text.find("zelvo_Thick.oc2, line 2: Slots must be") != std::string::npos;
+    }
+    QVERIFY(reported);
+    h.Close();
+    QCOMPARE(ReadFileBytes(h.folder.Path("zelvo.oc2")), rate);  // read, never written
+    QVERIFY(!FileExists(h.folder.Path("zelvo_Freq.oc2")));
+}
+
+void WindowChartTest::theStripShowsTheStoredBoundsOfTheChartShownAtStart() {
+    WindowHarness h;
+    // The view is read before the chart bounds.
+    WriteFileBytes(h.folder.Path("lab.cfg"),
+                   "[Application]\r\nIniVer=109\r\nView=2\r\n[Graph]\r\nYMinThick=-3\r\n"
+                   "YMaxThick=7\r\n");
+    h.StartUp();
+    QCOMPARE(h.W().chart.txtYMin->text(), QString("-3"));
+    QCOMPARE(h.W().chart.txtYMax->text(), QString("7"));
+    QCOMPARE(h.W().chart.Graph[1]->YRangeDrawn(), (AxisRange{-3, 7}));
+}
+
+}  // namespace zelvo
+
+QTEST_MAIN(zelvo::WindowChartTest)
+#include "WindowChartTest.moc"

@@ -1,0 +1,281 @@
+// The strip charts' plot rules: decimation into the point slots, dropping and
+// scrolling when the slots are full, X units, clipping, long runs, and the
+// settings strip's validation, lists and keys.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "../../config/tests/ScratchFolder.hpp"
+#include "FakeDesktop.hpp"
+#include "GraphSetup.hpp"
+#include "cErrHandler.hpp"
+
+namespace zelvo {
+namespace {
+
+class StripDouble : public IGraphStrip {
+  public:
+    std::string Text(StripBox box) const override { return texts.at(box); }
+    void SetText(StripBox box, const std::string& text) override { texts[box] = text; }
+    void Focus(StripBox box) override { focused.push_back(box); }
+    std::map<StripBox, std::string> texts{
+        {StripBox::XAxis, "60"}, {StripBox::YMin, "0"}, {StripBox::YMax, "20"}};
+    std::vector<StripBox> focused;
+};
+
+class GraphTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ErrHandler().Destination(folder_.Path("ERRORS.TXT"));
+        state_.ShowLast = 3;
+    }
+    // Starts a run with X width `width` and the given scroll mode.
+    void Start(int32_t width, int32_t scroll) {
+        state_.XRange = width;
+        state_.XScroll = scroll;
+        state_.YMaxThick = 1000000;
+        LoadGraphData(graphs_, state_);
+    }
+    // One reading at run time t: channel c shows thickness t + c.
+    std::array<bool, kChartCount> Reading(double t) {
+        for (int c = 0; c < kChannelCount; ++c) state_.ChannelValues[kValueThickness][c] = t + c;
+        return GraphReading(graphs_, state_, t);
+    }
+    const ChartData& Chart(int g) const { return graphs_.Chart(g); }
+
+    testing::FakeDesktop desktop_;
+    testing::ScratchFolder folder_{"graph"};
+    MainState state_;
+    GraphState graphs_;
+};
+
+TEST_F(GraphTest, FullSlotsKeepTheNewestPointsAndTheAxisJumpsByTheScrollFraction) {
+    struct Row {
+        int32_t scroll;
+        int kept;
+        double xMin, xMax;
+    };
+    // 100 s wide, a reading every 0.25 s: point p at p / 4 s; the 501st finds the slots full.
+    for (const Row& r : {Row{0, 495, 26, 126}, Row{1, 375, 50, 150}, Row{2, 250, 50, 150},
+                         Row{3, 125, 75, 175}, Row{4, 0, 100, 200}}) {
+        SCOPED_TRACE(r.scroll);
+        Start(100, r.scroll);
+        for (int p = 1; p <= 501; ++p) Reading(p * 0.25);
+        for (int g = 1; g <= kChartCount; ++g) {
+            const ChartData& chart = Chart(g);
+            EXPECT_EQ(graphs_.PointCount[static_cast<size_t>(g - 1)], r.kept + 1);
+            ASSERT_EQ(chart.Shown(), r.kept + 1);
+            EXPECT_EQ(chart.X(r.kept + 1), 125.25);
+            EXPECT_EQ(chart.xAxis, (AxisRange{r.xMin, r.xMax}));
+        }
+        if (r.kept > 0) {
+            EXPECT_EQ(Chart(2).X(1), 0.25 * (501 - r.kept));
+            EXPECT_EQ(Chart(2).X(r.kept), 125.0);
+            for (int s = 1; s <= 4; ++s) EXPECT_EQ(Chart(2).Y(s, 1), Chart(2).X(1) + s - 1);
+        }
+    }
+}
+
+TEST_F(GraphTest, APointOnlyWhenASlotsShareOfTheWidthHasPassed) {
+    Start(100, 1);  // 500 slots over 100 s: at least 0.2 s apart
+    int added = 0;
+    for (int k = 1; k <= 100; ++k) added += Reading(k * 0.1)[0] ? 1 : 0;
+    EXPECT_EQ(added, Chart(1).Shown());
+    EXPECT_GE(added, 33);
+    EXPECT_LE(added, 50);
+    for (int p = 2; p <= Chart(1).Shown(); ++p) {
+        const double gap = Chart(1).X(p) - Chart(1).X(p - 1);
+        EXPECT_GE(gap, 0.2 - 1e-9);
+        EXPECT_LE(gap, 0.3 + 1e-9);  // the first reading after the share has passed
+    }
+    // Several calls within one sweep add one point at most.
+    const int before = Chart(3).Shown();
+    Reading(10.3), Reading(10.3), Reading(10.3);
+    EXPECT_EQ(Chart(3).Shown(), before + 1);
+}
+
+TEST_F(GraphTest, XValuesAndTitlesFollowTheXUnits) {
+    struct Row {
+        int32_t units;
+        double t, x;
+        const char* title;
+    };
+    for (const Row& r : {Row{0, 150, 150, "Time (Sec.)"}, Row{1, 150, 2.5, "Time (Min.)"},
+                         Row{2, 5400, 1.5, "Time (Hr.)"}}) {
+        Start(60, 1);
+        ASSERT_TRUE(cboXUnits_Click(state_, r.units));
+        Reading(r.t);
+        EXPECT_EQ(Chart(1).X(1), r.x);
+        EXPECT_EQ(XAxisTitle(state_.XUnits), r.title);
+    }
+}
+
+TEST_F(GraphTest, ValuesBeyondTheYLimitsAreDrawnAtTheLimitEvenWhenTheBoundsAreEqualOrReversed) {
+    struct Row {
+        int32_t min, max;
+        double value, drawn, step;
+    };
+    for (const Row& r : {Row{5000000, 6000000, 4000000, 5000000, 200000},
+                         Row{5000000, 6000000, 7000000, 6000000, 200000},
+                         Row{5000000, 6000000, 5500000, 5500000, 200000}, Row{5, 5, 9, 5, 0},
+                         Row{5, 5, 1, 5, 0}, Row{10, 0, 5, 0, 2}, Row{10, 0, -3, 10, 2}}) {
+        SCOPED_TRACE(r.value);
+        Start(60, 1);
+        state_.View = 3;
+        StripDouble strip;
+        strip.texts[StripBox::YMin] = std::to_string(r.min);
+        strip.texts[StripBox::YMax] = std::to_string(r.max);
+        ASSERT_TRUE(ValidateYAxis(graphs_, state_, strip));
+        EXPECT_EQ(state_.YMinFreq, r.min);
+        EXPECT_EQ(state_.YMaxFreq, r.max);
+        EXPECT_EQ(Chart(3).yStep, r.step);
+        state_.ChannelValues[kValueFrequency][0] = r.value;
+        Reading(1);
+        EXPECT_EQ(Chart(3).Y(1, 1), r.drawn);
+    }
+}
+
+TEST_F(GraphTest, HoursAtATenthOfASecondStayWithinTheSlotsAndTheAxis) {
+    Start(60, 1);  // the design settings
+    state_.ShowLast = 7;
+    for (long k = 1; k <= 3L * 3600 * 10; ++k) {
+        const double t = k * 0.1;
+        Reading(t);
+        const ChartData& chart = Chart(1);
+        ASSERT_LE(chart.Shown(), kDesignSlots);
+        ASSERT_LE(chart.X(chart.Shown()), t);
+        ASSERT_LT(t - chart.X(chart.Shown()), 0.12 + 0.1);  // 500 slots over 60 s
+        ASSERT_LE(t, chart.xAxis.max + 0.5);
+        ASSERT_NEAR(chart.xAxis.max - chart.xAxis.min, 60, 1e-6);
+    }
+    for (int p = 2; p <= Chart(1).Shown(); ++p) ASSERT_GT(Chart(1).X(p), Chart(1).X(p - 1));
+    EXPECT_EQ(Chart(2).Y(8, Chart(2).Shown()), Chart(2).X(Chart(2).Shown()) + 7);
+}
+
+TEST_F(GraphTest, AUnitChangeDuringARunPlotsInTheNewUnitAndSpacesPointsInIt) {
+    Start(60, 1);
+    for (int k = 1; k <= 1200; ++k) Reading(k * 0.1);
+    const AxisRange axis = Chart(1).xAxis;
+    ASSERT_TRUE(cboXUnits_Click(state_, 1));
+    const int before = Chart(1).Shown();
+    int added = 0;
+    for (int k = 1; k <= 100; ++k) added += Reading(120 + k * 0.1)[0] ? 1 : 0;
+    // 500 slots over 60 minutes: a point every 7.2 s.
+    EXPECT_EQ(added, 1);
+    EXPECT_EQ(Chart(1).Shown(), before + 1);
+    EXPECT_NEAR(Chart(1).X(before + 1), 2 + 7.2 / 60, 1e-3);
+    EXPECT_EQ(Chart(1).xAxis, axis);
+}
+
+TEST_F(GraphTest, AWidthOfZeroOrBelowNeverScrolls) {
+    for (int32_t width : {0, -10}) {
+        Start(width, 1);
+        for (int k = 1; k <= 700; ++k) Reading(k * 0.1);
+        EXPECT_EQ(Chart(1).xAxis, (AxisRange{0, static_cast<double>(width)}));
+        EXPECT_EQ(Chart(1).Shown(), 450);  // every reading a point: dropped to 375 at 501 and 626
+    }
+    const std::optional<AxisRange> automatic =
+        (Start(0, 1), Reading(2), Reading(5), ShownXRange(Chart(1)));
+    EXPECT_EQ(automatic, (AxisRange{2, 5}));
+}
+
+TEST_F(GraphTest, GraphInitEmptiesTheChartsAndSetsTheXAxisFromTheRangeText) {
+    Start(60, 1);
+    for (int k = 1; k <= 900; ++k) Reading(k * 0.25);
+    GraphInit(graphs_, "90");
+    EXPECT_EQ(graphs_.LastPlotTime, 0);
+    for (int g = 1; g <= kChartCount; ++g) {
+        EXPECT_EQ(graphs_.PointCount[static_cast<size_t>(g - 1)], 0);
+        EXPECT_EQ(Chart(g).xAxis, (AxisRange{0, 90}));
+        EXPECT_EQ(Chart(g).X(kDesignSlots), 0);
+        EXPECT_EQ(Chart(g).Y(8, 1), 0);
+    }
+    Reading(3);
+    EXPECT_EQ(Chart(1).Shown(), 1);
+    EXPECT_EQ(Chart(1).X(1), 3);
+    EXPECT_EQ(Chart(1).Y(5, 1), 0);  // channels beyond ShowLast are not written
+}
+
+TEST_F(GraphTest, TheRateChartShowsTheFilterAverage) {
+    Start(60, 1);
+    FilterOf(state_, 2).Size(2);
+    FilterOf(state_, 2).Push(4), FilterOf(state_, 2).Push(6);
+    Reading(1);
+    EXPECT_EQ(Chart(1).Y(3, 1), 5);
+}
+
+TEST_F(GraphTest, TheXRangeBoxAppliesToAllChartsOrIsRefusedWhenNegative) {
+    struct Row {
+        const char* typed;
+        const char* shown;
+        int32_t range;
+        bool accepted;
+    };
+    for (const Row& r : {Row{"120", "120", 120, true}, Row{"", "0", 0, true},
+                         Row{"abc", "0", 0, true}, Row{"12.5", "12.5", 12, true},
+                         Row{"-5", "60", 60, false}, Row{"-0.5", "60", 60, false}}) {
+        SCOPED_TRACE(r.typed);
+        Start(60, 1);
+        for (int k = 1; k <= 700; ++k) Reading(k * 0.1);  // scrolled: X from 15 to 75
+        desktop_.ClearMessages();
+        state_.View = 2;
+        StripDouble strip;
+        strip.texts[StripBox::XAxis] = r.typed;
+        EXPECT_EQ(ValidateXAxis(graphs_, state_, strip), r.accepted);
+        EXPECT_EQ(strip.texts[StripBox::XAxis], r.shown);
+        EXPECT_EQ(state_.XRange, r.range);
+        for (int g = 1; g <= kChartCount; ++g) {
+            EXPECT_EQ(Chart(g).xAxis, (AxisRange{15, 15.0 + r.range}));
+        }
+        if (r.accepted) {
+            EXPECT_TRUE(desktop_.Messages().empty());
+        } else {
+            ASSERT_EQ(desktop_.Messages().size(), 1u);
+            EXPECT_EQ(desktop_.Messages()[0].text, "X Axis Range must be greater than zero.");
+            EXPECT_EQ(desktop_.Messages()[0].title, "Zelvo");
+            EXPECT_EQ(strip.focused, std::vector<StripBox>{StripBox::XAxis});
+        }
+    }
+}
+
+TEST_F(GraphTest, EmptyYBoxesBecomeZeroAndAValueTooLargeIsReported) {
+    Start(60, 1);
+    state_.View = 1;
+    StripDouble strip;
+    strip.texts[StripBox::YMin] = "";
+    strip.texts[StripBox::YMax] = "x";
+    EXPECT_TRUE(ValidateYAxis(graphs_, state_, strip));
+    EXPECT_EQ(strip.texts[StripBox::YMin], "0");
+    EXPECT_EQ(strip.texts[StripBox::YMax], "0");
+    EXPECT_EQ(Chart(1).yLimits, (AxisRange{0, 0}));
+
+    strip.texts[StripBox::XAxis] = "1e12";
+    EXPECT_FALSE(ValidateXAxis(graphs_, state_, strip));
+    EXPECT_EQ(state_.XRange, 60);
+    ASSERT_FALSE(desktop_.Messages().empty());
+    EXPECT_NE(desktop_.Messages().back().text.find("frmMain_ValidateXAxis"), std::string::npos);
+}
+
+TEST(GraphKeysTest, TheRangeBoxTakesNumbersOnlyAndEnterValidates) {
+    for (int key = 0; key < 128; ++key) {
+        const bool numeric = (key >= '0' && key <= '9') || key == '-' || key == '.' || key == 8;
+        const KeyOutcome x = txtXAxis_KeyPress(key);
+        const KeyOutcome y = txtYAxis_KeyPress(key);
+        if (key == 13) {
+            EXPECT_EQ(x, KeyOutcome::Validate);
+            EXPECT_EQ(y, KeyOutcome::Validate);
+        } else {
+            EXPECT_EQ(x, numeric ? KeyOutcome::Pass : KeyOutcome::Discard) << key;
+            EXPECT_EQ(y, KeyOutcome::Pass) << key;
+        }
+    }
+}
+
+TEST(GraphScrollTest, ScrollFractionsByMode) {
+    const double expected[] = {0.01, 0.25, 0.5, 0.75, 1.0};
+    for (int32_t mode = 0; mode < 5; ++mode) EXPECT_EQ(ScrollFraction(mode), expected[mode]);
+}
+
+}  // namespace
+}  // namespace zelvo
