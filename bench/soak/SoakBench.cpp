@@ -24,12 +24,10 @@
 
 #include "AppInfo.hpp"
 #include "ConsoleViews.hpp"
-#include "DataLog.hpp"
 #include "FakeDesktop.hpp"
 #include "RunControl.hpp"
 #include "SimControl.hpp"
 #include "StartUp.hpp"
-#include "ZelvoSensors.hpp"
 #include "cErrHandler.hpp"
 #include "modUSB.hpp"
 
@@ -64,22 +62,11 @@ long Argument(int argc, char** argv, int index, long fallback) {
     return value;
 }
 
-// Everything a run needs, in the order of construction (the desktop first).
+// The simulator's control first: the sensors are found through it.
 struct Soak {
     testing::FakeDesktop desktop;
     testing::SimControl sim;
-    MainState state;
-    ZelvoSensors sensors;
-    cli::ConsoleWindow window;
-    cli::ConsoleReadings readings;
-    cli::ConsoleAssignment assignment;
-    cli::ConsoleRunBar runBar;
-    cli::ConsoleChart chart;
-    DataLog dataLog{state};
-    ManualTimer tmrRun;
-    ManualTimer tmrDate;
-    MainContext ctx{state, sensors, MainViews{window, readings, assignment, runBar, chart, dataLog},
-                    tmrRun, tmrDate};
+    cli::ConsoleMonitor monitor;
 };
 
 int RunSoak(long sweeps, long block) {
@@ -97,11 +84,11 @@ int RunSoak(long sweeps, long block) {
     Soak soak;
     soak.sim.Configure("devices=8;rate=0.5;noise=0.5;seed=7");
     soak.sim.SetTime(0);
-    if (!Form_Load(soak.ctx)) throw std::runtime_error("start-up failed");
-    soak.tmrDate.Fire();  // the deferred start-up: discovery
-    cmdFSwitch_Click(soak.ctx, 0);
-    if (soak.state.RunMode != kRunning) throw std::runtime_error("the run did not start");
-    const int interval = soak.tmrRun.Interval();
+    if (!Form_Load(soak.monitor.ctx)) throw std::runtime_error("start-up failed");
+    soak.monitor.tmrDate.Fire();  // the deferred start-up: discovery
+    cmdFSwitch_Click(soak.monitor.ctx, 0);
+    if (soak.monitor.state.RunMode != kRunning) throw std::runtime_error("the run did not start");
+    const int interval = soak.monitor.tmrRun.Interval();
 
     std::printf("%10s %12s %14s %12s\n", "sweeps", "RSS (KiB)", "us per sweep", "log (bytes)");
     std::printf("%10d %12ld %14s %12s\n", 0, ResidentKiB(), "-", "-");
@@ -112,7 +99,7 @@ int RunSoak(long sweeps, long block) {
         for (long i = 0; i < count; ++i) {
             soak.desktop.AdvanceMs(static_cast<uint32_t>(interval));
             soak.sim.AdvanceTime(interval / 1000.0);
-            soak.tmrRun.Fire();
+            soak.monitor.tmrRun.Fire();
         }
         const std::chrono::duration<double, std::micro> spent =
             std::chrono::steady_clock::now() - begin;
@@ -125,7 +112,7 @@ int RunSoak(long sweeps, long block) {
                     static_cast<uintmax_t>(logBytes));
         std::fflush(stdout);
     }
-    cmdFSwitch_Click(soak.ctx, 0);
+    cmdFSwitch_Click(soak.monitor.ctx, 0);
     const long endKiB = ResidentKiB();
     std::printf(
         "end: RSS %ld KiB, %+ld KiB since the first block (goal: within 1024); "

@@ -6,7 +6,11 @@
 #include <array>
 #include <string>
 
+#include "ConsoleDesktop.hpp"
+#include "DataLog.hpp"
+#include "MainState.hpp"
 #include "MainView.hpp"
+#include "ZelvoSensors.hpp"
 
 namespace zelvo::cli {
 
@@ -70,6 +74,24 @@ class ConsoleWindow : public IMainWindow {
     void RestorePosition() override {}
     void SavePosition() override {}
     bool ended = false;
+};
+
+// One console monitor: the state, the sensors, the window's parts and the two
+// window timers, tied into the context the core handlers run in. Members are
+// built in the order the context needs them.
+struct ConsoleMonitor {
+    MainState state;
+    ZelvoSensors sensors;
+    ConsoleWindow window;
+    ConsoleReadings readings;
+    ConsoleAssignment assignment;
+    ConsoleRunBar runBar;
+    ConsoleChart chart;
+    DataLog dataLog{state};
+    ManualTimer tmrRun;
+    ManualTimer tmrDate;
+    MainContext ctx{state, sensors, MainViews{window, readings, assignment, runBar, chart, dataLog},
+                    tmrRun, tmrDate};
 };
 
 }  // namespace zelvo::cli

@@ -22,7 +22,6 @@
 #include "ConsoleOptions.hpp"
 #include "ConsoleRecords.hpp"
 #include "ConsoleViews.hpp"
-#include "DataLog.hpp"
 #include "FolderTree.hpp"
 #include "RunControl.hpp"
 #include "SetupFile.hpp"
@@ -30,7 +29,6 @@
 #include "StartUp.hpp"
 #include "Sweep.hpp"
 #include "SweepPublishing.hpp"
-#include "ZelvoSensors.hpp"
 #include "modUSB.hpp"
 
 namespace {
@@ -103,29 +101,20 @@ void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
 
 int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>& materials,
                ConsoleDesktop& desktop) {
-    MainState state;
-    ZelvoSensors sensors;
-    cli::ConsoleWindow window;
-    cli::ConsoleReadings readings;
-    cli::ConsoleAssignment assignment;
-    cli::ConsoleRunBar runBar;
-    cli::ConsoleChart chart;
-    DataLog dataLog(state);
-    ManualTimer tmrRun;
-    ManualTimer tmrDate;
-    MainContext ctx{state, sensors, MainViews{window, readings, assignment, runBar, chart, dataLog},
-                    tmrRun, tmrDate};
+    cli::ConsoleMonitor monitor;
+    MainContext& ctx = monitor.ctx;
 
     if (!Form_Load(ctx)) return 1;
-    tmrDate.Fire();  // the deferred start-up: discovery
+    monitor.tmrDate.Fire();  // the deferred start-up: discovery
     // The materials chosen on the command line, as a choice in the parameter grid.
     if (cli::ApplyMaterialChoices(ctx, materials, std::cerr)) cmdFSwitch_Click(ctx, 0);
-    const bool started = state.RunMode == kRunning;
+    const bool started = monitor.state.RunMode == kRunning;
     SweepPublishing publishing;
     if (!started) {
         std::cerr << "zelvomon-cli: the run did not start\n";
     } else {
-        Measure(ctx, ConsoleParts{desktop, tmrRun, tmrDate, readings}, options, publishing);
+        Measure(ctx, ConsoleParts{desktop, monitor.tmrRun, monitor.tmrDate, monitor.readings},
+                options, publishing);
         cmdFSwitch_Click(ctx, 0);  // Stop, as the button: the data log gets its stop line
     }
     const bool saved = Form_Unload(ctx);
