@@ -1,4 +1,5 @@
-// Discovery and channel assignment with a scripted sensor manager.
+// Discovery and channel assignment with a scripted sensor manager, and Find
+// pressed while a simulated sensor's exchange waits.
 
 #include "FindZelvos.hpp"
 #include "SensorFixture.hpp"
@@ -156,9 +157,7 @@ TEST_F(FindZelvosTest, FindDuringAnExchangeIsRefusedAndTheWaitingReadingEndsWell
     const int sent = sim_.CommandCount(1);
     ReadingResult r{};
     EXPECT_EQ(sensors.GetReading("ZS0001", r), ZelvoStatus::Success);
-    EXPECT_GT(finds, 0);
     EXPECT_EQ(sim_.CommandCount(1), sent);  // no period sent: discovery did not run
-    EXPECT_EQ(sim_.Control("handles"), "2");
     EXPECT_EQ(desktop_.Beeps(), 1);
     EXPECT_TRUE(desktop_.Messages().empty());
     EXPECT_FALSE(sensors.ExchangeInProgress());
