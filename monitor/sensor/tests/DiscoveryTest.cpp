@@ -32,7 +32,8 @@ TEST_F(DiscoveryTest, OpensOnlyZelvosThatOpenAndTakeTheLineRate) {
     // Each opened sensor was sent its stored period of 0.25 s.
     EXPECT_EQ(sim_.LastCommand(0), "!C12500000");
     EXPECT_EQ(zelvo.Record(1).GateCycles, 1250000);
-    EXPECT_EQ(sim_.CommandCount(1), 0);  // not a Zelvo
+    EXPECT_EQ(sim_.CommandCount(1), 0);               // not a Zelvo
+    EXPECT_EQ(sim_.Control("linerate 0"), "115200");  // the line rate set on open
     EXPECT_TRUE(desktop_.Messages().empty());
 }
 
@@ -47,13 +48,26 @@ TEST_F(DiscoveryTest, StopsAtThirtyTwoSensors) {
     EXPECT_THROW(zelvo.Record(33), ZelvoError);
 }
 
-TEST_F(DiscoveryTest, ASensorKeepsItsRecordUnlessAnEarlierOneTakesTheFreeRecord) {
-    cZelvo& zelvo = StartAndFind("devices=3;d0.serial=A;d1.serial=B;d2.serial=C");
-    ASSERT_EQ(found_, 3);
+TEST_F(DiscoveryTest, ConnectedSensorsKeepTheirRecordsAndNewOnesTakeFreeRecords) {
+    cZelvo& zelvo = StartAndFind("devices=2;d0.serial=A;d1.serial=B");
     ASSERT_EQ(zelvo.Material("B", 2.5, 1.0, 100), 0);
+    ReadingResult r{};
+    ASSERT_EQ(zelvo.GetReading("A", r), 0);  // A zeroes itself
+    const ZelvoRecord a = zelvo.Record(1);
+    ASSERT_NE(a.ZeroOffset, 0.0);
+
+    // C, new, is enumerated ahead of them: A and B keep their records, material and
+    // zero point; C takes the first free record.
+    sim_.Configure("devices=3;d0.serial=C;d1.serial=A;d2.serial=B");
+    ASSERT_EQ(zelvo.FindZelvos(serials_), 3);
+    EXPECT_EQ(Listed(), (Serials{"A", "B", "C", ""}));
+    EXPECT_EQ(zelvo.Record(1).ZeroOffset, a.ZeroOffset);
+    EXPECT_EQ(zelvo.Record(1).ZeroFrequency, a.ZeroFrequency);
+    EXPECT_EQ(zelvo.Record(2).Density, 2.5);
+    EXPECT_EQ(zelvo.Record(3).Density, 1.0);
 
     // A leaves: B and C keep records 2 and 3; record 1 is cleared.
-    sim_.Control("unplug 0");
+    sim_.Control("unplug 1");
     ASSERT_EQ(zelvo.FindZelvos(serials_), 2);
     EXPECT_EQ(Listed(), (Serials{"", "B", "C", ""}));
     EXPECT_EQ(zelvo.Record(1).SerialNumber, "");
@@ -68,39 +82,7 @@ TEST_F(DiscoveryTest, ASensorKeepsItsRecordUnlessAnEarlierOneTakesTheFreeRecord)
     sim_.Configure("devices=0");
     EXPECT_EQ(zelvo.FindZelvos(serials_), 0);
     for (const std::string& s : serials_) EXPECT_EQ(s, "");
-    ReadingResult r{};
     EXPECT_EQ(zelvo.GetReading("B", r), ZelvoStatus::NotFound);
-}
-
-TEST_F(DiscoveryTest, ConnectedSensorsKeepTheirRecordsWhenANewOneAppearsAheadOfThem) {
-    const std::string a = "d0.serial=A;d0.rate=10;", b = "d1.serial=B;d1.rate=20;";
-    cZelvo& zelvo = StartAndFind("devices=2;" + a + b);
-    ASSERT_EQ(zelvo.Material("B", 2.0, 1.0, 100), 0);
-    ReadingResult r{};
-    auto read = [&](const std::string& serial, double kA, double rate) {
-        ASSERT_EQ(zelvo.GetReading(serial, r), 0) << serial;
-        EXPECT_NEAR(r[kResultThickness], kA, 0.0005) << serial;
-        EXPECT_NEAR(r[kResultRate], rate, 0.05) << serial;
-    };
-    read("A", 0, 0);  // each record zeroes itself
-    read("B", 0, 0);
-    Advance(10);
-    read("A", 0.100, 10);
-    read("B", 0.100, 10);  // density 2 halves B's 200 A
-    ASSERT_EQ(zelvo.Zero("A"), 0);
-
-    // C is enumerated first; A and B read on with their own material and zero point.
-    sim_.Configure("devices=3;d0.serial=C;" + std::string("d1.serial=A;d1.rate=10;") +
-                   "d2.serial=B;d2.rate=20;");
-    sim_.SetTime(10);
-    ASSERT_EQ(zelvo.FindZelvos(serials_), 3);
-    EXPECT_EQ(Listed(), (Serials{"A", "B", "C", ""}));
-    Advance(10);
-    read("A", 0.100, 10);
-    read("B", 0.200, 10);
-    EXPECT_EQ(zelvo.Record(2).Density, 2.0);
-    EXPECT_EQ(zelvo.Record(3).Density, 1.0);
-    EXPECT_EQ(sim_.Control("linerate 0"), "115200");  // the line rate set on open
 }
 
 TEST_F(DiscoveryTest, AMissingLibraryIsReportedByTheCallingProcedure) {
@@ -149,18 +131,6 @@ TEST_F(DiscoveryTest, AHandleOpenedBeforeAMissingLineRateEntryIsClosed) {
     ASSERT_EQ(desktop_.Messages().size(), 1u);
     EXPECT_NE(desktop_.Messages()[0].text.find("VD_SetBaudRate"), std::string::npos);
     EXPECT_EQ(zelvo.Record(1).Handle, 0);
-}
-
-TEST(BridgeLibraryName, ArgumentThenEnvironmentThenDefault) {
-    ::unsetenv("ZELVO_BRIDGE");
-    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon"}), "libvdlink.so");
-    ::setenv("ZELVO_BRIDGE", "/opt/libvdlink-sim.so", 1);
-    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon"}), "/opt/libvdlink-sim.so");
-    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge", "/a.so"}), "/a.so");
-    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge=/b.so"}), "/b.so");
-    ::setenv("ZELVO_BRIDGE", "", 1);
-    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge"}), "libvdlink.so");
-    ::unsetenv("ZELVO_BRIDGE");
 }
 
 }  // namespace

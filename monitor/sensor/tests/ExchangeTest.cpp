@@ -1,6 +1,7 @@
-// The exchange of one command and its reply checks: statuses for every kind of
-// reply, the 0.1 s limit, re-entry while waiting, a wrapping clock and the wire
-// trace.
+// One exchange of a command and its reply through the simulator: one case for
+// each way an exchange ends (the reply rules themselves are checked on the
+// protocol alone), the 0.1 s limit on a wrapping clock, re-entry while waiting,
+// sensors that go and come back, and the wire trace.
 
 #include <cmath>
 #include <fstream>
@@ -13,28 +14,14 @@ namespace {
 
 using ExchangeTest = SensorTest;
 
-TEST_F(ExchangeTest, ReadingRepliesMapToTheirStatuses) {
+TEST_F(ExchangeTest, EachWayAnExchangeEndsGivesItsStatusTwiceInARow) {
     const std::pair<std::string, int32_t> cases[] = {
-        {"d0.fault=minus1", ZelvoStatus::SensorMinus1},
-        {"d0.fault=minus2", ZelvoStatus::SensorMinus2},
-        {"d0.fault=zero", ZelvoStatus::BadReadingValue},
-        {"d0.fault=letters", ZelvoStatus::BadReadingValue},
-        {"d0.reply=!A-3%0D%0A", ZelvoStatus::BadReadingValue},
-        {"d0.reply=!A-1.5", ZelvoStatus::BadReadingValue},
-        {"d0.reply=!A", ZelvoStatus::BadReadingValue},
-        {"d0.reply=!", ZelvoStatus::BadReadingEcho},
-        {"d0.reply=!B41610702%0D%0A", ZelvoStatus::BadReadingEcho},
+        {"d0.fault=minus1", ZelvoStatus::SensorMinus1},  // a number the sensor sent
         {"d0.fault=noecho", ZelvoStatus::BadReadingEcho},
         {"d0.fault=noreply", ZelvoStatus::CommFailure},
-        {"d0.fault=nul", ZelvoStatus::CommFailure},
+        {"d0.fault=nul", ZelvoStatus::CommFailure},  // NUL bytes alone are no reply
         // Only the first piece of a split reply counts: "!A4161" is far too few ticks.
         {"d0.fault=split", ZelvoStatus::OutOfLimits},
-        {"d0.fault=lower", ZelvoStatus::Success},
-        // Signs, fractions, blanks and embedded NULs are read like any number text.
-        {"d0.reply=!a +41610702.4%0D%0A", ZelvoStatus::Success},
-        {"d0.reply=!A41%00610702%0D%0A", ZelvoStatus::Success},
-        {"d0.reply=!A4 16%09107%0A02%0D%0A", ZelvoStatus::Success},
-        {"d0.reply=!A%0A%0941610702xyz", ZelvoStatus::Success},
         {"d0.reply=   !A41610702   ", ZelvoStatus::Success},
         // Longer than one read and without a line end: the rest is flushed unread.
         {"d0.reply=!A41610702" + std::string(300, 'x'), ZelvoStatus::Success},
@@ -74,24 +61,19 @@ TEST_F(ExchangeTest, NoReplyEndsAfterOneTenthOfASecondWithoutSpinning) {
 
 TEST_F(ExchangeTest, SlowRepliesCountWithinTheLimitAndASecondExchangeMeanwhileGetsBusy) {
     Start("devices=2;d0.fault=slow:60;d1.fault=slow:150");
-    // The simulator's clock follows the desktop's while exchanges wait.
-    const uint32_t base = desktop_.Milliseconds();
-    auto syncClock = [&] { sim_.SetTime((desktop_.Milliseconds() - base) / 1000.0); };
-    desktop_.SetOnProcessEvents(syncClock);
+    FollowDesktopClock();
     ASSERT_EQ(zelvo_->FindZelvos(serials_), 2);
     std::vector<int32_t> nested;
     ReadingResult inner{};
-    desktop_.SetOnProcessEvents([&] {
-        syncClock();
-        if (nested.empty()) {
-            nested.push_back(zelvo_->GetReading("ZS0002", inner));
-            nested.push_back(zelvo_->Period("ZS0002", 1.0));
-            nested.push_back(zelvo_->CommState());
-            // Discovery waits for the exchange: it closes and renumbers nothing.
-            DiscoveryList during;
-            nested.push_back(zelvo_->FindZelvos(during));
-            nested.push_back(during[1] == "ZS0002");
-        }
+    FollowDesktopClock([&] {
+        if (!nested.empty()) return;
+        nested.push_back(zelvo_->GetReading("ZS0002", inner));
+        nested.push_back(zelvo_->Period("ZS0002", 1.0));
+        nested.push_back(zelvo_->CommState());
+        // Discovery waits for the exchange: it closes and renumbers nothing.
+        DiscoveryList during;
+        nested.push_back(zelvo_->FindZelvos(during));
+        nested.push_back(during[1] == "ZS0002");
     });
     const int64_t sentBefore = sim_.CommandCount(1);
     ReadingResult r{};
@@ -136,29 +118,6 @@ TEST_F(ExchangeTest, AGoneSensorIsNotFoundUntilTheNextDiscoveryFindsItAgain) {
     EXPECT_NEAR(r[kResultThickness], 0.100, 0.0005);
     EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::NotFound);
 }
-
-TEST_F(ExchangeTest, AReadingNumberEndsBeforeAnExponent) {
-    // "e" cannot continue a reading: these read as 4.1610702, 1 and 1, far too few
-    // ticks for a crystal inside the limits, and nothing overflows.
-    const std::string longFraction = "0." + std::string(247, '0') + "1";  // one 252-byte read
-    for (const std::string& reply :
-         {std::string("!A4.1610702e7%0D%0A"), std::string("!A1e-400%0D%0A"), std::string("!A1E999"),
-          "!A" + longFraction, "!A" + std::string(250, '9')}) {
-        cZelvo& zelvo = StartAndFind("devices=1;d0.reply=" + reply);
-        ReadingResult r{};
-        EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::OutOfLimits) << reply;
-        EXPECT_EQ(r[kResultFrequency], -1.0) << reply;
-        EXPECT_TRUE(std::isfinite(zelvo.Record(1).Frequency)) << reply;
-    }
-    EXPECT_TRUE(desktop_.Messages().empty());
-    EXPECT_EQ(ErrHandler().StackPointer(), 0);
-}
-
-}  // namespace
-}  // namespace zelvo::testing
-
-namespace zelvo::testing {
-namespace {
 
 class WireTraceTest : public SensorTest {
   protected:

@@ -41,6 +41,10 @@ TEST(ProtocolReplies, ReadingRepliesGiveTheirStatusAndTicks) {
         {"!A\n\t41610702xyz", ZelvoStatus::Success, 41610702},
         {"!A4.1610702e7\r\n", ZelvoStatus::Success, 4.1610702},  // an exponent ends it
         {"!A1e-400", ZelvoStatus::Success, 1},
+        {"!A1E999", ZelvoStatus::Success, 1},
+        // Long numbers stay finite: nothing overflows.
+        {"!A" + std::string(250, '9'), ZelvoStatus::Success, 1e250},
+        {"!A0." + std::string(247, '0') + "1", ZelvoStatus::Success, 1e-248},
         {"!A-1\r\n", ZelvoStatus::SensorMinus1, 0},
         {"!A-2\r\n", ZelvoStatus::SensorMinus2, 0},
         {"!A0\r\n", ZelvoStatus::BadReadingValue, 0},

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "SimLibrary.hpp"
+#include "modUSB.hpp"
 
 namespace zelvo {
 namespace {
@@ -39,12 +41,23 @@ TEST(SimLibraryTest, FoundBesideTheProgramInTheBuildTreeOrInstalledAndNamedWhenM
     EXPECT_FALSE(WantsSimulator({"--simulated"}));
 }
 
-TEST(SimLibraryTest, ARelativeBridgeIsTakenFromTheStartFolder) {
+TEST(SimLibraryTest, TheBridgeIsTheArgumentThenTheEnvironmentThenTheDefault) {
+    ::unsetenv("ZELVO_BRIDGE");
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon"}), "libvdlink.so");
+    ::setenv("ZELVO_BRIDGE", "/opt/libvdlink-sim.so", 1);
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon"}), "/opt/libvdlink-sim.so");
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge", "/a.so"}), "/a.so");
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge=/b.so"}), "/b.so");
+    ::setenv("ZELVO_BRIDGE", "", 1);
+    EXPECT_EQ(BridgeLibraryFromArguments({"zelvomon", "--bridge"}), "libvdlink.so");
+    ::unsetenv("ZELVO_BRIDGE");
+    // A relative bridge is taken from the start folder; a bare name is looked up by
+    // the loader.
     std::string path;
     ASSERT_EQ(ChooseBridgeLibrary({"--bridge", "lib/libx.so"}, path), std::nullopt);
     EXPECT_EQ(path, (std::filesystem::current_path() / "lib/libx.so").string());
     ASSERT_EQ(ChooseBridgeLibrary({"--bridge", "libvdlink.so"}, path), std::nullopt);
-    EXPECT_EQ(path, "libvdlink.so");  // a bare name is looked up by the loader
+    EXPECT_EQ(path, "libvdlink.so");
 }
 
 }  // namespace

@@ -1,41 +1,24 @@
-// Discovery and channel assignment with a scripted sensor manager.
+// Discovery and channel assignment with a scripted sensor manager, and Find
+// pressed while a simulated sensor's exchange waits.
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-
-#include "FakeDesktop.hpp"
 #include "FindZelvos.hpp"
-#include "SimControl.hpp"
+#include "SensorFixture.hpp"
 #include "ZelvoSensors.hpp"
-#include "cErrHandler.hpp"
-#include "modUSB.hpp"
 #include "testing/MainViewDoubles.hpp"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeDesktop;
 using testing::MainHarness;
 using testing::ScriptedSensors;
-using testing::SimControl;
 
-class FindZelvosTest : public ::testing::Test {
+class FindZelvosTest : public testing::SensorTest {
   protected:
-    FindZelvosTest() : h_(sensors_) {
-        h_.state.ChannelSerial.fill("");
-        // Reports of the faults provoked here go to a scratch file, not the current folder.
-        ErrHandler().Destination(report_.string());
-    }
-    ~FindZelvosTest() override { std::filesystem::remove(report_); }
+    FindZelvosTest() { h_.state.ChannelSerial.fill(""); }
     const std::string& Text(size_t i) const { return desktop_.Messages().at(i).text; }
 
-    std::filesystem::path report_ = std::filesystem::temp_directory_path() /
-                                    ("zelvo_discovery_" + std::to_string(::getpid()) + ".txt");
-    FakeDesktop desktop_;
     ScriptedSensors sensors_;
-    MainHarness h_;
+    MainHarness h_{sensors_};
 };
 
 TEST_F(FindZelvosTest, NoSensorSwitchesToSetupViewAndKeepsAssignments) {
@@ -152,46 +135,37 @@ TEST_F(FindZelvosTest, AssignmentGridEdits) {
 }
 
 TEST_F(FindZelvosTest, FindDuringAnExchangeIsRefusedAndTheWaitingReadingEndsWell) {
-    SimControl sim;
-    sim.Configure("devices=2;d0.fault=slow:50");
-    sim.SetTime(0);
-    VdBridge bridge(SimControl::LibraryPath());
-    ZelvoSensors sensors(std::make_unique<cZelvo>(bridge));
+    Start("devices=2;d0.fault=slow:50");
+    ZelvoSensors sensors(std::move(zelvo_));
     MainHarness h(sensors);
     h.state.ChannelSerial.fill("");
     h.state.ChannelSerial[0] = "ZS0001";
     h.state.ChannelSerial[1] = "ZS0002";
-    // The simulator's clock follows the desktop's while exchanges wait.
-    const uint32_t base = desktop_.Milliseconds();
-    auto syncClock = [&] { sim.SetTime((desktop_.Milliseconds() - base) / 1000.0); };
-    desktop_.SetOnProcessEvents(syncClock);
+    FollowDesktopClock();
     cmdFind_Click(h.ctx);
     ASSERT_TRUE(h.state.ChannelPresent[0] && h.state.ChannelPresent[1]);
     ASSERT_TRUE(desktop_.Messages().empty());
 
     // The operator presses Find while the reading of the slow sensor waits.
     int finds = 0;
-    desktop_.SetOnProcessEvents([&] {
-        syncClock();
+    FollowDesktopClock([&] {
         if (finds++ == 0) {
             EXPECT_TRUE(sensors.ExchangeInProgress());
             cmdFind_Click(h.ctx);
         }
     });
-    const int sent = sim.CommandCount(1);
+    const int sent = sim_.CommandCount(1);
     ReadingResult r{};
     EXPECT_EQ(sensors.GetReading("ZS0001", r), ZelvoStatus::Success);
-    EXPECT_GT(finds, 0);
-    EXPECT_EQ(sim.CommandCount(1), sent);  // no period sent: discovery did not run
-    EXPECT_EQ(sim.Control("handles"), "2");
+    EXPECT_EQ(sim_.CommandCount(1), sent);  // no period sent: discovery did not run
     EXPECT_EQ(desktop_.Beeps(), 1);
     EXPECT_TRUE(desktop_.Messages().empty());
     EXPECT_FALSE(sensors.ExchangeInProgress());
 
     // Once the exchange has ended, Find runs as always.
-    desktop_.SetOnProcessEvents(syncClock);
+    FollowDesktopClock();
     cmdFind_Click(h.ctx);
-    EXPECT_GT(sim.CommandCount(1), sent);
+    EXPECT_GT(sim_.CommandCount(1), sent);
     EXPECT_EQ(sensors.GetReading("ZS0002", r), ZelvoStatus::Success);
 
     // A negative polling interval is refused and reported.

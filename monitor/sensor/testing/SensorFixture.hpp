@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,6 +31,7 @@ class SensorTest : public ::testing::Test {
     cZelvo& Start(const std::string& config) {
         sim_.Configure(config);
         sim_.SetTime(0);
+        clockBase_ = desktop_.Milliseconds();
         zelvo_ = std::make_unique<cZelvo>(bridge_);
         return *zelvo_;
     }
@@ -44,6 +46,14 @@ class SensorTest : public ::testing::Test {
         desktop_.AdvanceMs(static_cast<uint32_t>(seconds * 1000));
         sim_.AdvanceTime(seconds);
     }
+    // While an exchange waits, the simulator's clock follows the desktop's; `also`
+    // runs after each step.
+    void FollowDesktopClock(std::function<void()> also = nullptr) {
+        desktop_.SetOnProcessEvents([this, also] {
+            sim_.SetTime((desktop_.Milliseconds() - clockBase_) / 1000.0);
+            if (also) also();
+        });
+    }
 
     std::filesystem::path report_ = std::filesystem::temp_directory_path() /
                                     ("zelvo-sensor-" + std::to_string(::getpid()) + ".txt");
@@ -53,6 +63,7 @@ class SensorTest : public ::testing::Test {
     std::unique_ptr<cZelvo> zelvo_;
     DiscoveryList serials_;
     int16_t found_ = 0;
+    uint32_t clockBase_ = 0;
 };
 
 }  // namespace zelvo::testing
