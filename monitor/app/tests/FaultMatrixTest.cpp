@@ -1,9 +1,9 @@
 // zelvomon-cli on eight simulated sensors with the data log on, one run of a few
-// seconds for faults that strike during the run, for faults that strike while it
-// is prepared, and for combinations of them (which status each fault gives is the
-// sensor layer's to check). Every run must end by itself with its exit status,
-// write the settings back, and leave a data log that holds one whole record line
-// for every sweep in which a channel was read, between its start and stop lines.
+// seconds for each kind of fault of the simulator, in combinations (which status
+// each fault gives is the sensor layer's to check). Every run must end by itself
+// with its exit status, write the settings back, and leave a data log that holds
+// one whole record line for every sweep in which a channel was read, between its
+// start and stop lines.
 
 #include <gtest/gtest.h>
 
@@ -29,18 +29,28 @@ std::ostream& operator<<(std::ostream& out, const FaultCase& c) {
     return out << c.name;
 }
 
-// Sensor 1 stays sound in the cases whose every sweep is logged.
+// Faults that strike while the run is prepared refuse it (status 1); their
+// versions during the run come from reading replies ("reply") and from sensors
+// that go after a number of exchanges. Sensor 1 stays sound in the cases whose
+// every sweep is logged.
 const FaultCase kCases[] = {
     {"Sound", "devices=8;noise=0.5", 0, Records::EverySweep},
     {"EveryFaultAtOnce",
      "devices=8;d1.fault=unplug:16;d2.fault=slow:50;d3.fault=split;d4.reply=%00;"
      "d5.fault=minus1;d6.fault=letters;d7.reply=4161%0D%0A",
      0, Records::EverySweep},
+    {"MinusTwoZeroLowerCaseNoReplyNoEcho",
+     "devices=8;d1.fault=minus2;d2.fault=zero;d3.fault=lower;d4.reply=;"
+     "d5.reply=41610702%0D%0A",
+     0, Records::EverySweep},
     {"GoneWhileSlow", "devices=8;fault=slow:40;d1.fault=vanish:16;d2.fault=unplug:18", 0,
      Records::EverySweep},
     {"NoReadingReplies", "devices=8;reply=", 0, Records::None},
-    {"NoReplyAtStart", "devices=8;d2.fault=noreply;d6.fault=nul", 1, Records::None},
-    {"GoneAtStart", "devices=8;d1.fault=unplug:3;d2.fault=vanish:2", 1, Records::None},
+    {"BadGateEchoesAtStart", "devices=8;d4.fault=badb;d5.fault=badc", 1, Records::None},
+    {"NoReplyOrEchoAtStart", "devices=8;d2.fault=noreply;d3.fault=noecho;d6.fault=nul", 1,
+     Records::None},
+    {"GoneOrTooSlowAtStart", "devices=8;d1.fault=unplug:3;d2.fault=vanish:2;d3.fault=slow:150", 1,
+     Records::None},
 };
 
 class FaultMatrixTest : public ::testing::TestWithParam<FaultCase> {
