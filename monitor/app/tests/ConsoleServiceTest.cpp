@@ -62,28 +62,25 @@ class ConsoleServiceTest : public ::testing::Test {
 
 TEST_F(ConsoleServiceTest, EachFormatWritesOneRecordPerSweepWithPoints) {
     Prepare();
-    // Four channels: the sensor read, the others without one; numbers with a point
-    // under the decimal comma of the locale.
-    static const std::regex record(
-        R"(\{"time":"[-0-9T:.]{23}Z","run_time_s":\d+\.\d{3},"run":\d+,"channels":\[)"
-        R"(\{"channel":1,"name":"[^"]*","serial":"ZS0001","rate_A_per_s":-?\d+\.\d\d,)"
-        R"("thickness_kA":-?\d+\.\d{3},"frequency_Hz":\d{7}\.\d\d,"life_pct":\d+\.\d,)"
-        R"("status":"ok"\},\{"channel":2,[^}]*"status":"Not Found"\},\{"channel":3,[^}]*\},)"
-        R"(\{"channel":4,[^}]*\}\]\})");
-    ASSERT_EQ(cli_.Run("--seconds 1 --format jsonl"), 0) << cli_.Err();
-    const std::vector<std::string> json = Out();
-    ASSERT_GE(json.size(), 2u) << cli_.Err();
-    for (const std::string& line : json) EXPECT_TRUE(std::regex_match(line, record)) << line;
-
-    ASSERT_EQ(cli_.Run("--seconds 1 --format csv"), 0);
+    ASSERT_EQ(cli_.Run("--seconds 1 --format csv"), 0) << cli_.Err();
     const std::vector<std::string> csv = Out();
-    ASSERT_GE(csv.size(), 3u);
+    ASSERT_GE(csv.size(), 3u) << cli_.Err();
     EXPECT_EQ(csv[0].rfind("time,run_time_s,run,ch1_name,ch1_serial,ch1_rate_A_per_s,", 0), 0u);
-    const auto fields = [](const std::string& line) {
-        return std::count(line.begin(), line.end(), ',');
-    };
-    for (const std::string& line : csv) EXPECT_EQ(fields(line), fields(csv[0])) << line;
-
+    // The sensor read, the channels without one, and numbers with a point under the
+    // locale's decimal comma.
+    static const std::regex record(
+        R"([-0-9T:.]{23}Z,\d+\.\d{3},\d+,[^,]*,ZS0001,-?\d+\.\d\d,-?\d+\.\d{3},\d{7}\.\d\d,)"
+        R"(\d+\.\d,ok,[^,]*,,,,,,Not Found,.*)");
+    for (size_t i = 1; i < csv.size(); ++i) {
+        EXPECT_TRUE(std::regex_match(csv[i], record)) << csv[i];
+        EXPECT_EQ(std::count(csv[i].begin(), csv[i].end(), ','),
+                  std::count(csv[0].begin(), csv[0].end(), ','));
+    }
+    ASSERT_EQ(cli_.Run("--seconds 1 --format jsonl"), 0) << cli_.Err();
+    ASSERT_GE(Out().size(), 2u);
+    for (const std::string& line : Out()) {
+        EXPECT_TRUE(line.starts_with(R"({"time":")") && line.ends_with("}]}")) << line;
+    }
     EXPECT_EQ(cli_.Run("--format xml"), 2);
     EXPECT_NE(cli_.Err().find("--format needs text, csv or jsonl"), std::string::npos)
         << cli_.Err();
