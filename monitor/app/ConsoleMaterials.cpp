@@ -5,45 +5,12 @@
 #include <ostream>
 
 #include "Format.hpp"
+#include "KeptParams.hpp"
 #include "MaterialChoice.hpp"
 #include "Numbers.hpp"
 #include "Validation.hpp"
 
 namespace zelvo::cli {
-namespace {
-
-// The parameter grid of a console: the cells are only kept.
-class ConsoleParams : public IParamsGrid {
-  public:
-    std::string CellText(int row, int column) const override {
-        auto cell = cells_.find({row, column});
-        return cell != cells_.end() ? cell->second : "";
-    }
-    void SetCellText(int row, int column, const std::string& text) override {
-        cells_[{row, column}] = text;
-    }
-    void SetToolTip(const std::string&) override {}
-    bool IsEditing() const override { return false; }
-    int CurrentRow() const override { return 0; }
-    int CurrentColumn() const override { return 0; }
-    void EndEdit() override {}
-    void SelectEditorText(int) override {}
-    void ResumeEdit(int) override {}
-
-  private:
-    std::map<std::pair<int, int>, std::string> cells_;
-};
-
-// No settings box is checked on a console.
-class NoBoxes : public IEntryBoxes {
-  public:
-    std::string Text(EntryBox) const override { return ""; }
-    void SetText(EntryBox, const std::string&) override {}
-    void Focus(EntryBox) override {}
-    void Select(EntryBox, int, int) override {}
-};
-
-}  // namespace
 
 bool LoadMaterials(const std::string& folder, MaterialLibrary& library, std::ostream& err) {
     const std::optional<ZelvoError> failure = library.Load(folder);
@@ -88,8 +55,8 @@ std::optional<std::string> ReadMaterialChoices(const std::vector<std::string>& t
 
 bool ApplyMaterialChoices(MainContext& ctx, const std::map<int, Material>& choices,
                           std::ostream& err) {
-    NoBoxes boxes;
-    ConsoleParams grid;
+    NoEntryBoxes boxes;
+    KeptParamsGrid grid;
     Validation checks(ctx, boxes, grid);
     bool all = true;
     for (const auto& [channel, material] : choices) {

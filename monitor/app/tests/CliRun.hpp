@@ -1,14 +1,20 @@
 #pragma once
-// zelvomon-cli run from a shell in a scratch folder on eight simulated sensors
-// with the data log on, and the pieces of its output the tests read.
+// zelvomon-cli run from a shell in a scratch folder, with its application folder
+// "lab" there, on the simulated sensors, and the pieces of its output the tests read.
+#include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace zelvo::testing {
@@ -31,6 +37,14 @@ inline std::vector<std::string> Lines(const std::string& text, const std::string
     return lines;
 }
 
+// Waits (up to a generous limit) until the condition holds.
+inline bool Eventually(const std::function<bool()>& condition) {
+    for (int i = 0; i < 6000 && !condition(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return condition();
+}
+
 // A whole record line of eight channels: elapsed time, then per channel its rate,
 // thickness and frequency or the filler of a channel without a reading.
 inline bool IsWholeRecord(const std::string& line) {
@@ -42,12 +56,66 @@ inline bool IsWholeRecord(const std::string& line) {
 
 class CliRun {
   public:
-    // A setup file of eight sensors ZS0001 to ZS0008, all displayed, run number 41,
-    // logging to `logFile` (overwritten by each run).
-    CliRun(const std::string& tag, const std::string& logFile)
+    explicit CliRun(const std::string& tag)
         : folder_(std::filesystem::temp_directory_path() /
                   ("zelvo_" + tag + "_" + std::to_string(::getpid()))) {
         std::filesystem::create_directories(folder_);
+    }
+    ~CliRun() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        std::filesystem::remove_all(folder_);
+    }
+    CliRun(const CliRun&) = delete;
+    CliRun& operator=(const CliRun&) = delete;
+
+    // The shell command that runs the program from the scratch folder under a
+    // locale with a decimal comma, on the simulator configured by `sim` (the one
+    // beside the program with --simulate), with the extra environment `env`
+    // ("NAME=value ...") and `options` after the application folder.
+    std::string Command(const std::string& options, const std::string& sim = "devices=1",
+                        const std::string& env = "", const std::string& runner = "") const {
+        const std::string bridge = options.find("--simulate") == std::string::npos
+                                       ? std::string(" --bridge ") + ZELVO_SIM_LIBRARY_PATH
+                                       : std::string();
+        return "cd '" + folder_.string() + "' && LC_ALL=de_DE.UTF-8 ZELVO_SIM='" + sim + "' " +
+               env + " exec " + runner + ZELVO_CLI_PATH + bridge + " --app-dir lab " + options;
+    }
+
+    // Runs the program to its end, its output kept in out.txt and err.txt; returns
+    // its exit status. A run still going after two minutes is killed and counts as
+    // hung (128 + 9).
+    int Run(const std::string& options, const std::string& sim = "devices=1",
+            const std::string& env = "") {
+        const std::string command =
+            Command(options, sim, env, "timeout -s KILL 120 ") + " >out.txt 2>err.txt";
+        return ExitStatus(std::system(command.c_str()));
+    }
+    // Starts the program in the background, its output kept as Run keeps it.
+    void Spawn(const std::string& options) {
+        const std::string command = Command(options) + " >out.txt 2>err.txt";
+        std::filesystem::remove(folder_ / "out.txt");
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::execl("/bin/sh", "sh", "-c", command.c_str(), nullptr);
+            ::_exit(127);
+        }
+        ASSERT_GT(pid_, 0);
+    }
+    void Signal(int signal) const { ::kill(pid_, signal); }
+    // The exit status of the spawned program, once it has ended.
+    int Wait() {
+        int status = 0;
+        EXPECT_EQ(::waitpid(pid_, &status, 0), pid_);
+        pid_ = -1;
+        return ExitStatus(status);
+    }
+
+    // The setup file of eight sensors ZS0001 to ZS0008, all displayed, run number
+    // 41, logging to `logFile` (overwritten by each run).
+    void EightSensors(const std::string& logFile) const {
         std::string text =
             "[Application]\r\nIniVer=109\r\nRunNum=41\r\nShowLast=7\r\n"
             "[DataLog]\r\nLogEnabled=1\r\nLogType=0\r\nLogFile=" +
@@ -56,44 +124,51 @@ class CliRun {
             const std::string n = std::to_string(i);
             text += "Sensor " + n + "=Sensor " + n + ";1000;1000;10000;ZS000" + n + "\r\n";
         }
-        std::ofstream(folder_ / "zelvo.cfg", std::ios::binary) << text;
+        std::filesystem::create_directories(folder_ / "lab");
+        std::ofstream(Path("zelvo.cfg"), std::ios::binary) << text;
     }
-    ~CliRun() { std::filesystem::remove_all(folder_); }
-    CliRun(const CliRun&) = delete;
-    CliRun& operator=(const CliRun&) = delete;
-
-    // Runs the program for `seconds` with the simulator configured by `sim` and the
-    // extra environment `env` ("NAME=value ..."); returns its exit status. A run
-    // still going after two minutes is killed and counts as hung (128 + 9).
-    int Run(const std::string& sim, double seconds, const std::string& env = "") {
-        const std::string command = "cd '" + folder_.string() + "' && ZELVO_SIM='" + sim + "' " +
-                                    env + " timeout -s KILL 120 " + ZELVO_CLI_PATH +
-                                    " --app-dir . --bridge " + ZELVO_SIM_LIBRARY_PATH +
-                                    " --seconds " + std::to_string(seconds) + " >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
-        out = Slurp(folder_ / "out.txt");
-        err = Slurp(folder_ / "err.txt");
-        if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // Replaces the first `from` of each edit in the application folder's file.
+    void Edit(const std::string& name,
+              const std::vector<std::pair<std::string, std::string>>& edits) {
+        std::string text = Read(name);
+        for (const auto& [from, to] : edits) {
+            const size_t at = text.find(from);
+            ASSERT_NE(at, std::string::npos) << from << " in " << text;
+            text.replace(at, from.size(), to);
+        }
+        std::ofstream(Path(name), std::ios::binary) << text;
     }
 
-    // Sweeps the program printed.
+    std::string Out() const { return Slurp(folder_ / "out.txt"); }
+    std::string Err() const { return Slurp(folder_ / "err.txt"); }
+    // Sweeps the program printed as text records.
     size_t Sweeps() const {
         static const std::regex sweep("^[0-9]+\\.[0-9]{2}s");
         size_t count = 0;
-        for (const std::string& line : Lines(out, "\n")) {
+        for (const std::string& line : Lines(Out(), "\n")) {
             count += std::regex_search(line, sweep) ? 1 : 0;
         }
         return count;
     }
+    // The run number the setup file holds.
+    int RunNumber() const {
+        std::smatch m;
+        const std::string setup = Read("zelvo.cfg");
+        return std::regex_search(setup, m, std::regex("RunNum=(\\d+)")) ? std::stoi(m[1]) : -1;
+    }
 
-    std::filesystem::path Path(const std::string& name) const { return folder_ / name; }
-    std::string Read(const std::string& name) const { return Slurp(folder_ / name); }
-
-    std::string out, err;
+    std::filesystem::path Folder() const { return folder_; }
+    std::filesystem::path Path(const std::string& name) const { return folder_ / "lab" / name; }
+    std::string Read(const std::string& name) const { return Slurp(Path(name)); }
 
   private:
+    static int ExitStatus(int status) {
+        if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
     std::filesystem::path folder_;
+    pid_t pid_ = -1;
 };
 
 }  // namespace zelvo::testing

@@ -158,7 +158,7 @@ TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
     state.LogPath = "/dev/full";
     Sweep(12 * 3600 + 4, true);
     Sweep(12 * 3600 + 5, true);
-    ExpectOneFailure("AppendToTextFile", "Error: 61. ");
+    ExpectOneFailure("AppendToTextFile", "Error: 61. No space left on device");
     EXPECT_EQ(scratch.Read("gone/Zelvo.log"),
               "3.00, 00.00, 00.000, 0.00, 00.00, 00.000, 0.00, \r\n");
     state.LogFile = scratch.Path("gone2/Zelvo.log");

@@ -154,6 +154,7 @@ TEST_F(IniFileTest, WritesKeepUntouchedLinesByteForByte) {
         {"[A]\nx=1", "y", "2", "[A]\nx=1\ny=2\n"},
         {"\xEF\xBB\xBF[A]\r\nx=1\r\n", "x", "2", "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
         {"[A]\r\nx=1\r\n\x1A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n\x1A"},
+        {"[B]\rz=0\r\x1A", "x", "1", "[B]\rz=0\r[A]\rx=1\r\x1A"},     // a new section too
         {"[A]\r\nx=\"same\"\n", "x", "same", "[A]\r\nx=\"same\"\n"},  // equal value: untouched
         {"; only a note", "x", "1", "; only a note\r\n[A]\r\nx=1\r\n"},
         {"", "x", "1", "[A]\r\nx=1\r\n"},
@@ -203,6 +204,15 @@ TEST_F(IniFileTest, RewriteReplacesTheFileKeepingLinkOwnerAndMode) {
 TEST_F(IniFileTest, AWriteThatCannotCompleteLeavesTheOldFileWhole) {
     const std::string old = "[A]\r\nx=1\r\n" + std::string(200, ';') + "\r\n";
     const std::string longer(400, 'v');
+    // Writes the longer value as a user whose files may grow to `limit` bytes: 1 when written.
+    auto writeWithin = [&](rlim_t limit) {
+        return zelvo::testing::WithFileSizeLimit(limit, [&] {
+            zelvo::testing::WithoutRootRights asUser;
+            cIniFile ini;
+            ini.IniFile(path_);
+            return ini.WriteIniStr("A", "x", longer) != 0 ? 1 : 0;
+        });
+    };
     for (bool folderReadOnly : {false, true}) {
         SCOPED_TRACE(folderReadOnly ? "read-only folder" : "writable folder");
         WriteFileBytes(path_, old);
@@ -210,23 +220,10 @@ TEST_F(IniFileTest, AWriteThatCannotCompleteLeavesTheOldFileWhole) {
         if (folderReadOnly) {
             ASSERT_EQ(::chmod(dir_.Folder().c_str(), 0555), 0);
         }
-        int written = zelvo::testing::WithFileSizeLimit(old.size() + 100, [&] {
-            zelvo::testing::WithoutRootRights asUser;
-            cIniFile ini;
-            ini.IniFile(path_);
-            return ini.WriteIniStr("A", "x", longer) != 0 ? 1 : 0;
-        });
-        EXPECT_EQ(written, 0);
+        EXPECT_EQ(writeWithin(old.size() + 100), 0);
         EXPECT_EQ(ReadFileBytes(path_), old);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.Folder()), {}), 1);
-
-        int fits = zelvo::testing::WithFileSizeLimit(old.size() + 1000, [&] {
-            zelvo::testing::WithoutRootRights asUser;
-            cIniFile ini;
-            ini.IniFile(path_);
-            return ini.WriteIniStr("A", "x", longer) != 0 ? 1 : 0;
-        });
-        EXPECT_EQ(fits, 1);
+        EXPECT_EQ(writeWithin(old.size() + 1000), 1);
         EXPECT_EQ(ReadFileBytes(path_),
                   "[A]\r\nx=" + longer + "\r\n" + std::string(200, ';') + "\r\n");
         ASSERT_EQ(::chmod(dir_.Folder().c_str(), 0777), 0);

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "FakeDesktop.hpp"
 #include "Format.hpp"
+#include "KeptParams.hpp"
 #include "MaterialChoice.hpp"
 #include "MaterialLibrary.hpp"
 #include "ValidationChecks.hpp"
@@ -17,39 +16,13 @@ using namespace zelvo;
 
 namespace {
 
+// Records the values a Material call sends.
 struct MaterialSensors : zelvo::testing::ScriptedSensors {
     int Material(const std::string& serial, double d, double z, double t) override {
-        materials.push_back({serial, d, z, t});
+        calls.push_back(serial + " " + std::to_string(d) + " " + std::to_string(z) + " " +
+                        std::to_string(t));
         return 0;
     }
-    struct Sent {
-        std::string serial;
-        double density, zFactor, tooling;
-    };
-    std::vector<Sent> materials;
-};
-
-struct CellsGrid : IParamsGrid {
-    std::string CellText(int row, int column) const override { return cells.at({row, column}); }
-    void SetCellText(int row, int column, const std::string& text) override {
-        cells[{row, column}] = text;
-    }
-    void SetToolTip(const std::string&) override {}
-    bool IsEditing() const override { return false; }
-    int CurrentRow() const override { return 0; }
-    int CurrentColumn() const override { return 0; }
-    void EndEdit() override {}
-    void SelectEditorText(int) override {}
-    void ResumeEdit(int) override {}
-    std::map<std::pair<int, int>, std::string> cells;
-};
-
-// The settings boxes play no part in a choice.
-struct NoBoxes : IEntryBoxes {
-    std::string Text(EntryBox) const override { return ""; }
-    void SetText(EntryBox, const std::string&) override {}
-    void Focus(EntryBox) override {}
-    void Select(EntryBox, int, int) override {}
 };
 
 class MaterialChoiceTest : public ::testing::Test {
@@ -65,14 +38,13 @@ class MaterialChoiceTest : public ::testing::Test {
         EXPECT_NE(m, nullptr) << name;
         return m != nullptr && mnuMaterial_Click(main.ctx, checks, row, *m);
     }
-    std::string Cell(int row, int column) { return grid.cells[{row, column}]; }
 
     zelvo::testing::FakeDesktop desktop;
     MaterialLibrary library;
     MaterialSensors sensors;
     zelvo::testing::MainHarness main{sensors};
-    CellsGrid grid;
-    NoBoxes boxes;
+    KeptParamsGrid grid;
+    NoEntryBoxes boxes;
     Validation checks{main.ctx, boxes, grid};
 };
 
@@ -84,29 +56,22 @@ TEST_F(MaterialChoiceTest, AluminiumAndGoldFillTheRowAndReachThePresentSensorOnc
         const char* name;
         const char* density;
         const char* zFactor;
-        size_t sent;  // Material calls: only a present sensor is told
+        std::vector<std::string> sent;  // one exchange, with the channel's own tooling
     };
     for (const Case& c :
-         {Case{0, "aluminium", "2.700", "1.080", 1}, Case{1, "Gold", "19.300", "0.381", 0}}) {
-        sensors.materials.clear();
+         {Case{0, "aluminium", "2.700", "1.080", {"A1 2.700000 1.080000 95.000000"}},
+          Case{1, "Gold", "19.300", "0.381", {}},  // no sensor on channel 2
+          Case{0, "Gold", "19.300", "0.381", {"A1 19.300000 0.381000 95.000000"}}}) {
+        sensors.calls.clear();
         ASSERT_TRUE(Choose(c.row, c.name)) << c.name;
-        EXPECT_EQ(Cell(c.row, kDensityColumn), c.density);
-        EXPECT_EQ(Cell(c.row, kZFactorColumn), c.zFactor);
+        EXPECT_EQ(grid.CellText(c.row, kDensityColumn), c.density);
+        EXPECT_EQ(grid.CellText(c.row, kZFactorColumn), c.zFactor);
         const size_t i = static_cast<size_t>(c.row);
         EXPECT_EQ(FormatNumber(main.state.ChannelDensity[i], "0.000"), c.density);
         EXPECT_EQ(FormatNumber(main.state.ChannelZFactor[i], "0.000"), c.zFactor);
-        ASSERT_EQ(sensors.materials.size(), c.sent) << c.name;
+        EXPECT_EQ(sensors.calls, c.sent) << c.name;
     }
     EXPECT_TRUE(desktop.Messages().empty());
-    // One exchange with both new values and the channel's own tooling.
-    main.state.ChannelDensity[0] = 1;
-    sensors.materials.clear();
-    ASSERT_TRUE(Choose(0, "Gold"));
-    ASSERT_EQ(sensors.materials.size(), 1U);
-    EXPECT_EQ(sensors.materials[0].serial, "A1");
-    EXPECT_EQ(sensors.materials[0].density, 19.3);
-    EXPECT_EQ(sensors.materials[0].zFactor, 0.381);
-    EXPECT_EQ(sensors.materials[0].tooling, 95);
 }
 
 TEST_F(MaterialChoiceTest, TheNameFollowsTheMaterialOnlyWhileItIsTheDefault) {
@@ -139,24 +104,19 @@ TEST_F(MaterialChoiceTest, LockedParametersAndOutOfRangeValuesChangeNothing) {
     main.state.Locked = false;
     // A material with a value the grid refuses (only possible for a table built in
     // code: files are checked when read) gets the grid's message.
-    Material heavy;
-    heavy.name = "Heavy";
-    heavy.density = 120;
-    heavy.zFactor = 1;
-    Material stiff = heavy;
-    stiff.name = "Stiff";
-    stiff.density = 2;
-    stiff.zFactor = 0.05;
-    for (const Material& m : {heavy, stiff}) {
+    const struct {
+        Material material;
+        const char* message;
+    } refused[] = {{{"Heavy", "Hv", 120, 1, {}, 0}, "Density must be between 0.2 and 99.99."},
+                   {{"Stiff", "St", 2, 0.05, {}, 0}, "Z Factor must be between 0.1 and 9.99."}};
+    for (const auto& r : refused) {
         desktop.ClearMessages();
-        EXPECT_FALSE(mnuMaterial_Click(main.ctx, checks, 0, m)) << m.name;
-        ASSERT_EQ(desktop.Messages().size(), 1U) << m.name;
-        EXPECT_EQ(desktop.Messages()[0].text, m.density > 99.99
-                                                  ? "Density must be between 0.2 and 99.99."
-                                                  : "Z Factor must be between 0.1 and 9.99.");
+        EXPECT_FALSE(mnuMaterial_Click(main.ctx, checks, 0, r.material)) << r.material.name;
+        ASSERT_EQ(desktop.Messages().size(), 1U) << r.material.name;
+        EXPECT_EQ(desktop.Messages()[0].text, r.message);
     }
-    EXPECT_TRUE(grid.cells.empty());
-    EXPECT_TRUE(sensors.materials.empty());
+    EXPECT_EQ(grid.CellText(0, kDensityColumn) + grid.CellText(0, kZFactorColumn), "");
+    EXPECT_TRUE(sensors.calls.empty());
     EXPECT_EQ(main.state.ChannelDensity[0], 1);
     EXPECT_EQ(main.state.ChannelZFactor[0], 1);
     EXPECT_EQ(main.state.ChannelName[0], "Sensor 1");

@@ -1,4 +1,5 @@
-// The publisher against a real broker started by the test on 127.0.0.1.
+// The publisher, and publishing kept in line with the settings of the setup file,
+// against a real broker started by the test on 127.0.0.1.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 
 #include "MosquittoBroker.hpp"
 #include "MqttPublisher.hpp"
+#include "SweepPublishing.hpp"
 
 namespace {
 
@@ -19,10 +21,10 @@ using zelvo::testing::TestSubscriber;
 namespace fs = std::filesystem;
 using Messages = std::vector<ReceivedMessage>;
 
-class MqttPublisherTest : public ::testing::Test {
+class PublishingTest : public ::testing::Test {
   protected:
-    MqttPublisherTest() { fs::create_directories(folder_); }
-    ~MqttPublisherTest() override { fs::remove_all(folder_); }
+    PublishingTest() { fs::create_directories(folder_); }
+    ~PublishingTest() override { fs::remove_all(folder_); }
 
     std::unique_ptr<MqttPublisher> Publisher(size_t capacity = 1000) {
         MqttSettings settings;
@@ -56,7 +58,7 @@ class MqttPublisherTest : public ::testing::Test {
     MosquittoBroker broker_{folder_.string()};
 };
 
-TEST_F(MqttPublisherTest, MessagesArriveInOrderBetweenOnlineAndStopped) {
+TEST_F(PublishingTest, MessagesArriveInOrderBetweenOnlineAndStoppedAlsoAfterTheBrokerWasAway) {
     ASSERT_TRUE(broker_.Start());
     TestSubscriber subscriber(broker_.Port(), "lab/#");
     auto publisher = Publisher();
@@ -68,13 +70,22 @@ TEST_F(MqttPublisherTest, MessagesArriveInOrderBetweenOnlineAndStopped) {
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(readings[static_cast<size_t>(i)].payload, std::to_string(i));
 
+    broker_.Stop();
+    ASSERT_TRUE(LinkBecomes(*publisher, false));
+    publisher->Publish({"lab/1/status", "while away", true});
+    ASSERT_TRUE(broker_.Start());
+    ASSERT_TRUE(subscriber.WaitFor(Has("lab/1/status", "while away")));
+    ASSERT_TRUE(LinkBecomes(*publisher, true));
+    publisher->Publish({"lab/1/reading", "after", false});
+    EXPECT_TRUE(subscriber.WaitFor(Has("lab/1/reading", "after")));
+
     publisher->Stop();
     EXPECT_TRUE(subscriber.WaitFor(Has("lab/status", "stopped")));
-    EXPECT_EQ(publisher->Published(), 5u);
+    EXPECT_EQ(publisher->Published(), 7u);
     EXPECT_EQ(publisher->Dropped(), 0u);
 }
 
-TEST_F(MqttPublisherTest, WhileTheBrokerIsAwayTheQueueKeepsTheNewestAndCountsTheRest) {
+TEST_F(PublishingTest, WhileTheBrokerIsAwayTheQueueKeepsTheNewestAndCountsTheRest) {
     auto publisher = Publisher(4);
     for (int i = 0; i < 10; ++i)
         publisher->Publish({"lab/q/" + std::to_string(i), "m" + std::to_string(i), true});
@@ -96,22 +107,41 @@ TEST_F(MqttPublisherTest, WhileTheBrokerIsAwayTheQueueKeepsTheNewestAndCountsThe
     EXPECT_EQ(publisher->Dropped(), 6u);
 }
 
-TEST_F(MqttPublisherTest, PublishingResumesWhenTheBrokerComesBack) {
+TEST_F(PublishingTest, SweepPublishingFollowsTheSettingsOnOffAndToANewTopic) {
     ASSERT_TRUE(broker_.Start());
-    TestSubscriber subscriber(broker_.Port(), "lab/#");
-    auto publisher = Publisher();
-    publisher->Publish({"lab/1/reading", "before", false});
-    ASSERT_TRUE(subscriber.WaitFor(Has("lab/1/reading", "before")));
+    TestSubscriber subscriber(broker_.Port(), "#");
+    MainState state;
+    state.ShowLast = 0;
+    state.MqttHost = "127.0.0.1";
+    state.MqttPort = broker_.Port();
+    const SweepRecord record = MakeSweepRecord(
+        state, [](int) { return "XTAL FAIL"; }, 0, std::chrono::system_clock::now());
 
-    broker_.Stop();
-    ASSERT_TRUE(LinkBecomes(*publisher, false));
-    publisher->Publish({"lab/1/status", "while away", true});
-    ASSERT_TRUE(broker_.Start());
-    ASSERT_TRUE(subscriber.WaitFor(Has("lab/1/status", "while away")));
-    ASSERT_TRUE(LinkBecomes(*publisher, true));
-    publisher->Publish({"lab/1/reading", "after", false});
-    EXPECT_TRUE(subscriber.WaitFor(Has("lab/1/reading", "after")));
-    EXPECT_EQ(publisher->Dropped(), 0u);
+    SweepPublishing publishing;
+    EXPECT_FALSE(publishing.Apply(state, "chamber.cfg"));
+    EXPECT_FALSE(publishing.Active());  // off by default
+    EXPECT_EQ(publishing.Finish(), "");
+
+    state.MqttEnabled = 1;
+    EXPECT_FALSE(publishing.Apply(state, "chamber.cfg"));
+    ASSERT_TRUE(publishing.Active());
+    EXPECT_EQ(publishing.Target(),
+              "127.0.0.1:" + std::to_string(broker_.Port()) + " under zelvo/chamber");
+    publishing.Publish(record);
+    ASSERT_TRUE(subscriber.WaitFor(Has("zelvo/chamber/1/status", "XTAL FAIL")));
+    EXPECT_EQ(publishing.LinkChange().value_or("").rfind("connected to ", 0), 0u);
+    EXPECT_FALSE(publishing.LinkChange());
+
+    // Another setup file: the old prefix says "stopped", the new one takes over.
+    EXPECT_FALSE(publishing.Apply(state, "other.cfg"));
+    ASSERT_TRUE(subscriber.WaitFor(Has("zelvo/chamber/status", "stopped")));
+    publishing.Publish(record);
+    ASSERT_TRUE(subscriber.WaitFor(Has("zelvo/other/1/status", "XTAL FAIL")));
+
+    state.MqttEnabled = 0;
+    EXPECT_FALSE(publishing.Apply(state, "other.cfg"));
+    EXPECT_FALSE(publishing.Active());
+    EXPECT_TRUE(subscriber.WaitFor(Has("zelvo/other/status", "stopped")));
 }
 
 }  // namespace
