@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <string>
 
@@ -8,6 +7,7 @@
 #include "AppInfo.hpp"
 #include "FakeDesktop.hpp"
 #include "FileCommands.hpp"
+#include "ScriptedChooser.hpp"
 #include "SetupFile.hpp"
 #include "TextFile.hpp"
 #include "cErrHandler.hpp"
@@ -18,22 +18,6 @@ namespace zelvo {
 namespace {
 
 using namespace std::string_literals;
-
-// Answers each dialog from a script (nothing = cancel) and keeps the requests.
-class ScriptedChooser : public IFileChooser {
-  public:
-    ScriptedChooser() { SetFileChooser(this); }
-    ~ScriptedChooser() override { SetFileChooser(nullptr); }
-    std::optional<std::string> Choose(const FileRequest& request) override {
-        requests.push_back(request);
-        if (answers.empty()) return std::nullopt;
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::deque<std::optional<std::string>> answers;
-    std::vector<FileRequest> requests;
-};
 
 TEST(FileDialogTest, FilterTextNulsAndPairs) {
     EXPECT_EQ(FilterBuffer(""), "\0\0"s);
@@ -50,7 +34,7 @@ TEST(FileDialogTest, FilterTextNulsAndPairs) {
 }
 
 TEST(FileDialogTest, ShowTranslatesTheFlagsAndReturnsPathAndTitle) {
-    ScriptedChooser chooser;
+    testing::ScriptedChooser chooser;
     cFileDialog dialog;
     dialog.DialogTitle = "Save LogFile As";
     dialog.Filter = "Log files (*.LOG)|*.LOG";
@@ -101,7 +85,7 @@ class FileCommandsTest : public ::testing::Test {
     }
     testing::FakeDesktop desktop_;
     testing::ScratchFolder folder_{"filecommands"};
-    ScriptedChooser chooser_;
+    testing::ScriptedChooser chooser_;
     MainState state_;
     testing::RecordingWindow window_;
     testing::ScriptedSensors sensors_;

@@ -272,10 +272,5 @@ TEST(GraphKeysTest, TheRangeBoxTakesNumbersOnlyAndEnterValidates) {
     }
 }
 
-TEST(GraphScrollTest, ScrollFractionsByMode) {
-    const double expected[] = {0.01, 0.25, 0.5, 0.75, 1.0};
-    for (int32_t mode = 0; mode < 5; ++mode) EXPECT_EQ(ScrollFraction(mode), expected[mode]);
-}
-
 }  // namespace
 }  // namespace zelvo

@@ -1,10 +1,9 @@
 // The strip charts in the main window: the settings strip's texts, the series
-// styles and labels, plotting during a run with scrolling, the X units and the
-// refusal of a negative X range.
+// labels, plotting during a run with scrolling, the X units, the refusal of a
+// negative X range, and the chart state files.
 
 #include <QTest>
 
-#include "DisplayTexts.hpp"
 #include "TextFile.hpp"
 #include "WindowHarness.hpp"
 
@@ -26,14 +25,14 @@ class WindowChartTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void stripTextsSeriesStylesAndLabels();
+    void stripTextsSeriesLabelsAndTitles();
     void aRunPlotsTheDisplayedChannelsAndScrolls();
     void theStripBoxesApplyTheirValues();
     void stateFilesRestoreTheChartsAndABadOneIsReported();
     void theStripShowsTheStoredBoundsOfTheChartShownAtStart();
 };
 
-void WindowChartTest::stripTextsSeriesStylesAndLabels() {
+void WindowChartTest::stripTextsSeriesLabelsAndTitles() {
     WindowHarness h;
     h.StartUp();
     qt::ChartFrame& c = h.W().chart;
@@ -53,15 +52,8 @@ void WindowChartTest::stripTextsSeriesStylesAndLabels() {
         const QString label = QString("lbl") + QString(b.name).mid(3);
         QCOMPARE(c.fraGraphSetup->findChild<QLabel*>(label)->text(), QString(b.label));
     }
-    const int rgb[8][6] = {{0, 255, 0, 0, 255, 0},      {255, 255, 0, 255, 255, 0},
-                           {0, 0, 255, 0, 0, 255},      {255, 0, 0, 255, 0, 0},
-                           {34, 139, 34, 34, 139, 34},  {255, 165, 0, 0, 255, 255},
-                           {160, 32, 240, 255, 0, 255}, {165, 42, 42, 135, 206, 250}};
     for (qt::StripChart* chart : c.Graph) {
         for (int s = 1; s <= 8; ++s) {
-            const int* v = rgb[s - 1];
-            QCOMPARE(chart->Style(s).line, QColor(v[0], v[1], v[2]));
-            QCOMPARE(chart->Style(s).symbol, QColor(v[3], v[4], v[5]));
             QCOMPARE(chart->SeriesLabel(s), QString("Sensor %1").arg(s));
             QCOMPARE(chart->SeriesVisible(s), s <= h.State().ShowLast + 1);
         }
@@ -118,8 +110,6 @@ void WindowChartTest::theStripBoxesApplyTheirValues() {
     Type(w.chart.txtXAxis, "4x5");
     QCOMPARE(w.chart.txtXAxis->text(), QString("45"));
     QCOMPARE(w.chart.Graph[0]->XRangeDrawn(), (AxisRange{0, 45}));
-    Type(w.chart.txtYMin, "");
-    QCOMPARE(w.chart.txtYMin->text(), QString("0"));
 }
 
 void WindowChartTest::stateFilesRestoreTheChartsAndABadOneIsReported() {

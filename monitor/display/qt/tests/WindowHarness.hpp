@@ -8,37 +8,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
-#include <deque>
 #include <memory>
 
 #include "../../../config/tests/ScratchFolder.hpp"
 #include "AppInfo.hpp"
 #include "FakeDesktop.hpp"
+#include "ScriptedChooser.hpp"
 #include "SetupFile.hpp"
 #include "SimControl.hpp"
 #include "ZelvoSensors.hpp"
 #include "cErrHandler.hpp"
-#include "cFileDialog.hpp"
 #include "frmMain.hpp"
 #include "modUSB.hpp"
 
 namespace zelvo::testing {
-
-// Answers each file dialog from a script (nothing = cancel) and keeps the requests.
-class ScriptedChooser : public IFileChooser {
-  public:
-    ScriptedChooser() { SetFileChooser(this); }
-    ~ScriptedChooser() override { SetFileChooser(nullptr); }
-    std::optional<std::string> Choose(const FileRequest& request) override {
-        requests.push_back(request);
-        if (answers.empty()) return std::nullopt;
-        std::optional<std::string> answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::deque<std::optional<std::string>> answers;
-    std::vector<FileRequest> requests;
-};
 
 class WindowHarness {
   public:
