@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "FileCommands.hpp"
+#include "FileUtil.hpp"
 #include "FindZelvos.hpp"
 #include "GridRules.hpp"
 #include "HelpFile.hpp"
@@ -217,9 +218,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::mnuHelpHelp_Click() {
-    // A missing manual is the browser's or the desktop's to report; the window
-    // shows no message of its own, so the answer is not looked at.
-    static_cast<void>(Desktop().OpenDocument(ManualFile()));
+    // A missing manual is the browser's to report. When no program at all takes
+    // the manual, the operator is told so, as for any document that cannot be opened.
+    static_cast<void>(LaunchDocument(ManualFile(), ""));
 }
 
 }  // namespace zelvo::qt
