@@ -14,18 +14,22 @@ using kitforge::testing::WizardHarness;
 class PageRulesTest : public QObject {
     Q_OBJECT
   private slots:
-    void keyboardAloneWalksAndEscapeCancels();
+    void keyboardAloneWalksTheWizardAndEscapeCancels();
     void pagesCarryTheRecordAndRechoosingTheSetKeepsEdits();
-    void fieldsAndLabelsFollowTheDriverSet();
     void helpButtonsExplainEachOptionWithoutRewrapping();
-    void browseReplacesFolderCancelKeepsIt();
     void pagesKeepPlaceAndSizeWithoutMaximizeButton();
-    void enterPressesTheFocusedButtonElseNext();
     void folderBrowserStartsAtHomeAndKeepsNoState();
     void summaryShowsALongFolderWhole();
 };
 
-void PageRulesTest::keyboardAloneWalksAndEscapeCancels() {
+// Enter presses the focused button, elsewhere Next (Finish on the last page).
+void PageRulesTest::keyboardAloneWalksTheWizardAndEscapeCancels() {
+    {
+        WizardHarness h;
+        h.Key(Qt::Key_Escape);
+        QVERIFY(h.Ended() && !h.Completed());
+    }
+    QTemporaryDir temp;
     WizardHarness h;
     h.Key(Qt::Key_Return);  // no driver set yet: refused without a message
     QCOMPARE(h.PageName(), "CInstallTypePage");
@@ -46,8 +50,33 @@ void PageRulesTest::keyboardAloneWalksAndEscapeCancels() {
     QCOMPARE(QApplication::focusWidget(), h.Find<QLineEdit>("txtPid"));
     h.Key(Qt::Key_Return);  // Enter in a field presses Next
     QCOMPARE(h.PageName(), "CDeviceNamesPage");
-    h.Key(Qt::Key_Escape);
-    QVERIFY(h.Ended() && !h.Completed());
+    h.Key(Qt::Key_Return);
+    h.Key(Qt::Key_Return);
+    h.Find<QPushButton>("cmdHelpCopyFiles")->setFocus();
+    h.Key(Qt::Key_Return);
+    QCOMPARE(h.PageName(), "CInstallerOptionsPage");
+    QCOMPARE(h.Messages().size(), 1);
+    QVERIFY(h.Messages()[0].startsWith("Copy Files to Target Directory during Install:"));
+    h.Find<QCheckBox>("chkCopyFiles")->setFocus();
+    h.Key(Qt::Key_Enter);
+    QCOMPARE(h.PageName(), "COutputFolderPage");
+    // A cancelled browser keeps the typed folder; a folder that happens to carry the
+    // browser's old cancel marker is still a folder.
+    h.Type("txtGenerationDir", "/typed/folder");
+    h.Find<QPushButton>("cmdBrowse")->setFocus();
+    h.Key(Qt::Key_Return);
+    QCOMPARE(h.Text("txtGenerationDir"), "/typed/folder");
+    h.BrowseAnswer(temp.filePath("_NoDirSelected_"));
+    h.Find<QPushButton>("cmdBrowse")->setFocus();
+    h.Key(Qt::Key_Return);
+    QCOMPARE(h.PageName(), "COutputFolderPage");
+    QCOMPARE(h.Text("txtGenerationDir"), temp.filePath("_NoDirSelected_"));
+    QCOMPARE(h.Messages().size(), 1);
+    h.Key(Qt::Key_Return);  // the focus went back to the field: Next
+    QCOMPARE(h.PageName(), "CSummaryPage");
+    h.Find<QPlainTextEdit>("txtSummaryValues")->setFocus();
+    h.Key(Qt::Key_Return);  // Finish
+    QVERIFY(h.Completed());
 }
 
 void PageRulesTest::pagesCarryTheRecordAndRechoosingTheSetKeepsEdits() {
@@ -75,21 +104,6 @@ void PageRulesTest::pagesCarryTheRecordAndRechoosingTheSetKeepsEdits() {
     h.Next();
     QCOMPARE(h.Text("txtCompanyName") + h.Text("txtPid"), "OstrelixB3A0");
     QCOMPARE(h.Data().m_bGenerateInstaller, 0);
-}
-
-void PageRulesTest::fieldsAndLabelsFollowTheDriverSet() {
-    for (const bool vcp : {true, false}) {
-        WizardHarness h;
-        h.Click(vcp ? "optVcp" : "optLinkvane");
-        h.Next();
-        h.Next();
-        h.Type("txtInfName", "abcdefghijk");
-        QCOMPARE(h.Text("txtInfName"), vcp ? "abcd" : "abcdefgh");
-        QCOMPARE(h.Find<QLabel>("lblInfName")->text(),
-                 vcp ? kitforge::kVcpInfLabel : kitforge::kLinkvaneInfLabel);
-        QCOMPARE(h.Find<QLabel>("lblInfExample")->text(),
-                 vcp ? "Example: \"ostxxxxx.inf\"" : "Example: \"Vdlink.inf\"");
-    }
 }
 
 void PageRulesTest::helpButtonsExplainEachOptionWithoutRewrapping() {
@@ -136,20 +150,6 @@ void PageRulesTest::helpButtonsExplainEachOptionWithoutRewrapping() {
     }
 }
 
-void PageRulesTest::browseReplacesFolderCancelKeepsIt() {
-    WizardHarness h;
-    h.WalkToOutputFolder("optVcp", false);
-    h.Type("txtGenerationDir", "/typed/folder");
-    h.BrowseAnswer(std::nullopt);
-    h.Click("cmdBrowse");
-    QCOMPARE(h.Text("txtGenerationDir"), "/typed/folder");
-    // A folder that happens to carry the browser's old cancel marker is still a folder.
-    h.BrowseAnswer(QStringLiteral("/tmp/_NoDirSelected_"));
-    h.Click("cmdBrowse");
-    QCOMPARE(h.Text("txtGenerationDir"), "/tmp/_NoDirSelected_");
-    QVERIFY(h.Messages().isEmpty());
-}
-
 // The place each page asks the window system for when its window is created. A
 // real window manager reports the frame only after the window is mapped, so this
 // is where the page lands; the offscreen platform knows its frame at once and would
@@ -190,31 +190,6 @@ void PageRulesTest::pagesKeepPlaceAndSizeWithoutMaximizeButton() {
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     }
     qApp->removeEventFilter(&created);
-}
-
-void PageRulesTest::enterPressesTheFocusedButtonElseNext() {
-    QTemporaryDir temp;
-    WizardHarness h;
-    h.WalkToOutputFolder("optLinkvane", true);
-    h.Back();
-    h.Find<QPushButton>("cmdHelpCopyFiles")->setFocus();
-    h.Key(Qt::Key_Return);
-    QCOMPARE(h.PageName(), "CInstallerOptionsPage");
-    QCOMPARE(h.Messages().size(), 1);
-    QVERIFY(h.Messages()[0].startsWith("Copy Files to Target Directory during Install:"));
-    h.Find<QCheckBox>("chkCopyFiles")->setFocus();
-    h.Key(Qt::Key_Enter);
-    QCOMPARE(h.PageName(), "COutputFolderPage");
-    h.BrowseAnswer(temp.path());
-    h.Find<QPushButton>("cmdBrowse")->setFocus();
-    h.Key(Qt::Key_Return);
-    QCOMPARE(h.PageName(), "COutputFolderPage");
-    QCOMPARE(h.Text("txtGenerationDir"), temp.path());
-    h.Key(Qt::Key_Return);  // the focus went back to the field: Next
-    QCOMPARE(h.PageName(), "CSummaryPage");
-    h.Find<QPlainTextEdit>("txtSummaryValues")->setFocus();
-    h.Key(Qt::Key_Return);  // Finish
-    QVERIFY(h.Completed());
 }
 
 void PageRulesTest::folderBrowserStartsAtHomeAndKeepsNoState() {
