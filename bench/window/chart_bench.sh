@@ -21,44 +21,16 @@ program="$build/monitor/app/gui/zelvomon"
 [ -x "$program" ] || { echo "chart_bench: $program not built" >&2; exit 2; }
 command -v xdotool >/dev/null || { echo "chart_bench: xdotool is needed to press Start" >&2; exit 2; }
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The X server chooses a free display itself, so that benchmarks started at the
-# same time never share (and end) one server.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-display=$(cat "$work/display")
-[ -n "$display" ] || { echo "chart_bench: Xvfb did not start" >&2; exit 2; }
-
-export DISPLAY=":$display" ZELVO_SIM="devices=8" XDG_CONFIG_HOME="$work/config" \
-    XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
-mkdir -p "$work/app" "$work/config" "$work/run"
-chmod 700 "$work/run"
-{
-    printf '[Application]\r\nIniVer=109\r\nShowLast=7\r\nPeriod=10\r\nView=1\r\n'
-    printf 'Freq=6100000;5000000;6000000\r\n[Graph]\r\nXRange=30\r\nXScroll=1\r\n[Zelvo]\r\n'
-    for n in 1 2 3 4 5 6 7 8; do printf 'Sensor %d=Sensor %d;1000;1000;10000;ZS000%d\r\n' "$n" "$n" "$n"; done
-} > "$work/app/zelvo.cfg"
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-kib() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status"; }
+. "$(dirname "$0")/desktop.sh"
+bench_start_desktop chart_bench
+bench_setup_file 1 'XRange=30\r\nXScroll=1\r\n'
+work=$bench_work
 
 one_run() {
     "$program" --simulate --app-dir "$work/app" >/dev/null 2>&1 &
     local pid=$!
     sleep 2
-    local window
-    window=$(xdotool search --sync --pid "$pid" --name "Zelvo - " | head -1)
-    xdotool mousemove --window "$window" 40 40 click 1
+    press_start "$pid"
     sleep "$fill"
     local before rss0
     before=$(cpu_ticks "$pid")

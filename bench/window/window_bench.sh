@@ -20,33 +20,10 @@ idle=${3:-20}
 program="$build/monitor/app/gui/zelvomon"
 [ -x "$program" ] || { echo "window_bench: $program not built" >&2; exit 2; }
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A free display number and its X server.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x1200x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-
-# Eight simulated sensors, each assigned to its channel, so that no question is asked.
-export DISPLAY=":$display" ZELVO_SIM="devices=8" XDG_CONFIG_HOME="$work/config" \
-    XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
-mkdir -p "$work/app" "$work/config" "$work/run"
-chmod 700 "$work/run"
-{
-    printf '[Application]\r\nIniVer=109\r\nShowLast=7\r\nPeriod=10\r\nView=0\r\n'
-    printf 'Freq=6100000;5000000;6000000\r\n[Zelvo]\r\n'
-    for n in 1 2 3 4 5 6 7 8; do printf 'Sensor %d=Sensor %d;1000;1000;10000;ZS000%d\r\n' "$n" "$n" "$n"; done
-} > "$work/app/zelvo.cfg"
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+. "$(dirname "$0")/desktop.sh"
+bench_start_desktop window_bench
+bench_setup_file 0
+work=$bench_work
 
 echo "Start to window shown with readings ($starts starts):"
 for _ in $(seq 1 "$starts"); do
@@ -58,19 +35,11 @@ for _ in $(seq 1 "$starts"); do
 done | tee "$work/starts" | sed 's/^/  ms: /'
 echo "  median: $(median < "$work/starts") ms (goal: under 500 ms)"
 
-ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
-# Presses Start: the first button of the run bar, under the menu bar.
-press_start() {
-    local window
-    window=$(xdotool search --sync --name "Zelvo - " | head -1)
-    xdotool mousemove --window "$window" 40 40 click 1
-}
 load() {  # the program's load over $idle seconds, optionally during a run
     "$program" --simulate --app-dir "$work/app" >/dev/null 2>&1 &
     pid=$!
     sleep 2
-    if [ "$1" = run ]; then press_start; sleep 1; fi
+    if [ "$1" = run ]; then press_start "$pid"; sleep 1; fi
     before=$(cpu_ticks "$pid")
     sleep "$idle"
     after=$(cpu_ticks "$pid")
