@@ -69,6 +69,13 @@ std::string PrepareChannels(MainContext& ctx) {
 
 void Start(MainContext& ctx) {
     MainState& s = ctx.state;
+    if (ctx.sensors.ExchangeInProgress()) {
+        // The click arrived while a sweep waits for a sensor's reply: preparing now would
+        // find every sensor busy. The sweep timer starts the run once the exchange is over.
+        s.StartPending = true;
+        return;
+    }
+    s.StartPending = false;
     // A run never starts with a channel that missed its period, material or zero point:
     // its thickness would carry an old zero point.
     const std::string failures = PrepareChannels(ctx);
@@ -140,6 +147,17 @@ void SetRunMode(MainContext& ctx, int16_t mode) {
             return;
     }
     s.RunMode = mode;
+}
+
+void StartIfPending(MainContext& ctx) {
+    if (!ctx.state.StartPending) return;
+    RunProcedure(std::string(kFormName) + "_cmdFSwitch_Click", [&] {
+        if (ctx.state.RunMode == kStopped) {
+            Start(ctx);
+        } else {
+            ctx.state.StartPending = false;
+        }
+    });
 }
 
 void cmdFSwitch_Click(MainContext& ctx, int index) {

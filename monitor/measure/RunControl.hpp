@@ -21,8 +21,11 @@ std::string ElapsedText(double seconds);
 // buttons and the run clock. Other values change nothing.
 void SetRunMode(MainContext& ctx, int16_t mode);
 
-// frmMain_cmdFSwitch_Click: button 0 starts or stops, button 1 pauses or resumes.
+// frmMain_cmdFSwitch_Click: button 0 starts or stops, button 1 pauses or resumes. Start
+// pressed while an exchange with a sensor waits for its reply is kept for StartIfPending.
 void cmdFSwitch_Click(MainContext& ctx, int index);
+// Starts the run kept by a Start pressed during an exchange, once no exchange waits.
+void StartIfPending(MainContext& ctx);
 
 // A click on the readings grid: column 2 of a channel row zeroes that channel, or
 // every sensor while Shift is held.

@@ -4,6 +4,7 @@
 
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
+#include "RunControl.hpp"
 #include "cErrHandler.hpp"
 
 namespace zelvo {
@@ -135,6 +136,7 @@ void GetReadings(MainContext& ctx) {
 
 void tmrRun_Timer(MainContext& ctx) {
     GetReadings(ctx);
+    StartIfPending(ctx);
 }
 
 }  // namespace zelvo

@@ -17,7 +17,7 @@ inline constexpr int kColumnLife = 4;
 
 void GetReadings(MainContext& ctx);
 
-// frmMain_tmrRun_Timer: one sweep.
+// frmMain_tmrRun_Timer: one sweep, then the Start pressed while it waited on a sensor.
 void tmrRun_Timer(MainContext& ctx);
 
 }  // namespace zelvo

@@ -149,6 +149,25 @@ TEST_F(MeasureTest, StartRefusesWhenAnyPresentChannelCannotBePrepared) {
     EXPECT_EQ(s.RunNum, 42);
 }
 
+TEST_F(MeasureTest, StartPressedWhileASweepWaitsOnASensorRunsOnceTheSweepEnds) {
+    s.ChannelSerial = {"A", "", "", "", "", "", "", ""};
+    s.ChannelPresent[0] = true;
+    s.ShowLast = 0;
+    s.RunNum = 7;
+    sensors_.exchanging = true;  // the click arrives while the sweep waits for a reply
+    Click(0);
+    EXPECT_TRUE(desktop_.Messages().empty());
+    EXPECT_TRUE(sensors_.calls.empty());
+    EXPECT_EQ(s.RunMode, kStopped);
+    sensors_.exchanging = false;
+    tmrRun_Timer(h_.ctx);
+    EXPECT_EQ(s.RunMode, kRunning);
+    EXPECT_EQ(s.RunNum, 8);
+    EXPECT_EQ(sensors_.calls.front(), "Period A 0.250000");
+    tmrRun_Timer(h_.ctx);  // started once only
+    EXPECT_EQ(s.RunNum, 8);
+}
+
 TEST_F(MeasureTest, StartPreparesPresentSensorsInOrder) {
     s.ChannelSerial = {"A", "B", "C", "D", "", "", "", ""};
     s.ChannelPresent = {true, false, true, true, false, false, false, false};
