@@ -93,6 +93,7 @@ struct MainState {
     int16_t View = kSetupView;   // read directly; change it through SetView (MainView.hpp)
     bool StartingUp = false;     // from window load until the first clock tick
     bool StartPending = false;   // Start pressed while an exchange waited; the sweep starts it
+    bool PeriodPending = false;  // period entered while an exchange waited; the sweep sends it
     double RunStart = 0;         // reference time of the run, seconds since midnight
     double PausedElapsed = 0;    // run time accumulated when paused; 0 when stopped
     std::string LogPath;         // data-log file of the current run; empty until the first Start

@@ -86,6 +86,12 @@ void Validation::ValidateFrequency(int index, EntryBox box, bool& valid) {
 }
 
 void Validation::SendPeriodToPresent(double period) {
+    if (sensors_.ExchangeInProgress()) {
+        // Entered while a sweep waits for a reply: every sensor would refuse it as busy
+        // and keep its old period. The sweep sends it when it ends.
+        state_.PeriodPending = true;
+        return;
+    }
     for (int c = 0; c < kChannelCount; ++c) {
         auto i = static_cast<size_t>(c);
         if (state_.ChannelPresent[i])

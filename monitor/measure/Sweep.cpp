@@ -104,6 +104,19 @@ void ShowReading(MainContext& ctx, size_t ch, const ReadingResult& result) {
     grid.SetCellText(row, kColumnLife, FormatNumber(result[kResultLife], "0.0"));
 }
 
+// The period entered while an exchange waited reaches the present sensors once none waits.
+void SendPendingPeriod(MainContext& ctx) {
+    MainState& s = ctx.state;
+    if (!s.PeriodPending || ctx.sensors.ExchangeInProgress()) return;
+    s.PeriodPending = false;
+    RunProcedure(std::string(kFormName) + "_tmrRun_Timer", [&] {
+        for (size_t ch = 0; ch < kChannelCount; ++ch) {
+            // A sensor's status is shown by the next sweep's row texts.
+            if (s.ChannelPresent[ch]) ctx.sensors.Period(s.ChannelSerial[ch], s.Period);
+        }
+    });
+}
+
 }  // namespace
 
 void GetReadings(MainContext& ctx) {
@@ -136,6 +149,7 @@ void GetReadings(MainContext& ctx) {
 
 void tmrRun_Timer(MainContext& ctx) {
     GetReadings(ctx);
+    SendPendingPeriod(ctx);
     StartIfPending(ctx);
 }
 

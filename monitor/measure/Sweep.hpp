@@ -17,7 +17,8 @@ inline constexpr int kColumnLife = 4;
 
 void GetReadings(MainContext& ctx);
 
-// frmMain_tmrRun_Timer: one sweep, then the Start pressed while it waited on a sensor.
+// frmMain_tmrRun_Timer: one sweep; then, once no exchange waits, the period entered and the
+// Start pressed while an exchange waited.
 void tmrRun_Timer(MainContext& ctx);
 
 }  // namespace zelvo

@@ -175,12 +175,19 @@ TEST_F(ValidationTest, AcceptedEntriesReachSettingsBoxesTimerAndSensors) {
     EXPECT_EQ(state.Period, 2);
     EXPECT_EQ(check.LastSensorStatus(), 7);
     EXPECT_EQ(SweepIntervalFor(0.125), 62);  // 62.5 halves to even
+    // Entered while a sweep waits on a sensor: kept for the sweep to send when it ends.
+    sensors.calls.clear();
+    sensors.exchanging = true;
+    EXPECT_EQ(Accept(EntryBox::Period, "1"), "1.00");
+    EXPECT_TRUE(sensors.calls.empty());
+    EXPECT_TRUE(state.PeriodPending);
+    sensors.exchanging = false;
 
     sensors.calls.clear();
     EXPECT_EQ(Accept(EntryBox::FreqMax, "30"), "30.000");
     EXPECT_EQ(sensors.calls,
               (std::vector<std::string>{"InitFreq 30000000.000000 5000000.000000 6000000.000000",
-                                        "Period A1 2.000000", "Period C3 2.000000"}));
+                                        "Period A1 1.000000", "Period C3 1.000000"}));
     EXPECT_EQ(Accept(EntryBox::FreqMin, "1"), "1.000");
     EXPECT_EQ(Accept(EntryBox::FreqMin, "6"), "6.000");  // equal to the initial frequency
     EXPECT_EQ(Accept(EntryBox::FreqMax, "6"), "6.000");

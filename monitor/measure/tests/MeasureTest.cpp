@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "AppInfo.hpp"
@@ -166,6 +167,24 @@ TEST_F(MeasureTest, StartPressedWhileASweepWaitsOnASensorRunsOnceTheSweepEnds) {
     EXPECT_EQ(sensors_.calls.front(), "Period A 0.250000");
     tmrRun_Timer(h_.ctx);  // started once only
     EXPECT_EQ(s.RunNum, 8);
+}
+
+TEST_F(MeasureTest, PeriodEnteredWhileASweepWaitedReachesTheSensorsWhenASweepEnds) {
+    s.ChannelSerial = {"A", "B", "", "", "", "", "", ""};
+    s.ChannelPresent = {true, false, false, false, false, false, false, false};
+    s.ShowLast = 1;
+    s.Period = 0.5;
+    s.PeriodPending = true;
+    sensors_.exchanging = true;  // a sweep that ends inside another one's wait sends nothing
+    tmrRun_Timer(h_.ctx);
+    EXPECT_TRUE(std::find(sensors_.calls.begin(), sensors_.calls.end(), "Period A 0.500000") ==
+                sensors_.calls.end());
+    sensors_.exchanging = false;
+    tmrRun_Timer(h_.ctx);
+    EXPECT_EQ(std::count(sensors_.calls.begin(), sensors_.calls.end(), "Period A 0.500000"), 1);
+    EXPECT_FALSE(s.PeriodPending);
+    tmrRun_Timer(h_.ctx);
+    EXPECT_EQ(std::count(sensors_.calls.begin(), sensors_.calls.end(), "Period A 0.500000"), 1);
 }
 
 TEST_F(MeasureTest, StartPreparesPresentSensorsInOrder) {
