@@ -9,6 +9,7 @@
 #include "../../config/tests/ScratchFolder.hpp"
 #include "FakeDesktop.hpp"
 #include "GraphSetup.hpp"
+#include "ViewRules.hpp"
 #include "cErrHandler.hpp"
 
 namespace zelvo {
@@ -109,6 +110,32 @@ TEST_F(GraphTest, XValuesAndTitlesFollowTheXUnits) {
         EXPECT_EQ(Chart(1).X(1), r.x);
         EXPECT_EQ(XAxisTitle(state_.XUnits), r.title);
     }
+}
+
+TEST(GraphTitlesTest, YTitlesFollowTheUnitMode) {
+    struct Row {
+        int chart;
+        const char* titles[3];  // thickness in kA, areal mass, thickness in A
+    };
+    for (const Row& r : {Row{1, {"Rate (A/s)", "Mass (ng/cm2/s)", "Rate (A/s)"}},
+                         Row{2, {"Thickness (kA)", "Mass (ug/cm2)", "Thickness (A)"}},
+                         Row{3, {"Frequency", "Frequency", "Frequency"}}}) {
+        for (int32_t units = 0; units < 3; ++units) {
+            EXPECT_EQ(ChartYTitle(r.chart, units), r.titles[units]) << r.chart << " " << units;
+        }
+    }
+}
+
+TEST_F(GraphTest, ChartFailuresAreReportedUnderTheirProcedureNames) {
+    Start(60, 1);
+    GraphInit(graphs_, "1e12");  // a width beyond a whole number
+    state_.View = 1;
+    StripDouble strip;
+    strip.texts[StripBox::YMax] = "1e12";
+    EXPECT_FALSE(ValidateYAxis(graphs_, state_, strip));
+    ASSERT_EQ(desktop_.Messages().size(), 2u);
+    EXPECT_NE(desktop_.Messages()[0].text.find("frmMain_GraphInit"), std::string::npos);
+    EXPECT_NE(desktop_.Messages()[1].text.find("frmMain_ValidateYAxis"), std::string::npos);
 }
 
 TEST_F(GraphTest, ValuesBeyondTheYLimitsAreDrawnAtTheLimitEvenWhenTheBoundsAreEqualOrReversed) {
