@@ -2,6 +2,7 @@
 // units, channels, lock and on-top, entry checks on Enter, focus loss and grid
 // edits, and the proportional resizer.
 
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -121,8 +122,13 @@ void WindowControlsTest::menusListsAndGridTips() {
                           "&Help: &Help, -, &About"}));
     QCOMPARE(h.W().setup.cboRows->count(), 8);
     QCOMPARE(h.W().setup.cboRate->itemText(1), QString("0.00"));
-    QCOMPARE(h.W().chart.cboXUnits->itemText(2), QString("Hr."));
-    QCOMPARE(h.W().chart.cboXScroll->itemText(4), QString("100%"));
+    const auto items = [](QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i) texts << box->itemText(i);
+        return texts.join(", ");
+    };
+    QCOMPARE(items(h.W().chart.cboXUnits), QString("Sec., Min., Hr."));
+    QCOMPARE(items(h.W().chart.cboXScroll), QString("Strip, 25%, 50%, 75%, 100%"));
     QCOMPARE(h.W().runBar.lblTime->text(), QString("00:00:00"));
 
     QTableWidget* readings = h.W().grdRdgs;
