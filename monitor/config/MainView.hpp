@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Desktop.hpp"
@@ -129,6 +130,17 @@ struct MainContext {
 inline void SetView(MainState& state, IMainWindow& window, int16_t v) {
     state.View = v;
     window.ApplyView(v);
+}
+
+// Sends the stored period to the sensor of every present channel. Returns the status of
+// the last one, or nothing when no channel is present. A sensor that refuses it shows
+// that in its row texts at the next sweep.
+inline std::optional<int32_t> SendPeriodToPresent(const MainState& state, ISensorManager& sensors) {
+    std::optional<int32_t> last;
+    for (size_t ch = 0; ch < kChannelCount; ++ch) {
+        if (state.ChannelPresent[ch]) last = sensors.Period(state.ChannelSerial[ch], state.Period);
+    }
+    return last;
 }
 
 }  // namespace zelvo

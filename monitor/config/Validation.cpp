@@ -43,7 +43,7 @@ void Validation::ValidateBody(EntryBox box, bool& valid) {
             valid = check.accepted;
             if (!valid) return Tell(check.message);
             state_.Period = check.value;
-            SendPeriodToPresent(state_.Period);
+            SendPeriod();
             tmrRun_.SetInterval(SweepIntervalFor(state_.Period));
             boxes_.SetText(box, check.shown);
             return;
@@ -82,21 +82,17 @@ void Validation::ValidateFrequency(int index, EntryBox box, bool& valid) {
     if (index == kFreqInitialBox) state_.FreqInit = check.value;
     boxes_.SetText(box, check.shown);
     lastStatus_ = sensors_.InitFreq(state_.FreqMax, state_.FreqMin, state_.FreqInit);
-    SendPeriodToPresent(state_.Period);
+    SendPeriod();
 }
 
-void Validation::SendPeriodToPresent(double period) {
+void Validation::SendPeriod() {
     if (sensors_.ExchangeInProgress()) {
         // Entered while a sweep waits for a reply: every sensor would refuse it as busy
         // and keep its old period. The sweep sends it when it ends.
         state_.PeriodPending = true;
         return;
     }
-    for (int c = 0; c < kChannelCount; ++c) {
-        auto i = static_cast<size_t>(c);
-        if (state_.ChannelPresent[i])
-            lastStatus_ = sensors_.Period(state_.ChannelSerial[i], period);
-    }
+    if (const auto status = SendPeriodToPresent(state_, sensors_)) lastStatus_ = *status;
 }
 
 void Validation::ValidateControl(EntryBox box) {

@@ -52,7 +52,8 @@ class Validation {
   private:
     void ValidateBody(EntryBox box, bool& valid);
     void ValidateFrequency(int index, EntryBox box, bool& valid);
-    void SendPeriodToPresent(double period);
+    // Sends the period to the present sensors, or keeps it for the sweep during an exchange.
+    void SendPeriod();
     void AfterEditBody(int row, int column);
     // Shows the refusal; the cell gets its text from before the edit back.
     void RefuseCell(int row, int column, const char* message);

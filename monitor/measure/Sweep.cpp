@@ -109,12 +109,8 @@ void SendPendingPeriod(MainContext& ctx) {
     MainState& s = ctx.state;
     if (!s.PeriodPending || ctx.sensors.ExchangeInProgress()) return;
     s.PeriodPending = false;
-    RunProcedure(std::string(kFormName) + "_tmrRun_Timer", [&] {
-        for (size_t ch = 0; ch < kChannelCount; ++ch) {
-            // A sensor's status is shown by the next sweep's row texts.
-            if (s.ChannelPresent[ch]) ctx.sensors.Period(s.ChannelSerial[ch], s.Period);
-        }
-    });
+    RunProcedure(std::string(kFormName) + "_tmrRun_Timer",
+                 [&] { SendPeriodToPresent(s, ctx.sensors); });
 }
 
 }  // namespace

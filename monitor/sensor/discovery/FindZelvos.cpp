@@ -102,10 +102,7 @@ void FindZelvos(MainContext& ctx) {
         if (ctx.sensors.InitFreq(s.FreqMax, s.FreqMin, s.FreqInit) != ZelvoStatus::Success) {
             Ask(texts::kFrequencyLimitsFailed, MsgButtons::OK, MsgIcon::None);
         }
-        // A sensor that refuses the period shows it in its row texts at the next sweep.
-        for (size_t ch = 0; ch < kChannelCount; ++ch) {
-            if (s.ChannelPresent[ch]) ctx.sensors.Period(s.ChannelSerial[ch], s.Period);
-        }
+        SendPeriodToPresent(s, ctx.sensors);
     });
 }
 
