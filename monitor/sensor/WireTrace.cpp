@@ -68,11 +68,11 @@ WireTrace::~WireTrace() {
 
 std::optional<ZelvoError> WireTrace::Write(const std::string& serialNumber,
                                            const std::string& command, const Exchange& exchange,
-                                           int32_t status) {
+                                           int32_t result) {
     const std::string line =
         TimeStamp() + '\t' + Escape(serialNumber) + '\t' + Escape(protocol::CommandLine(command)) +
-        '\t' + Escape(ReceivedBytes(exchange.received)) + '\t' + std::to_string(status) + '\t' +
-        std::to_string(exchange.elapsedMs) + '\n';
+        '\t' + Escape(ReceivedBytes(exchange.received)) + '\t' + std::to_string(exchange.status) +
+        '\t' + std::to_string(result) + '\t' + std::to_string(exchange.elapsedMs) + '\n';
     if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fflush(file_) != 0) {
         return Failure("cannot be written", path_);
     }

@@ -2,7 +2,11 @@
 // The wire trace: when the environment variable ZELVO_TRACE_EXCHANGE names a
 // file, every exchange with a sensor is appended to it as one line of
 // tab-separated fields:
-//   time  serial  command bytes  reply bytes  status  elapsed ms
+//   time  serial  command bytes  reply bytes  exchange status  result status  elapsed ms
+// The exchange status is the link's (a reply came, none in 0.1 s, sensor gone);
+// the result status is what the operation returned to its caller, which also
+// judges the reply and the reading (an out-of-limits frequency: 0 and 8). An
+// operation that goes on to a further exchange shows 0 on the line before.
 // The time is the local wall-clock time with milliseconds; bytes outside
 // printable ASCII are escaped (\r \n \t \0 \\ and \xHH) so that one line is one
 // exchange.
@@ -31,10 +35,10 @@ class WireTrace {
     WireTrace(const WireTrace&) = delete;
     WireTrace& operator=(const WireTrace&) = delete;
 
-    // One line for one exchange: the bytes sent for `command`, what came back and
-    // the status the command ended with.
+    // One line for one exchange: the bytes sent for `command`, what came back, the
+    // exchange's status and the `result` its operation returned.
     std::optional<ZelvoError> Write(const std::string& serialNumber, const std::string& command,
-                                    const Exchange& exchange, int32_t status);
+                                    const Exchange& exchange, int32_t result);
 
     // Bytes as trace text: printable ASCII as it is, the rest escaped.
     static std::string Escape(const std::string& bytes);

@@ -30,6 +30,17 @@ int32_t RunStatusProcedure(const char* name, Body&& body) {
     }
 }
 
+// Appends one exchange to the wire trace with the result its operation returns;
+// a trace that fails is reported once, then left off.
+void TraceExchange(std::unique_ptr<WireTrace>& trace, const std::string& serialNumber,
+                   const std::string& command, const Exchange& exchange, int32_t result) {
+    if (!trace || !exchange.sent) return;
+    if (auto error = trace->Write(serialNumber, command, exchange, result)) {
+        trace.reset();
+        ErrHandler().HandleError(error->Number(), error->Description());
+    }
+}
+
 }  // namespace
 
 cZelvo::cZelvo() : cZelvo(VdLibrary()) {}
@@ -96,14 +107,22 @@ template <class Judge>
 int32_t cZelvo::Command(ZelvoRecord& record, const std::string& command, Judge&& judge) {
     const Exchange exchange = link_.Run(command, record.Handle);
     if (exchange.handleClosed) record.Handle = 0;
-    const int32_t status =
-        exchange.status == ZelvoStatus::Success ? judge(exchange.reply) : exchange.status;
-    if (trace_ && exchange.sent) {
-        if (auto error = trace_->Write(record.SerialNumber, command, exchange, status)) {
-            trace_.reset();  // reported once, then the trace is off
-            ErrHandler().HandleError(error->Number(), error->Description());
-        }
+    if (exchange.status != ZelvoStatus::Success) {
+        TraceExchange(trace_, record.SerialNumber, command, exchange, exchange.status);
+        return exchange.status;
     }
+    // The judge gives the operation's result from the reply, so the line is
+    // written once that result is known; a judge that fails is traced with the
+    // status its caller then gets.
+    int32_t status = ZelvoStatus::Success;
+    try {
+        status = judge(exchange.reply);
+    } catch (...) {
+        TraceExchange(trace_, record.SerialNumber, command, exchange,
+                      StatusAfterFailure(CurrentError()));
+        throw;
+    }
+    TraceExchange(trace_, record.SerialNumber, command, exchange, status);
     return status;
 }
 
@@ -129,42 +148,45 @@ int32_t cZelvo::GetReading(const std::string& serialNumber, ReadingResult& resul
 
 int32_t cZelvo::ReadingBody(int index, ReadingResult& result) {
     ZelvoRecord& record = records_[static_cast<size_t>(index)];
-    double ticks = 0.0;
-    const int32_t status =
-        Command(record, protocol::ReadingCommand(inRangeFlag_),
-                [&](const std::string& reply) { return protocol::ReadingTicks(reply, ticks); });
-    if (status != ZelvoStatus::Success) return status;
+    // The whole reading judges the reply: its status is known only once the
+    // frequency has been checked against the crystal's limits.
+    const auto reading = [&](const std::string& reply) -> int32_t {
+        double ticks = 0.0;
+        const int32_t status = protocol::ReadingTicks(reply, ticks);
+        if (status != ZelvoStatus::Success) return status;
 
-    const double f = protocol::Frequency(record.GateCycles, ticks);
-    record.Frequency = f;
-    result[kResultFrequency] = f;
-    if (!protocol::WithinLimits(f, limits_)) {
-        result[kResultFrequency] = -1.0;
-        inRangeFlag_ = 0;
-        return ZelvoStatus::OutOfLimits;
-    }
-    inRangeFlag_ = 1;
-    result[kResultLife] = protocol::Life(f, limits_);
+        const double f = protocol::Frequency(record.GateCycles, ticks);
+        record.Frequency = f;
+        result[kResultFrequency] = f;
+        if (!protocol::WithinLimits(f, limits_)) {
+            result[kResultFrequency] = -1.0;
+            inRangeFlag_ = 0;
+            return ZelvoStatus::OutOfLimits;
+        }
+        inRangeFlag_ = 1;
+        result[kResultLife] = protocol::Life(f, limits_);
 
-    if (record.Density == 0 || record.ZRatio == 0 || record.GatePeriod == 0 || f == 0 ||
-        limits_.initial == 0) {
-        result[kResultRate] = 0.0;
-        result[kResultThickness] = 0.0;
-        return ZelvoStatus::BadArgument;
-    }
-    const double t = Thickness(record, f);
-    const uint32_t now = Desktop().Milliseconds();
-    if (record.ZeroOffset == 0) {
-        record.ZeroOffset = t;
-        record.ZeroFrequency = f;
-        // A record that zeroes itself starts its first rate interval here.
-        RestartRateInterval(record, 0, now);
-    }
-    const double rel = t - record.ZeroOffset;
-    result[kResultThickness] = rel * 0.001;
-    result[kResultRate] = RateStep(record, rel, now);
-    record.LastThickness = rel;
-    return ZelvoStatus::Success;
+        if (record.Density == 0 || record.ZRatio == 0 || record.GatePeriod == 0 || f == 0 ||
+            limits_.initial == 0) {
+            result[kResultRate] = 0.0;
+            result[kResultThickness] = 0.0;
+            return ZelvoStatus::BadArgument;
+        }
+        const double t = Thickness(record, f);
+        const uint32_t now = Desktop().Milliseconds();
+        if (record.ZeroOffset == 0) {
+            record.ZeroOffset = t;
+            record.ZeroFrequency = f;
+            // A record that zeroes itself starts its first rate interval here.
+            RestartRateInterval(record, 0, now);
+        }
+        const double rel = t - record.ZeroOffset;
+        result[kResultThickness] = rel * 0.001;
+        result[kResultRate] = RateStep(record, rel, now);
+        record.LastThickness = rel;
+        return ZelvoStatus::Success;
+    };
+    return Command(record, protocol::ReadingCommand(inRangeFlag_), reading);
 }
 
 double cZelvo::RateStep(ZelvoRecord& record, double thickness, uint32_t now) {

@@ -135,7 +135,7 @@ class WireTraceTest : public SensorTest {
                                    ("zelvo-wire-" + std::to_string(::getpid()) + ".txt");
 };
 
-TEST_F(WireTraceTest, EveryExchangeIsAppendedWithEscapedBytesStatusAndElapsedTime) {
+TEST_F(WireTraceTest, EveryExchangeIsAppendedWithEscapedBytesBothStatusesAndElapsedTime) {
     std::filesystem::remove(trace_);
     ::setenv("ZELVO_TRACE_EXCHANGE", trace_.c_str(), 1);
     cZelvo& zelvo = StartAndFind(
@@ -145,16 +145,20 @@ TEST_F(WireTraceTest, EveryExchangeIsAppendedWithEscapedBytesStatusAndElapsedTim
     EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::Success);
     EXPECT_EQ(zelvo.GetReading("ZS0003", r), ZelvoStatus::CommFailure);
     EXPECT_EQ(zelvo.GetReading("NOSUCH", r), ZelvoStatus::NotFound);  // nothing sent
+    // A good reply whose frequency (5.98 MHz) lies below the crystal's limits.
+    ASSERT_EQ(zelvo.InitFreq(6.1e6, 6e6, 6.05e6), ZelvoStatus::Success);
+    EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::OutOfLimits);
     const std::vector<std::string> lines = TraceLines();
     // Discovery sent "!B" and "!C" to the first two sensors and "!B" to the silent one.
     const std::string tail[] = {
-        "ZS0001\t!B1250000\\r\\n\t!B1250000\\r\\n\t0\t0",
-        "ZS0001\t!C12500000\\r\\n\t!C12500000\\r\\n\t0\t0",
-        "ZS0002\t!B1250000\\r\\n\t!B1250000\\r\\n\t0\t0",
-        "ZS0002\t!C12500000\\r\\n\t!E\\r\\n\t9\t0",  // a "COMM ERR" row
-        "ZS0003\t!B1250000\\r\\n\t\t2\t101",
-        "ZS0001\t!A0\\r\\n\t!A41\\0610702\\r\\n\t0\t0",
-        "ZS0003\t!A1\\r\\n\t\t2\t101",  // the flag of the good reading before
+        "ZS0001\t!B1250000\\r\\n\t!B1250000\\r\\n\t0\t0\t0",
+        "ZS0001\t!C12500000\\r\\n\t!C12500000\\r\\n\t0\t0\t0",
+        "ZS0002\t!B1250000\\r\\n\t!B1250000\\r\\n\t0\t0\t0",
+        "ZS0002\t!C12500000\\r\\n\t!E\\r\\n\t0\t9\t0",  // a "COMM ERR" row
+        "ZS0003\t!B1250000\\r\\n\t\t2\t2\t101",
+        "ZS0001\t!A0\\r\\n\t!A41\\0610702\\r\\n\t0\t0\t0",
+        "ZS0003\t!A1\\r\\n\t\t2\t2\t101",                   // the flag of the good reading before
+        "ZS0001\t!A1\\r\\n\t!A41\\0610702\\r\\n\t0\t8\t0",  // an "XTAL FAIL" row
     };
     ASSERT_EQ(lines.size(), std::size(tail));
     const std::regex time(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\t)");
