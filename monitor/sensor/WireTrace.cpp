@@ -1,6 +1,9 @@
 #include "WireTrace.hpp"
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +17,9 @@ namespace zelvo {
 namespace {
 
 constexpr const char* kTraceVariable = "ZELVO_TRACE_EXCHANGE";
+constexpr const char* kMaxVariable = "ZELVO_TRACE_MAX_MB";
+constexpr uint64_t kMiB = 1024 * 1024;
+constexpr uint64_t kDefaultMaxMiB = 64;
 
 // Local time as "yyyy-mm-dd hh:mm:ss.mmm".
 std::string TimeStamp() {
@@ -35,6 +41,31 @@ ZelvoError Failure(const std::string& what, const std::string& path) {
                       "Wire trace " + path + ": " + what + " (" + std::strerror(errno) + ")");
 }
 
+// Closes a trace file. Every line was flushed when written, so a failing close
+// loses nothing.
+void CloseFlushed(std::FILE* file) {
+    if (std::fclose(file) != 0) return;
+}
+
+// The cap in bytes named by ZELVO_TRACE_MAX_MB in MiB: unset or empty, the
+// default; not a whole number of MiB, the default and the failure to report.
+std::optional<ZelvoError> MaxBytesFromEnvironment(uint64_t& maxBytes) {
+    maxBytes = kDefaultMaxMiB * kMiB;
+    const char* text = std::getenv(kMaxVariable);
+    if (text == nullptr || *text == '\0') return std::nullopt;
+    const char* end = text + std::strlen(text);
+    uint64_t mib = 0;
+    const auto [stop, failure] = std::from_chars(text, end, mib);
+    if (failure != std::errc() || stop != end || mib > UINT64_MAX / kMiB) {
+        return ZelvoError(err::TypeMismatch, std::string(kMaxVariable) + "=" + text +
+                                                 " is not a whole number of MiB: the wire "
+                                                 "trace is capped at " +
+                                                 std::to_string(kDefaultMaxMiB) + " MiB");
+    }
+    maxBytes = mib * kMiB;
+    return std::nullopt;
+}
+
 // The bytes of a read buffer up to its last non-NUL byte (the buffer is zeroed
 // before each read, so NULs within the reply are kept).
 std::string ReceivedBytes(const std::vector<char>& buffer) {
@@ -49,21 +80,36 @@ std::optional<ZelvoError> WireTrace::FromEnvironment(std::unique_ptr<WireTrace>&
     trace.reset();
     const char* path = std::getenv(kTraceVariable);
     if (path == nullptr || *path == '\0') return std::nullopt;
-    return Open(path, trace);
+    uint64_t maxBytes = 0;
+    const std::optional<ZelvoError> badCap = MaxBytesFromEnvironment(maxBytes);
+    // A trace that cannot be opened is the failure to report; its cap is moot.
+    if (auto error = Open(path, trace, maxBytes)) return error;
+    return badCap;
 }
 
 std::optional<ZelvoError> WireTrace::Open(const std::string& path,
-                                          std::unique_ptr<WireTrace>& trace) {
+                                          std::unique_ptr<WireTrace>& trace, uint64_t maxBytes) {
     trace.reset();
     std::FILE* file = std::fopen(path.c_str(), "ab");
     if (file == nullptr) return Failure("cannot be opened for appending", path);
-    trace.reset(new WireTrace(path, file));
+    struct stat status {};
+    if (::fstat(::fileno(file), &status) != 0) {
+        const ZelvoError error = Failure("cannot be measured", path);
+        CloseFlushed(file);
+        return error;
+    }
+    // The lines already there count towards the cap; a pipe or a terminal has no
+    // size to keep and is never capped.
+    if (S_ISREG(status.st_mode)) {
+        trace.reset(new WireTrace(path, file, maxBytes, static_cast<uint64_t>(status.st_size)));
+    } else {
+        trace.reset(new WireTrace(path, file, 0, 0));
+    }
     return std::nullopt;
 }
 
 WireTrace::~WireTrace() {
-    // Every line was flushed when written; a failing close loses nothing.
-    if (std::fclose(file_) != 0) return;
+    CloseFlushed(file_);
 }
 
 std::optional<ZelvoError> WireTrace::Write(const std::string& serialNumber,
@@ -73,9 +119,28 @@ std::optional<ZelvoError> WireTrace::Write(const std::string& serialNumber,
         TimeStamp() + '\t' + Escape(serialNumber) + '\t' + Escape(protocol::CommandLine(command)) +
         '\t' + Escape(ReceivedBytes(exchange.received)) + '\t' + std::to_string(exchange.status) +
         '\t' + std::to_string(result) + '\t' + std::to_string(exchange.elapsedMs) + '\n';
+    // A line longer than the cap still goes into a fresh file of its own.
+    if (maxBytes_ != 0 && size_ != 0 && size_ + line.size() > maxBytes_) {
+        if (auto error = Rotate()) return error;
+    }
     if (std::fwrite(line.data(), 1, line.size(), file_) != line.size() || std::fflush(file_) != 0) {
         return Failure("cannot be written", path_);
     }
+    size_ += line.size();
+    return std::nullopt;
+}
+
+std::optional<ZelvoError> WireTrace::Rotate() {
+    const std::string older = path_ + ".1";
+    // Renamed while still open, the file keeps what was written to it.
+    if (std::rename(path_.c_str(), older.c_str()) != 0) {
+        return Failure("cannot be renamed to " + older, path_);
+    }
+    std::FILE* fresh = std::fopen(path_.c_str(), "wb");
+    if (fresh == nullptr) return Failure("cannot be begun afresh", path_);
+    CloseFlushed(file_);
+    file_ = fresh;
+    size_ = 0;
     return std::nullopt;
 }
 

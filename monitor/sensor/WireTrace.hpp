@@ -10,6 +10,9 @@
 // The time is the local wall-clock time with milliseconds; bytes outside
 // printable ASCII are escaped (\r \n \t \0 \\ and \xHH) so that one line is one
 // exchange.
+// When a line would take the file past its cap (ZELVO_TRACE_MAX_MB, 64 MiB unless
+// set, 0 for none), the file is renamed with ".1" appended, replacing the older
+// one, and the trace goes on in a fresh file: at most two files exist.
 
 #include <cstdint>
 #include <cstdio>
@@ -26,11 +29,12 @@ struct Exchange;
 class WireTrace {
   public:
     // The trace named by ZELVO_TRACE_EXCHANGE into `trace`, or nullptr when the
-    // variable is unset or empty (no file is touched then).
+    // variable is unset or empty (no file is touched then). A cap that is no whole
+    // number of MiB is returned as the failure, and the trace opened with the default.
     static std::optional<ZelvoError> FromEnvironment(std::unique_ptr<WireTrace>& trace);
-    // Opens `path` for appending into `trace`.
+    // Opens `path` for appending into `trace`, capped at `maxBytes` (0: no cap).
     static std::optional<ZelvoError> Open(const std::string& path,
-                                          std::unique_ptr<WireTrace>& trace);
+                                          std::unique_ptr<WireTrace>& trace, uint64_t maxBytes);
     ~WireTrace();
     WireTrace(const WireTrace&) = delete;
     WireTrace& operator=(const WireTrace&) = delete;
@@ -44,10 +48,15 @@ class WireTrace {
     static std::string Escape(const std::string& bytes);
 
   private:
-    WireTrace(std::string path, std::FILE* file) : path_(std::move(path)), file_(file) {}
+    WireTrace(std::string path, std::FILE* file, uint64_t maxBytes, uint64_t size)
+        : path_(std::move(path)), file_(file), maxBytes_(maxBytes), size_(size) {}
+    // Moves the file to path_ + ".1" and begins a fresh one.
+    std::optional<ZelvoError> Rotate();
 
     std::string path_;
     std::FILE* file_ = nullptr;
+    uint64_t maxBytes_ = 0;
+    uint64_t size_ = 0;  // bytes in the current file
 };
 
 }  // namespace zelvo

@@ -3,6 +3,8 @@
 // protocol alone), the 0.1 s limit on a wrapping clock, re-entry while waiting,
 // sensors that go and come back, and the wire trace.
 
+#include <gmock/gmock.h>
+
 #include <cmath>
 #include <fstream>
 #include <regex>
@@ -123,16 +125,19 @@ class WireTraceTest : public SensorTest {
   protected:
     ~WireTraceTest() override {
         ::unsetenv("ZELVO_TRACE_EXCHANGE");
+        ::unsetenv("ZELVO_TRACE_MAX_MB");
         std::filesystem::remove(trace_);
+        std::filesystem::remove_all(older_);
     }
-    std::vector<std::string> TraceLines() const {
-        std::ifstream in(trace_, std::ios::binary);
+    std::vector<std::string> TraceLines(const std::filesystem::path& file) const {
+        std::ifstream in(file, std::ios::binary);
         std::vector<std::string> lines;
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
     std::filesystem::path trace_ = std::filesystem::temp_directory_path() /
                                    ("zelvo-wire-" + std::to_string(::getpid()) + ".txt");
+    std::filesystem::path older_ = trace_.string() + ".1";
 };
 
 TEST_F(WireTraceTest, EveryExchangeIsAppendedWithEscapedBytesBothStatusesAndElapsedTime) {
@@ -148,7 +153,7 @@ TEST_F(WireTraceTest, EveryExchangeIsAppendedWithEscapedBytesBothStatusesAndElap
     // A good reply whose frequency (5.98 MHz) lies below the crystal's limits.
     ASSERT_EQ(zelvo.InitFreq(6.1e6, 6e6, 6.05e6), ZelvoStatus::Success);
     EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::OutOfLimits);
-    const std::vector<std::string> lines = TraceLines();
+    const std::vector<std::string> lines = TraceLines(trace_);
     // Discovery sent "!B" and "!C" to the first two sensors and "!B" to the silent one.
     const std::string tail[] = {
         "ZS0001\t!B1250000\\r\\n\t!B1250000\\r\\n\t0\t0\t0",
@@ -189,6 +194,37 @@ TEST_F(WireTraceTest, EscapesEveryNonPrintingByteAndReportsAFileItCannotOpenOrWr
     ASSERT_EQ(desktop_.Messages().size(), 1u);
     EXPECT_NE(desktop_.Messages()[0].text.find("/dev/full: cannot be written"), std::string::npos)
         << desktop_.Messages()[0].text;
+
+    // A cap that is no whole number of MiB is reported once; the default applies.
+    ::setenv("ZELVO_TRACE_EXCHANGE", trace_.c_str(), 1);
+    ::setenv("ZELVO_TRACE_MAX_MB", "64k", 1);
+    StartAndFind("devices=1");
+    ASSERT_EQ(desktop_.Messages().size(), 2u);
+    EXPECT_NE(desktop_.Messages()[1].text.find("ZELVO_TRACE_MAX_MB=64k"), std::string::npos);
+    EXPECT_EQ(TraceLines(trace_).size(), 2u);
+}
+
+TEST_F(WireTraceTest, PastItsCapTheTraceMovesToDotOneAndGoesOnInAFreshFile) {
+    using ::testing::ElementsAre, ::testing::HasSubstr;
+    std::unique_ptr<WireTrace> trace;
+    ASSERT_FALSE(WireTrace::Open(trace_, trace, 60));  // one line of 42 bytes a file
+    const Exchange exchange;
+    for (const char* serial : {"ZS1", "ZS2", "ZS3"}) {
+        ASSERT_FALSE(trace->Write(serial, "!B", exchange, 0));
+    }
+    EXPECT_THAT(TraceLines(older_), ElementsAre(HasSubstr("\tZS2\t")));
+    EXPECT_THAT(TraceLines(trace_), ElementsAre(HasSubstr("\tZS3\t")));
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(trace_.parent_path()))
+        files += entry.path().string().starts_with(trace_.string());
+    EXPECT_EQ(files, 2);
+
+    // A rotation that fails is a failure to write.
+    std::filesystem::remove(older_);
+    std::filesystem::create_directories(older_ / "in-the-way");
+    const auto error = trace->Write("ZS4", "!B", exchange, 0);
+    ASSERT_TRUE(error);
+    EXPECT_THAT(error->Description(), HasSubstr(older_.string()));
 }
 
 }  // namespace
