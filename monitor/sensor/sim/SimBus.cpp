@@ -38,6 +38,11 @@ double SimBus::Now() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - origin_).count();
 }
 
+void SimBus::ComeBackDue() {
+    // A sensor back is a new device: the handles of its earlier plug stay dead.
+    for (SimSensor& sensor : sensors_) sensor.ComeBack(Now());
+}
+
 const SimSensor* SimBus::Enumerated(int32_t index) const {
     if (index < 0) return nullptr;
     for (const SimSensor& sensor : sensors_) {
@@ -53,14 +58,20 @@ SimSensor* SimBus::Enumerated(int32_t index) {
 
 const SimSensor* SimBus::ByHandle(int32_t handle) const {
     auto it = handles_.find(handle);
-    return it == handles_.end() ? nullptr : &sensors_[it->second];
+    return it == handles_.end() ? nullptr : &sensors_[it->second.sensor];
+}
+
+bool SimBus::Stale(int32_t handle) const {
+    auto it = handles_.find(handle);
+    return it != handles_.end() && it->second.plug != sensors_[it->second.sensor].Plug();
 }
 
 SimSensor* SimBus::ByHandle(int32_t handle) {
     return const_cast<SimSensor*>(static_cast<const SimBus*>(this)->ByHandle(handle));
 }
 
-int32_t SimBus::GetNumDevices(int32_t& count) const {
+int32_t SimBus::GetNumDevices(int32_t& count) {
+    ComeBackDue();
     count = 0;
     for (const SimSensor& sensor : sensors_) {
         if (!sensor.Gone()) ++count;
@@ -68,8 +79,9 @@ int32_t SimBus::GetNumDevices(int32_t& count) const {
     return VD_OK;
 }
 
-int32_t SimBus::GetProductString(int32_t index, char* buffer, int32_t option) const {
+int32_t SimBus::GetProductString(int32_t index, char* buffer, int32_t option) {
     if (buffer == nullptr) return VD_INVALID_PARAMETER;
+    ComeBackDue();
     buffer[0] = '\0';
     const SimSensor* sensor = Enumerated(index);
     if (sensor == nullptr) return VD_DEVICE_NOT_FOUND;
@@ -89,19 +101,20 @@ int32_t SimBus::GetProductString(int32_t index, char* buffer, int32_t option) co
 
 int32_t SimBus::Open(int32_t index, int32_t& handle) {
     handle = 0;
+    ComeBackDue();
     SimSensor* sensor = Enumerated(index);
     if (sensor == nullptr) return VD_DEVICE_NOT_FOUND;
     if (sensor->Config().fault == Fault::OpenFails) return VD_DEVICE_NOT_OPENED;
     handle = nextHandle_++;
     if (nextHandle_ <= 0) nextHandle_ = 1;
-    handles_[handle] = static_cast<size_t>(sensor - sensors_.data());
+    handles_[handle] = {static_cast<size_t>(sensor - sensors_.data()), sensor->Plug()};
     return VD_OK;
 }
 
 int32_t SimBus::CheckHandle(int32_t handle) const {
     const SimSensor* sensor = ByHandle(handle);
     if (sensor == nullptr) return VD_INVALID_HANDLE;
-    return sensor->Gone() ? VD_IO_ERROR : VD_OK;
+    return sensor->Gone() || Stale(handle) ? VD_IO_ERROR : VD_OK;
 }
 
 int32_t SimBus::SetBaudRate(int32_t handle, int32_t baudRate) {
@@ -116,6 +129,7 @@ int32_t SimBus::SetBaudRate(int32_t handle, int32_t baudRate) {
 int32_t SimBus::FlushBuffers(int32_t handle, int32_t transmit, int32_t receive) {
     SimSensor* sensor = ByHandle(handle);
     if (sensor == nullptr) return VD_INVALID_HANDLE;
+    if (Stale(handle)) return VD_IO_ERROR;
     return sensor->Flush(transmit != 0, receive != 0);
 }
 
@@ -123,6 +137,7 @@ int32_t SimBus::Write(int32_t handle, const void* bytes, int32_t count, int32_t&
     written = 0;
     SimSensor* sensor = ByHandle(handle);
     if (sensor == nullptr) return VD_INVALID_HANDLE;
+    if (Stale(handle)) return VD_IO_ERROR;
     int32_t status = sensor->Write(static_cast<const char*>(bytes), count, Now());
     if (status == VD_OK) written = count;
     return status;
@@ -132,6 +147,7 @@ int32_t SimBus::Read(int32_t handle, void* buffer, int32_t capacity, int32_t& re
     returned = 0;
     SimSensor* sensor = ByHandle(handle);
     if (sensor == nullptr) return VD_INVALID_HANDLE;
+    if (Stale(handle)) return VD_IO_ERROR;
     return sensor->Read(static_cast<char*>(buffer), capacity, returned, Now());
 }
 
@@ -190,8 +206,9 @@ bool SimBus::Control(const std::string& command, std::string& output) {
         if (verb == "unplug") {
             // Its handles die with the device; a replugged device is opened afresh.
             sensor->Unplug();
-            std::erase_if(handles_,
-                          [&](const auto& entry) { return &sensors_[entry.second] == sensor; });
+            std::erase_if(handles_, [&](const auto& entry) {
+                return &sensors_[entry.second.sensor] == sensor;
+            });
         }
         if (verb == "frequency") {
             char text[64];

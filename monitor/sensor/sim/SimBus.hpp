@@ -21,8 +21,8 @@ class SimBus {
     // Replaces the bus; false with a message for a bad text (bus unchanged).
     bool Configure(const std::string& text, std::string& message);
 
-    int32_t GetNumDevices(int32_t& count) const;
-    int32_t GetProductString(int32_t index, char* buffer, int32_t option) const;
+    int32_t GetNumDevices(int32_t& count);
+    int32_t GetProductString(int32_t index, char* buffer, int32_t option);
     int32_t Open(int32_t index, int32_t& handle);
     int32_t SetBaudRate(int32_t handle, int32_t baudRate);
     int32_t FlushBuffers(int32_t handle, int32_t transmit, int32_t receive);
@@ -37,15 +37,23 @@ class SimBus {
 
   private:
     double Now() const;
+    // Brings back the sensors due back on the bus by now.
+    void ComeBackDue();
     // Sensor at enumeration index `index` (devices still on the bus), or nullptr.
     SimSensor* Enumerated(int32_t index);
     const SimSensor* Enumerated(int32_t index) const;
     SimSensor* ByHandle(int32_t handle);
     const SimSensor* ByHandle(int32_t handle) const;
+    // A handle opened before its sensor last came back: dead, as for a gone device.
+    bool Stale(int32_t handle) const;
     SimSensor* ByBusIndex(const std::string& text, std::string& output);
 
+    struct OpenHandle {
+        size_t sensor;
+        int64_t plug;  // the sensor's plug it was opened on
+    };
     std::vector<SimSensor> sensors_;
-    std::map<int32_t, size_t> handles_;  // open handle -> sensor
+    std::map<int32_t, OpenHandle> handles_;
     int32_t nextHandle_ = 1;
     bool manualClock_ = false;
     double manualSeconds_ = 0.0;

@@ -65,7 +65,7 @@ const std::map<std::string, Fault>& FaultNames() {
         {"minus1", Fault::Minus1},      {"minus2", Fault::Minus2},    {"zero", Fault::Zero},
         {"letters", Fault::Letters},    {"noecho", Fault::NoEcho},    {"split", Fault::Split},
         {"badb", Fault::BadGateCycles}, {"badc", Fault::BadGateTime}, {"unplug", Fault::Unplug},
-        {"vanish", Fault::Vanish},      {"slow", Fault::Slow}};
+        {"vanish", Fault::Vanish},      {"slow", Fault::Slow},        {"replug", Fault::Replug}};
     return names;
 }
 
@@ -86,6 +86,15 @@ bool SetFault(const std::string& value, SensorConfig& sensor, std::string& messa
     if (sensor.fault == Fault::Unplug || sensor.fault == Fault::Vanish) {
         if (!ToInteger(argument, sensor.faultCount) || sensor.faultCount < 0) {
             message = "fault \"" + name + "\" needs a count of exchanges, e.g. " + name + ":5";
+            return false;
+        }
+    } else if (sensor.fault == Fault::Replug) {
+        const size_t split = argument.find(':');
+        if (split == std::string::npos ||
+            !ToInteger(argument.substr(0, split), sensor.faultCount) || sensor.faultCount < 0 ||
+            !ToDouble(argument.substr(split + 1), sensor.replugSeconds) ||
+            sensor.replugSeconds <= 0) {
+            message = "fault \"replug\" needs a count of exchanges and seconds, e.g. replug:5:2";
             return false;
         }
     } else if (sensor.fault == Fault::Slow) {

@@ -29,6 +29,7 @@ enum class Fault {
     Unplug,         // gone after N exchanges: flush, write and read fail
     Vanish,         // takes command N + 1, then is gone before replying
     Slow,           // replies after a delay in ms
+    Replug,         // as Unplug, then back after a number of seconds as a new device
 };
 
 struct SensorConfig {
@@ -40,9 +41,10 @@ struct SensorConfig {
     double density = 1.0;               // g/cm3 of the deposited material
     double noise = 0.0;                 // Hz, standard deviation of the frequency noise
     Fault fault = Fault::None;
-    int64_t faultCount = 0;  // exchanges before Unplug / Vanish
-    double delayMs = 0.0;    // reply delay of Slow
-    bool hasReply = false;   // reading replies replaced by `reply`
+    int64_t faultCount = 0;      // exchanges before Unplug / Vanish / Replug
+    double delayMs = 0.0;        // reply delay of Slow
+    double replugSeconds = 0.0;  // time off the bus of Replug
+    bool hasReply = false;       // reading replies replaced by `reply`
     std::string reply;
 };
 

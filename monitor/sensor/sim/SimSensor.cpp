@@ -61,8 +61,12 @@ int32_t SimSensor::Flush(bool transmit, bool receive) {
 int32_t SimSensor::Write(const char* bytes, int32_t count, double now) {
     if (gone_) return VD_IO_ERROR;
     if (count < 0 || (bytes == nullptr && count > 0)) return VD_INVALID_PARAMETER;
-    if (config_.fault == Fault::Unplug && commandCount_ >= config_.faultCount) {
+    const bool leaves =
+        config_.fault == Fault::Unplug || (config_.fault == Fault::Replug && !left_);
+    if (leaves && commandCount_ >= config_.faultCount) {
         gone_ = true;
+        left_ = true;
+        if (config_.fault == Fault::Replug) backAt_ = now + config_.replugSeconds;
         return VD_IO_ERROR;
     }
     input_.append(bytes, static_cast<size_t>(count));
@@ -75,6 +79,18 @@ int32_t SimSensor::Write(const char* bytes, int32_t count, double now) {
     // A line that never ends is not kept without bound.
     if (input_.size() > 4096) input_.clear();
     return VD_OK;
+}
+
+void SimSensor::ComeBack(double now) {
+    if (BackAt() > now) return;
+    gone_ = false;
+    backAt_ = kNever;
+    ++plug_;
+    lineRate_ = 0;
+    input_.clear();
+    output_.clear();
+    gateCycles_ = kFirmwareGateCycles;
+    gateTime_ = kFirmwareGateTime;
 }
 
 void SimSensor::HandleLine(const std::string& line, double now) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <string>
 
 #include "SimConfig.hpp"
@@ -22,6 +23,13 @@ class SimSensor {
     void Unplug() { gone_ = true; }
     // Back on the bus, as a freshly plugged device.
     void Replug() { gone_ = false; }
+    // When a sensor gone with the replug fault is due back; infinity otherwise.
+    double BackAt() const { return gone_ ? backAt_ : kNever; }
+    // Comes back if due by `now`, as a freshly plugged device (gate settings and
+    // queues as the firmware starts them).
+    void ComeBack(double now);
+    // Number of times it came back; handles opened on an earlier plug stay dead.
+    int64_t Plug() const { return plug_; }
     // Line rate last set on one of its handles; 0 before any.
     int32_t LineRate() const { return lineRate_; }
     void SetLineRate(int32_t baudRate) { lineRate_ = baudRate; }
@@ -41,6 +49,9 @@ class SimSensor {
     int64_t CommandCount() const { return commandCount_; }
 
   private:
+    static constexpr double kNever = std::numeric_limits<double>::infinity();
+    static constexpr int64_t kFirmwareGateCycles = 1250000;  // 0.25 s at 5 MHz
+    static constexpr int64_t kFirmwareGateTime = 12500000;
     struct Chunk {
         std::string bytes;
         double availableAt;
@@ -54,13 +65,16 @@ class SimSensor {
     SensorConfig config_;
     uint64_t rng_;
     bool gone_ = false;
+    bool left_ = false;  // the replug fault has taken it off the bus once
+    double backAt_ = kNever;
+    int64_t plug_ = 0;
     int32_t lineRate_ = 0;
     int64_t commandCount_ = 0;
     std::string lastCommand_;
     std::string input_;
     std::deque<Chunk> output_;
-    int64_t gateCycles_ = 1250000;  // firmware default: 0.25 s at 5 MHz
-    int64_t gateTime_ = 12500000;
+    int64_t gateCycles_ = kFirmwareGateCycles;
+    int64_t gateTime_ = kFirmwareGateTime;
 };
 
 }  // namespace vdsim

@@ -26,12 +26,16 @@ class SimulatorTest : public SensorTest {
 TEST_F(SimulatorTest, BadConfigurationTextsAreRefusedWithAReason) {
     for (const char* bad :
          {"devices=65", "devices=x", "d4.serial=A", "dx.pid=1", "fault=bogus", "fault=unplug",
-          "fault=slow:-1", "serial=A", "colour=red", "freq=0", "noise", "d0.reply=%4"}) {
+          "fault=slow:-1", "fault=replug:5", "fault=replug:5:0", "fault=replug:x:2", "serial=A",
+          "colour=red", "freq=0", "noise", "d0.reply=%4"}) {
         EXPECT_THROW(sim_.Configure(bad), std::invalid_argument) << bad;
     }
     EXPECT_THAT([&] { sim_.Configure("devices=2;d3.pid=1"); },
                 ::testing::ThrowsMessage<std::invalid_argument>(
                     "\"d3.pid\": there is no device 3 (devices=2)"));
+    EXPECT_THAT([&] { sim_.Configure("d0.fault=replug:5:-1"); },
+                ::testing::ThrowsMessage<std::invalid_argument>(
+                    "fault \"replug\" needs a count of exchanges and seconds, e.g. replug:5:2"));
     EXPECT_THROW(sim_.Control("teleport 1"), std::invalid_argument);
 }
 
@@ -53,6 +57,31 @@ TEST_F(SimulatorTest, DefaultBusOfFourZelvosAndWhatIsNotACommand) {
     EXPECT_EQ(Exchange(h, "!B-5\r\n"), "!?\r\n");
     EXPECT_EQ(Exchange(h, "!Z\r\n"), "!?\r\n");
     EXPECT_EQ(Exchange(h, ""), "");  // a read with no data returns at once with nothing
+}
+
+TEST_F(SimulatorTest, AReplugLeavesAfterNExchangesAndComesBackAfterSSecondsAsANewDevice) {
+    sim_.Configure("devices=2;d0.fault=replug:1:5;rate=10");
+    sim_.SetTime(0);
+    int32_t count = 0, old = 0, fresh = 0, n = 0;
+    ASSERT_EQ(bridge_.VD_Open(0, old), 0);
+    EXPECT_EQ(Exchange(old, "!B2500000\r\n"), "!B2500000\r\n");
+    EXPECT_NE(bridge_.VD_Write(old, "!A1\r\n", n), 0);  // the second exchange: gone
+    for (auto [seconds, devices] : {std::pair{0.0, 1}, {4.9, 1}, {0.2, 2}}) {
+        sim_.AdvanceTime(seconds);
+        ASSERT_EQ(bridge_.VD_GetNumDevices(count), 0);
+        EXPECT_EQ(count, devices) << seconds;
+    }
+    std::string serial;
+    EXPECT_EQ(bridge_.VD_GetProductString(0, serial, VD_PRODUCT_SERIAL_NUMBER), 0);
+    EXPECT_EQ(serial, "ZS0001");
+    ASSERT_EQ(bridge_.VD_Open(0, fresh), 0);
+    EXPECT_NE(fresh, old);
+    EXPECT_NE(bridge_.VD_FlushBuffers(old, 1, 1), 0);
+    // Here to stay, at the firmware's gate of 1250000 cycles, on the crystal's
+    // curve: 5.1 s at 10 A/s.
+    const std::string reply = Exchange(fresh, "!A1\r\n");
+    ASSERT_EQ(reply.rfind("!A", 0), 0u) << reply;
+    EXPECT_NEAR(1250000.0 * 199065600.0 / std::stod(reply.substr(2)), 5979958.7, 1.0);
 }
 
 TEST_F(SimulatorTest, NoiseIsRepeatableForAGivenSeed) {

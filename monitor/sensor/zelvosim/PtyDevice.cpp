@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "BaudRates.hpp"
 
@@ -31,9 +30,9 @@ std::string Failure(const std::string& what) {
 
 }  // namespace
 
-std::optional<std::string> PtyDevice::Create(vdsim::SimSensor sensor,
+std::optional<std::string> PtyDevice::Create(vdsim::SimSensor sensor, std::string link,
                                              std::unique_ptr<PtyDevice>& device) {
-    std::unique_ptr<PtyDevice> made(new PtyDevice(std::move(sensor)));
+    std::unique_ptr<PtyDevice> made(new PtyDevice(std::move(sensor), std::move(link)));
     if (auto failure = made->Open()) return failure;
     device = std::move(made);
     return std::nullopt;
@@ -64,7 +63,27 @@ std::optional<std::string> PtyDevice::Open() {
         lock_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         if (lock_ < 0 || ::flock(lock_, LOCK_EX | LOCK_NB) != 0) return Failure(path_ + ": lock");
     }
+    return link_.empty() ? std::nullopt : PointLink();
+}
+
+std::optional<std::string> PtyDevice::PointLink() {
+    // A new link renamed over the old one: the path never names a half-made link.
+    const std::string made = link_ + ".new";
+    if (::symlink(path_.c_str(), made.c_str()) != 0) return Failure(made);
+    if (::rename(made.c_str(), link_.c_str()) != 0) return Failure(link_);
     return std::nullopt;
+}
+
+std::optional<std::string> PtyDevice::RemoveLink() {
+    if (link_.empty() || ::unlink(link_.c_str()) == 0) return std::nullopt;
+    return Failure(link_);
+}
+
+std::optional<std::string> PtyDevice::ComeBack(double now) {
+    sensor_.ComeBack(now);
+    inputFreeAt_ = outputFreeAt_ = now;
+    lastReady_ = lastWriteAt_ = -1.0;
+    return Open();
 }
 
 PtyDevice::~PtyDevice() {
@@ -157,7 +176,7 @@ std::optional<std::string> PtyDevice::Deliver(double now) {
 }
 
 double PtyDevice::NextWake(double now) const {
-    if (Closed()) return std::numeric_limits<double>::infinity();
+    if (Closed()) return std::max(sensor_.BackAt() - now, 0.0);
     double wake = sensor_.NextReplyAt() - now;
     if (!outgoing_.empty()) {
         const double due = outgoing_.front().at - now;

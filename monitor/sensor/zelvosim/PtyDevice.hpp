@@ -3,7 +3,8 @@
 // sensor after their time on the wire at the line rate the host has set, and
 // each reply piece appears on the terminal after its own wire time. Flushes by
 // the host empty the sensor's queues as they would the bridge's. A sensor that
-// leaves the bus closes its terminal.
+// leaves the bus closes its terminal; one that comes back gets a new terminal,
+// named by a link that follows it (as udev's links name a real adapter).
 
 #include <deque>
 #include <memory>
@@ -16,15 +17,18 @@ namespace zelvosim {
 
 class PtyDevice {
   public:
-    // Opens a pseudo-terminal for `sensor`; a message when that fails.
-    static std::optional<std::string> Create(vdsim::SimSensor sensor,
+    // Opens a pseudo-terminal for `sensor`, named also by the symbolic link
+    // `link` unless empty; a message when that fails.
+    static std::optional<std::string> Create(vdsim::SimSensor sensor, std::string link,
                                              std::unique_ptr<PtyDevice>& device);
     ~PtyDevice();
     PtyDevice(const PtyDevice&) = delete;
     PtyDevice& operator=(const PtyDevice&) = delete;
 
-    // Path of the terminal the host opens.
+    // Path of the current terminal.
     const std::string& Path() const { return path_; }
+    // Path the host opens: the link if there is one, else the terminal.
+    const std::string& PortPath() const { return link_.empty() ? path_ : link_; }
     const vdsim::SimSensor& Sensor() const { return sensor_; }
     // Descriptor to wait on for the host's bytes; -1 once the terminal is closed.
     int InputFd() const { return master_; }
@@ -38,9 +42,19 @@ class PtyDevice {
     // Seconds from `now` to the next piece of work; infinity when idle.
     double NextWake(double now) const;
 
+    // Removes the link of a sensor that has left, so that the terminal number
+    // it had, once taken by another, is not found under it.
+    std::optional<std::string> RemoveLink();
+    // Gone, and due back on the bus by `now`.
+    bool DueBack(double now) const { return Closed() && Sensor().BackAt() <= now; }
+    // Back on the bus as a fresh device: a new terminal, the link pointed at it.
+    std::optional<std::string> ComeBack(double now);
+
   private:
-    PtyDevice(vdsim::SimSensor sensor) : sensor_(std::move(sensor)) {}
+    PtyDevice(vdsim::SimSensor sensor, std::string link)
+        : sensor_(std::move(sensor)), link_(std::move(link)) {}
     std::optional<std::string> Open();
+    std::optional<std::string> PointLink();
     void TakeBytes(const char* bytes, size_t count, double now);
     void TakeFlush(unsigned char notice);
     // Seconds one byte takes on the wire: start, 8 data bits, stop.
@@ -55,6 +69,7 @@ class PtyDevice {
 
     vdsim::SimSensor sensor_;
     std::string path_;
+    std::string link_;
     int master_ = -1;
     int slave_ = -1;  // kept open so that the terminal outlives the host's opens
     int lock_ = -1;   // holds the port's lock for a sensor that refuses to open

@@ -6,7 +6,8 @@
 // The sensors are configured like the simulated bridge library's (TEXT, else
 // the environment variable ZELVO_SIM). The first line on standard output is
 // the ZELVO_PORTS text that names the terminals; the program then serves them
-// until SIGINT or SIGTERM.
+// until SIGINT or SIGTERM. A sensor with the replug fault is named by a link in
+// a private temporary folder, which follows its terminal across its absence.
 
 #include <poll.h>
 #include <signal.h>
@@ -16,10 +17,13 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,7 +60,43 @@ bool ConfigText(const std::vector<std::string>& args, std::string& text) {
     return false;
 }
 
-bool CreateDevices(const vdsim::BusConfig& config, Devices& devices) {
+// The private folder of the ports' links, made when first needed and removed
+// with its links when the program ends.
+class LinkFolder {
+  public:
+    LinkFolder() = default;
+    LinkFolder(const LinkFolder&) = delete;
+    LinkFolder& operator=(const LinkFolder&) = delete;
+    ~LinkFolder() {
+        std::error_code error;
+        if (!path_.empty() &&
+            std::filesystem::remove_all(path_, error) == static_cast<std::uintmax_t>(-1)) {
+            std::cerr << "zelvosim: " << path_ << ": " << error.message() << "\n";
+        }
+    }
+
+    // Path of a link named `name` in the folder; a message when the folder
+    // cannot be made.
+    std::optional<std::string> LinkPath(const std::string& name, std::string& path) {
+        if (path_.empty()) {
+            std::error_code error;
+            const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+            if (error) return "temporary folder: " + error.message();
+            std::string pattern = (temporary / "zelvosim-XXXXXX").string();
+            if (::mkdtemp(pattern.data()) == nullptr) {
+                return pattern + ": " + std::strerror(errno);
+            }
+            path_ = pattern;
+        }
+        path = path_ + "/" + name;
+        return std::nullopt;
+    }
+
+  private:
+    std::string path_;
+};
+
+bool CreateDevices(const vdsim::BusConfig& config, LinkFolder& links, Devices& devices) {
     for (size_t i = 0; i < config.sensors.size(); ++i) {
         const vdsim::SensorConfig& sensor = config.sensors[i];
         if (sensor.fault == vdsim::Fault::BaudFails) {
@@ -64,9 +104,17 @@ bool CreateDevices(const vdsim::BusConfig& config, Devices& devices) {
                       << ": the host sets a terminal's line rate alone; fault \"baud\" is not "
                          "served\n";
         }
+        std::string link;
+        std::optional<std::string> failure;
+        if (sensor.fault == vdsim::Fault::Replug) {
+            failure = links.LinkPath("device" + std::to_string(i), link);
+        }
         std::unique_ptr<PtyDevice> device;
-        if (auto failure = PtyDevice::Create(
-                vdsim::SimSensor(sensor, vdsim::SensorSeed(config.seed, i)), device)) {
+        if (!failure) {
+            failure = PtyDevice::Create(vdsim::SimSensor(sensor, vdsim::SensorSeed(config.seed, i)),
+                                        link, device);
+        }
+        if (failure) {
             std::cerr << "zelvosim: device " << i << ": " << *failure << "\n";
             return false;
         }
@@ -79,7 +127,7 @@ std::string PortsText(const Devices& devices) {
     std::string text;
     for (const auto& device : devices) {
         if (!text.empty()) text += ";";
-        text += device->Path() + "=" + device->Sensor().Config().productId + "," +
+        text += device->PortPath() + "=" + device->Sensor().Config().productId + "," +
                 device->Sensor().Config().serial;
     }
     return text;
@@ -107,6 +155,28 @@ bool ServeOnce(Devices& devices, int signals, double now) {
     return (fds[0].revents & POLLIN) == 0;
 }
 
+// One device's turn: the host's bytes, the replies due, its leaving or coming
+// back; false on a failure, said on standard error.
+bool ServeDevice(PtyDevice& device, double now) {
+    const std::string& serial = device.Sensor().Config().serial;
+    const bool wasOpen = !device.Closed();
+    std::optional<std::string> failure = device.OnInput(now);
+    if (!failure) failure = device.Deliver(now);
+    if (!failure && wasOpen && device.Closed()) {
+        std::cerr << "zelvosim: " << serial << " left the bus; " << device.Path() << " closed\n";
+        failure = device.RemoveLink();
+    }
+    if (!failure && device.DueBack(now)) {
+        failure = device.ComeBack(now);
+        if (!failure) {
+            std::cerr << "zelvosim: " << serial << " back on the bus; " << device.PortPath()
+                      << "\n";
+        }
+    }
+    if (failure) std::cerr << "zelvosim: " << *failure << "\n";
+    return !failure;
+}
+
 int Serve(Devices& devices, int signals) {
     const auto origin = std::chrono::steady_clock::now();
     auto seconds = [&] {
@@ -115,17 +185,7 @@ int Serve(Devices& devices, int signals) {
     while (ServeOnce(devices, signals, seconds())) {
         const double now = seconds();
         for (auto& device : devices) {
-            const bool wasOpen = !device->Closed();
-            std::optional<std::string> failure = device->OnInput(now);
-            if (!failure) failure = device->Deliver(now);
-            if (failure) {
-                std::cerr << "zelvosim: " << *failure << "\n";
-                return 1;
-            }
-            if (wasOpen && device->Closed()) {
-                std::cerr << "zelvosim: " << device->Sensor().Config().serial << " left the bus; "
-                          << device->Path() << " closed\n";
-            }
+            if (!ServeDevice(*device, now)) return 1;
         }
     }
     return 0;
@@ -164,8 +224,9 @@ int main(int argc, char** argv) {
         std::cerr << "zelvosim: signals: " << std::strerror(errno) << "\n";
         return 1;
     }
+    LinkFolder links;
     Devices devices;
-    if (!CreateDevices(config, devices)) return 1;
+    if (!CreateDevices(config, links, devices)) return 1;
     // The text must read back as the library reads it (a product ID in hex, no
     // ";" in a serial number).
     const std::string ports = PortsText(devices);

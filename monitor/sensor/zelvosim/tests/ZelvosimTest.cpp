@@ -1,16 +1,20 @@
-// zelvosim as a program: its configuration checks, the ports it names, and a
-// clean stop that closes the terminals.
+// zelvosim as a program: its configuration checks, the ports it names, a clean
+// stop that closes the terminals, and a replugged sensor found again under the
+// path it was first named by.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "PortList.hpp"
 #include "ZelvosimProcess.hpp"
+#include "modUSB.hpp"
 
 namespace zelvo::testing {
 namespace {
@@ -52,6 +56,37 @@ TEST(ZelvosimTest, NamesOneTerminalPerDeviceAndClosesThemWhenStopped) {
         struct stat info {};
         EXPECT_NE(::stat(port.path.c_str(), &info), 0) << port.path;
     }
+}
+
+TEST(ZelvosimTest, AReplugIsReachedAgainUnderThePathFirstNamed) {
+    ZelvosimProcess sim("devices=2;d1.fault=replug:0:0.2");
+    std::vector<vdserial::PortInfo> ports;
+    ASSERT_FALSE(vdserial::ParsePortList(sim.Ports(), ports)) << sim.Ports();
+    ASSERT_EQ(ports.size(), 2u);
+    EXPECT_EQ(ports[0].path.rfind("/dev/pts/", 0), 0u) << ports[0].path;
+    PortsEnvironment environment(sim.Ports());
+    VdBridge bridge(ZelvosimProcess::LibraryPath());
+    int32_t count = 0, old = 0, fresh = 0, n = 0;
+    std::vector<char> reply;
+    auto eventually = [](auto done) {
+        for (int i = 0; i < 10000; ++i, ::usleep(1000)) {
+            if (done()) return true;
+        }
+        return false;
+    };
+    ASSERT_EQ(bridge.VD_GetNumDevices(count), VD_OK);
+    ASSERT_EQ(bridge.VD_Open(1, old), VD_OK);
+    EXPECT_EQ(bridge.VD_Write(old, "!@\r\n", n), VD_OK);  // taken; the terminal hangs up
+    ASSERT_TRUE(eventually([&] { return bridge.VD_Read(old, reply, 252, n) == VD_IO_ERROR; }));
+    ASSERT_TRUE(eventually([&] { return bridge.VD_GetNumDevices(count) == VD_OK && count == 2; }));
+    ASSERT_EQ(bridge.VD_Open(1, fresh), VD_OK);
+    EXPECT_EQ(bridge.VD_Write(fresh, "!@\r\n", n), VD_OK);
+    ASSERT_TRUE(eventually([&] { return bridge.VD_Read(fresh, reply, 252, n) == VD_OK && n > 0; }));
+    EXPECT_EQ(std::string(reply.data(), static_cast<size_t>(n)), "!@1.07\r\n");
+    EXPECT_EQ(bridge.VD_Close(fresh), VD_OK);
+    // The link goes with its folder when the program stops.
+    EXPECT_EQ(sim.Stop(SIGTERM), 0);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(ports[1].path).parent_path()));
 }
 
 }  // namespace
