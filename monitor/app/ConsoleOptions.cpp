@@ -10,29 +10,40 @@ namespace zelvo::cli {
 
 const char* const kUsage =
     "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]\n"
-    "                    [--format text|csv|jsonl] [--material N=NAME]...\n"
+    "                    [--format text|csv|jsonl] [--material N=NAME]... [--reassign]\n"
+    "       zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] --list\n"
     "       zelvomon-cli [--app-dir DIR] --materials\n"
     "       zelvomon-cli --help | --version\n"
     "Runs the monitor without a window: reads the current setup file of the application\n"
     "folder, discovers the sensors and runs one measurement, writing one record per sweep\n"
     "to standard output, until SIGINT or SIGTERM (or for N seconds); then stops the run\n"
-    "and writes the settings back.\n"
+    "and writes the settings back. One monitor runs per application folder.\n"
     "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
     "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
     "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
     "                  programs, configured by ZELVO_SIM\n"
-    "  --seconds N     length of the run, 0 to 86400 (default: until stopped by a signal)\n"
+    "  --seconds N     length of the run, over 0 up to 86400 (default: until stopped by a\n"
+    "                  signal)\n"
     "  --format F      records on standard output: text (default), csv or jsonl\n"
     "  --material N=NAME  channel N (1 to 8) takes material NAME's density and Z factor\n"
     "                  (and its name while the channel's name is the default), as a\n"
     "                  choice in the window's parameter grid does; kept in the setup file\n"
+    "  --reassign      discovery answers Yes to removing the assignment of a missing\n"
+    "                  sensor, so that a new sensor may take its channel (sensors swapped\n"
+    "                  on purpose); without it, assignments are kept and only channels\n"
+    "                  without a serial number take new sensors\n"
+    "  --list          finds the sensors and lists each (serial number, product ID, port,\n"
+    "                  channel) without starting a run or writing any file; exit status 1\n"
+    "                  when sensors are busy in another program\n"
     "  --materials     lists the materials (name, formula, density, Z factor): the\n"
     "                  carried ones and those of materials.txt in the application folder\n"
     "  --help          this text\n"
     "  --version       the program's name and version\n"
+    "Sensors that leave during a run are looked for again and come back by themselves.\n"
+    "SIGHUP ends the run as SIGINT and SIGTERM do.\n"
     "Exit status: 0 after the run with the settings written back; 1 when the run did\n"
-    "not start or the settings could not be written; 2 for a bad option or an\n"
-    "application folder that cannot be made.\n";
+    "not start, another monitor holds the application folder or the settings could not\n"
+    "be written; 2 for a bad option or an application folder that cannot be made.\n";
 
 namespace {
 
@@ -43,8 +54,9 @@ struct OptionRule {
 
 // Every accepted option, one line each.
 constexpr OptionRule kOptions[] = {
-    {"--app-dir", true}, {"--bridge", true},   {"--simulate", false},  {"--seconds", true},
-    {"--format", true},  {"--material", true}, {"--materials", false},
+    {"--app-dir", true},    {"--bridge", true}, {"--simulate", false},
+    {"--seconds", true},    {"--format", true}, {"--material", true},
+    {"--materials", false}, {"--list", false},  {"--reassign", false},
 };
 
 std::string DefaultAppDir() {
@@ -88,13 +100,22 @@ bool Apply(const std::string& name, const std::string& value, ConsoleOptions& op
         options.appDir = value;
     } else if (name == "--seconds") {
         const std::optional<double> seconds = ParseNumber(value);
+        if (seconds && *seconds == 0) {
+            return Fail(
+                "--seconds 0 would start a run (a run number, a data log) and stop it; "
+                "to see the sensors that are found, use --list");
+        }
         if (!seconds || *seconds < 0 || *seconds > 86400)
-            return Fail("--seconds needs a number from 0 to 86400, not \"" + value + "\"");
+            return Fail("--seconds needs a number over 0 up to 86400, not \"" + value + "\"");
         options.seconds = *seconds;
     } else if (name == "--material") {
         options.materials.push_back(value);
     } else if (name == "--materials") {
         options.listMaterials = true;
+    } else if (name == "--list") {
+        options.listSensors = true;
+    } else if (name == "--reassign") {
+        options.reassign = true;
     } else if (name == "--format") {
         const std::optional<RecordFormat> format = RecordFormatNamed(value);
         if (!format) return Fail("--format needs text, csv or jsonl, not \"" + value + "\"");

@@ -14,6 +14,8 @@ struct ConsoleOptions {
     std::optional<double> seconds;  // none: run until SIGINT or SIGTERM
     RecordFormat format = RecordFormat::Text;
     bool listMaterials = false;          // --materials: list the library, run nothing
+    bool listSensors = false;            // --list: list the sensors found, run nothing
+    bool reassign = false;               // --reassign: discovery may move assignments
     std::vector<std::string> materials;  // the texts of --material, "N=NAME", in order
 };
 

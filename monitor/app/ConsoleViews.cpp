@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "AppInfo.hpp"
+
 namespace zelvo::cli {
 namespace {
 
@@ -35,6 +37,14 @@ std::string ConsoleAssignment::CellText(int row, int column) const {
 
 void ConsoleRunBar::SetRunNumberText(const std::string& text) {
     std::cerr << "Run # " << text << "\n";
+}
+
+bool ConsoleWindow::AnotherInstanceRunning() {
+    return lock_.AnotherHolds(GetAppInfo().folder);
+}
+
+void ConsoleWindow::SensorNotice(const std::string& text) {
+    std::cerr << text << std::endl;
 }
 
 void ConsoleWindow::SetCaption(const std::string& caption) {

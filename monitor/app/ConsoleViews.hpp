@@ -8,6 +8,7 @@
 
 #include "ConsoleDesktop.hpp"
 #include "DataLog.hpp"
+#include "FolderLock.hpp"
 #include "MainState.hpp"
 #include "MainView.hpp"
 #include "ZelvoSensors.hpp"
@@ -59,8 +60,8 @@ class ConsoleWindow : public IMainWindow {
   public:
     void SetCaption(const std::string& caption) override;
     void ApplyView(int16_t) override {}
-    // One console run at a time is the operator's affair; nothing to refuse.
-    bool AnotherInstanceRunning() override { return false; }
+    // One monitor per application folder, window or console.
+    bool AnotherInstanceRunning() override;
     void EndProgram() override { ended = true; }
     void CreatePageSetup() override {}
     void FormOnTop(bool) override {}
@@ -73,7 +74,12 @@ class ConsoleWindow : public IMainWindow {
     void SetResizerEnabled(bool) override {}
     void RestorePosition() override {}
     void SavePosition() override {}
+    // On standard error, one line each.
+    void SensorNotice(const std::string& text) override;
     bool ended = false;
+
+  private:
+    FolderLock lock_;
 };
 
 // One console monitor: the state, the sensors, the window's parts and the two

@@ -1,9 +1,10 @@
 // zelvomon-cli: loads the current setup file, discovers the sensors, runs one
-// measurement until SIGINT or SIGTERM (or for a given time) writing one record per
-// sweep to standard output, stops the run as the Stop button does and shuts down
-// (settings written). Messages go to standard error; questions are answered Yes.
-// --materials lists the material library instead; --material N=NAME chooses
-// channel N's material before the run.
+// measurement until SIGINT, SIGTERM or SIGHUP (or for a given time) writing one
+// record per sweep to standard output, stops the run as the Stop button does and
+// shuts down (settings written). Messages go to standard error; questions are
+// answered Yes, but an assignment whose sensor is missing is kept (unless
+// --reassign). --list lists the sensors and --materials the material library
+// instead; --material N=NAME chooses channel N's material before the run.
 
 #include <unistd.h>
 
@@ -18,6 +19,7 @@
 
 #include "AppInfo.hpp"
 #include "ConsoleDesktop.hpp"
+#include "ConsoleList.hpp"
 #include "ConsoleMaterials.hpp"
 #include "ConsoleOptions.hpp"
 #include "ConsoleRecords.hpp"
@@ -28,6 +30,7 @@
 #include "SimLibrary.hpp"
 #include "StartUp.hpp"
 #include "Sweep.hpp"
+#include "SweepClock.hpp"
 #include "SweepPublishing.hpp"
 #include "modUSB.hpp"
 
@@ -35,7 +38,8 @@ namespace {
 
 using namespace zelvo;
 
-// Set by SIGINT or SIGTERM. Later signals only set it again: the shutdown that
+// Set by SIGINT, SIGTERM or SIGHUP (a closed terminal or a service manager's
+// stop). Later signals only set it again: the shutdown that
 // the first one began (stop line, settings written) always finishes.
 volatile std::sig_atomic_t gStopSignal = 0;
 
@@ -53,7 +57,7 @@ bool InstallSignalHandlers() {
     // A closed standard output (a reader such as head that has seen enough) ends
     // the run in order instead of killing the program before the settings are written.
     return sigaction(SIGINT, &action, nullptr) == 0 && sigaction(SIGTERM, &action, nullptr) == 0 &&
-           sigaction(SIGPIPE, &ignore, nullptr) == 0;
+           sigaction(SIGHUP, &action, nullptr) == 0 && sigaction(SIGPIPE, &ignore, nullptr) == 0;
 }
 
 // The sweeps of the run, each written out and published, until a signal, a
@@ -78,12 +82,13 @@ void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
              SweepPublishing& publishing) {
     cli::RecordOutput output(options.format, std::cout);
     StartPublishing(publishing, ctx.state);
-    const int interval = parts.tmrRun.Interval();
     const uint32_t begin = parts.desktop.Milliseconds();
     auto elapsedMs = [&] { return static_cast<double>(parts.desktop.Milliseconds() - begin); };
+    cli::SweepClock clock(begin, parts.tmrRun.Interval());
     while (gStopSignal == 0 && (!options.seconds || elapsedMs() < *options.seconds * 1000)) {
-        parts.desktop.Sleep(interval);
+        parts.desktop.Sleep(clock.WaitMs(parts.desktop.Milliseconds()));
         if (gStopSignal != 0) break;
+        clock.Advance(parts.desktop.Milliseconds(), parts.tmrRun.Interval());
         parts.tmrRun.Fire();
         parts.tmrDate.Fire();
         const SweepRecord record = MakeSweepRecord(
@@ -103,6 +108,7 @@ int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>
                ConsoleDesktop& desktop) {
     cli::ConsoleMonitor monitor;
     MainContext& ctx = monitor.ctx;
+    monitor.state.Unattended = !options.reassign;
 
     if (!Form_Load(ctx)) return 1;
     monitor.tmrDate.Fire();  // the deferred start-up: discovery
@@ -127,12 +133,32 @@ int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>
     return started ? 0 : 1;
 }
 
+// --list: nothing of the application folder is made or written; a folder that does
+// not exist yet simply assigns no channel.
+int ListRun(const cli::ConsoleOptions& options, const std::string& bridge) {
+    if (::chdir(options.appDir.c_str()) != 0 && errno != ENOENT) {
+        std::cerr << "zelvomon-cli: application folder " << options.appDir << ": "
+                  << std::strerror(errno) << "\n";
+        return 2;
+    }
+    AppInfo app;
+    app.folder = options.appDir;
+    SetAppInfo(app);
+    SetBridgeLibraryName(bridge);
+    ConsoleDesktop desktop(false);
+    SetDesktop(&desktop);
+    const int status = cli::ListSensors(std::cout, std::cerr);
+    SetDesktop(nullptr);
+    return status;
+}
+
 int Run(const cli::ConsoleOptions& options, const std::vector<std::string>& args) {
     std::string bridge;
     if (const auto failure = ChooseBridgeLibrary(args, bridge)) {
         std::cerr << "zelvomon-cli: " << failure->Description() << "\n";
         return 2;
     }
+    if (options.listSensors) return ListRun(options, bridge);
     if (auto failure = CreateFolderTree(options.appDir)) {
         std::cerr << "zelvomon-cli: application folder: " << failure->Description() << "\n";
         return 2;

@@ -94,11 +94,18 @@ struct MainState {
     bool StartingUp = false;     // from window load until the first clock tick
     bool StartPending = false;   // Start pressed while an exchange waited; the sweep starts it
     bool PeriodPending = false;  // period entered while an exchange waited; the sweep sends it
-    double RunStart = 0;         // reference time of the run, seconds since midnight
-    double PausedElapsed = 0;    // run time accumulated when paused; 0 when stopped
-    std::string LogPath;         // data-log file of the current run; empty until the first Start
-    bool CtrlHeld = false;       // Ctrl key held on the window
-    bool ShiftHeld = false;      // Shift key held on the window
+    // No person answers discovery's questions (a console service): an assignment whose
+    // sensor is missing is kept, never handed to another sensor.
+    bool Unattended = false;
+    // The sensor of a displayed channel has left (its readings answer "not found");
+    // the sweep looks for it again. Time of the last search, on the millisecond clock.
+    ChannelTable<bool> ChannelGone{};
+    uint32_t SensorSearchMs = 0;
+    double RunStart = 0;       // reference time of the run, seconds since midnight
+    double PausedElapsed = 0;  // run time accumulated when paused; 0 when stopped
+    std::string LogPath;       // data-log file of the current run; empty until the first Start
+    bool CtrlHeld = false;     // Ctrl key held on the window
+    bool ShiftHeld = false;    // Shift key held on the window
 };
 
 // The channel's rate filter, created with size 1 when it has none yet.

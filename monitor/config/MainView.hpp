@@ -105,6 +105,9 @@ class IMainWindow {
     // Restores the saved position (kept on screen) or centres the window.
     virtual void RestorePosition() = 0;
     virtual void SavePosition() = 0;
+    // A displayed channel's sensor left the bus or came back (a line of text). The
+    // window's rows already show it; a console says it.
+    virtual void SensorNotice(const std::string& text) { (void)text; }
 };
 
 struct MainViews {

@@ -48,6 +48,13 @@ inline constexpr const char* kZelvoNumber = "Zelvo #";
 inline constexpr const char* kIsAssignedTo = " is assigned to ";
 inline constexpr const char* kButNotConnected = " but is not connected.";
 inline constexpr const char* kRemoveAssignment = "Remove the assignment?";
+// A displayed channel's sensor left the bus, or came back: "<name> (<serial>)" and
+// the text, then the run time in seconds and " s".
+inline constexpr const char* kSensorLeft = " left at ";
+inline constexpr const char* kSensorCameBack = " came back at ";
+// Said instead of the question when no person can answer it.
+inline constexpr const char* kAssignmentKept =
+    "The assignment is kept; the channel takes the sensor back when it returns.";
 inline constexpr const char* kConnectedNotAssigned =
     " is connected, but not assigned to any channel.";
 inline constexpr const char* kAssignToUnused = "Assign it to unused channel ";

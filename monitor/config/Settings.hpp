@@ -25,4 +25,11 @@ void IniRead(MainState& state, IMainWindow& window, const std::string& sFileName
 // handler once all other keys are written. Returns true when every setting was written.
 bool IniWrite(const MainState& state, const std::string& sFileName);
 
+// Writes the run number alone to the setup file, when a run starts, so that a
+// monitor that is killed or loses power never gives the next run the same number.
+// A read-only file is left alone (the shutdown says so); a failure to write is
+// shown titled "SaveRunNumber". True when the number is in the file.
+bool SaveRunNumber(const MainState& state, const std::string& sFileName);
+inline constexpr const char* kSaveRunNumberTitle = "SaveRunNumber";
+
 }  // namespace zelvo

@@ -13,6 +13,7 @@
 #include "SettingsKeys.hpp"
 #include "SetupFile.hpp"
 #include "TextFile.hpp"
+#include "UtilityError.hpp"
 #include "cErrHandler.hpp"
 #include "cIniFile.hpp"
 
@@ -87,6 +88,26 @@ bool IniWrite(const MainState& state, const std::string& sFileName) {
         written = true;
     });
     return finished && written;
+}
+
+bool SaveRunNumber(const MainState& state, const std::string& sFileName) {
+    if (sFileName.empty()) return false;
+    const std::string path = SetupFilePath(sFileName);
+    bool readOnly = false;
+    if (FileExists(path) && !ReadOnlyAttribute(path, readOnly) && readOnly) return false;
+    if (!FileExists(path)) {
+        try {
+            WriteFileBytes(path, "");
+        } catch (const ZelvoError& failure) {
+            ShowUtilityError(kSaveRunNumberTitle, failure);
+            return false;
+        }
+    }
+    cIniFile ini;
+    ini.IniFile(path);
+    // The one key goes through the safe replacement; a failure is shown by WriteIniStr.
+    return !ini.IniFile().empty() &&
+           ini.WriteIniStr("Application", "RunNum", std::to_string(state.RunNum)) != 0;
 }
 
 }  // namespace zelvo

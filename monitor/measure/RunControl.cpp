@@ -6,6 +6,8 @@
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "Settings.hpp"
+#include "SetupFile.hpp"
 #include "Sweep.hpp"
 #include "TimeOfDay.hpp"
 #include "ValidationChecks.hpp"
@@ -88,6 +90,8 @@ void Start(MainContext& ctx) {
     ctx.tmrRun.SetInterval(SweepIntervalFor(s.Period));
     s.RunNum = s.RunNum + 1 > 9999 ? 1 : s.RunNum + 1;
     ctx.views.runBar.SetRunNumberText(std::to_string(s.RunNum));
+    // Kept before anything of the run is written: a run that is killed still used it.
+    SaveRunNumber(s, GetSetupFile());
     ctx.views.chart.GraphInit();
     ctx.views.dataLog.ChooseLogPath();
     if (s.LogEnabled > 0) ctx.views.dataLog.StartLog();

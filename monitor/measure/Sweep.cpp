@@ -5,6 +5,7 @@
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "RunControl.hpp"
+#include "SensorReturn.hpp"
 #include "cErrHandler.hpp"
 
 namespace zelvo {
@@ -134,6 +135,7 @@ void GetReadings(MainContext& ctx) {
             } else {
                 ApplyStatus(ctx, ch, status, result);
             }
+            NoteReadingStatus(ctx, ch, status);
         }
         // One channel that fails, wherever it sits, never silences the records of the
         // others: the record carries the filler in its place.
@@ -145,6 +147,7 @@ void GetReadings(MainContext& ctx) {
 
 void tmrRun_Timer(MainContext& ctx) {
     GetReadings(ctx);
+    RunProcedure(std::string(kFormName) + "_tmrRun_Timer", [&] { LookForGoneSensors(ctx); });
     SendPendingPeriod(ctx);
     StartIfPending(ctx);
 }

@@ -21,6 +21,12 @@ class ISensorManager {
     virtual int InitFreq(double maxHz, double minHz, double initHz) = 0;
     virtual int Zero(const std::string& serial) = 0;
     virtual int ZeroAll() = 0;
+    // Opens again the sensor of this serial number after it left the bus, keeping its
+    // record; NotFound while it is still gone, Busy while an exchange waits.
+    virtual int Reconnect(const std::string& serial) {
+        (void)serial;
+        return ZelvoStatus::NotFound;
+    }
     // The manager's own polling timer interval in ms; 0 stops it.
     virtual void ReadingTimer(int32_t milliseconds) = 0;
     // Closes every sensor and restores the timer resolution; later calls answer

@@ -50,6 +50,13 @@ struct ZelvoRecord {
     double LastRate = 0.0;           // A/s, the rate last computed
 };
 
+// A Zelvo on the bus as the bridge library describes it.
+struct ListedZelvo {
+    std::string serial;     // upper case
+    std::string productId;  // hexadecimal, upper case
+    std::string port;       // the port's path; empty when the library does not say
+};
+
 class cZelvo {
   public:
     // Class_Initialize ("Zelvo_Initialize"): manager defaults, 33 default records and
@@ -108,6 +115,15 @@ class cZelvo {
     int32_t Zero(const std::string& serialNumber);
     // The same for all 33 records; always 0. "Zelvo_ZeroAll".
     int32_t ZeroAll();
+    // Opens the sensor with this serial number again after it left the bus, into
+    // its own record (material, zero point, gate and rate interval kept; a record of
+    // its own when discovery did not find it), and sends it the record's period.
+    // Busy while an exchange waits; NotFound while it is still gone. "Zelvo_Reconnect".
+    int32_t Reconnect(const std::string& serialNumber);
+    // Opens every Zelvo on the bus as discovery does, notes what the library tells of
+    // it and closes it again: nothing is sent to a sensor and no record is kept.
+    // "Zelvo_ListZelvos".
+    std::vector<ListedZelvo> ListZelvos();
 
     // Polling timer interval in ms; non-zero starts the timer, 0 stops it.
     // A negative interval is refused with BadArgument and changes nothing.
@@ -143,6 +159,7 @@ class cZelvo {
     struct Opened {
         std::string serial;  // upper case
         int32_t handle = 0;
+        std::string port;  // empty when the library does not say
     };
     // Opens every Zelvo on the bus, at most 32, counting them in FoundCount.
     std::vector<Opened> OpenZelvos();
@@ -150,6 +167,10 @@ class cZelvo {
     // first record without a handle; returns the record index, 0 for none.
     int PlaceZelvo(const Opened& sensor);
     void CloseAll();
+    // The record a returning sensor goes back to: its own, else a free one; 0 for none.
+    int FreeRecordFor(const std::string& serial) const;
+    // Opens the Zelvo with this serial number at the line rate; NotFound when absent.
+    int32_t OpenBySerial(const std::string& serialNumber, int32_t& handle);
     int32_t PeriodBody(int index, double period);
     int32_t ReadingBody(int index, ReadingResult& result);
     // The rate of a reading at `thickness` (A), closing the open interval once it

@@ -64,7 +64,7 @@ grep -q "rate=" "$work/sim.out" || fail "installed zelvomon-cli --simulate print
 if [ "$sanitized" = sanitized ]; then
     echo "not checked in a sanitized build: libvdlink.so opened by name from the prefix"
 else
-    ZELVO_PORTS="" "$prefix/bin/zelvomon-cli" --app-dir "$work/real" --seconds 0 \
+    ZELVO_PORTS="" "$prefix/bin/zelvomon-cli" --app-dir "$work/real" --list \
         >"$work/real.out" 2>"$work/real.err"
     if grep -q "error has occurred" "$work/real.err" ||
         ! grep -q "No Zelvos detected." "$work/real.err"; then

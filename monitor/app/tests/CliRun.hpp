@@ -94,8 +94,8 @@ class CliRun {
         return ExitStatus(std::system(command.c_str()));
     }
     // Starts the program in the background, its output kept as Run keeps it.
-    void Spawn(const std::string& options) {
-        const std::string command = Command(options) + " >out.txt 2>err.txt";
+    void Spawn(const std::string& options, const std::string& sim = "devices=1") {
+        const std::string command = Command(options, sim) + " >out.txt 2>err.txt";
         std::filesystem::remove(folder_ / "out.txt");
         pid_ = ::fork();
         if (pid_ == 0) {

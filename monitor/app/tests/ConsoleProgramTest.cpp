@@ -16,11 +16,11 @@ using zelvo::testing::CliRun;
 
 TEST(ConsoleProgramTest, ARelativeApplicationFolderKeepsItsSettings) {
     CliRun cli("cli_folder");
-    ASSERT_EQ(cli.Run("--seconds 0"), 0) << cli.Err();
+    ASSERT_EQ(cli.Run("--seconds 0.1"), 0) << cli.Err();
     EXPECT_TRUE(fs::exists(cli.Path("zelvo.cfg"))) << cli.Err();
     // The second run, on the simulator found beside the program, reads the run number
     // the first one wrote.
-    ASSERT_EQ(cli.Run("--seconds 0 --simulate"), 0) << cli.Err();
+    ASSERT_EQ(cli.Run("--seconds 0.1 --simulate"), 0) << cli.Err();
     EXPECT_NE(cli.Err().find("Run # 3"), std::string::npos) << cli.Err();
     EXPECT_EQ(cli.Err().find("Not Found."), std::string::npos) << cli.Err();
 }
@@ -28,12 +28,12 @@ TEST(ConsoleProgramTest, ARelativeApplicationFolderKeepsItsSettings) {
 TEST(ConsoleProgramTest, ARunThatCannotStartOrSettingsThatCannotBeSavedFail) {
     CliRun cli("cli_fail");
     // The sensor refuses its measurement period: no run, and the caller is told.
-    EXPECT_EQ(cli.Run("--seconds 0", "devices=1;d0.fault=badc"), 1);
+    EXPECT_EQ(cli.Run("--seconds 0.1", "devices=1;d0.fault=badc"), 1);
     EXPECT_NE(cli.Err().find("ZS0001): measurement period"), std::string::npos) << cli.Err();
     // The setup file is a folder: the settings cannot be written back.
     fs::remove_all(cli.Path(""));
     fs::create_directories(cli.Path("zelvo.cfg"));
-    EXPECT_EQ(cli.Run("--seconds 0"), 1);
+    EXPECT_EQ(cli.Run("--seconds 0.1"), 1);
     EXPECT_NE(cli.Err().find("zelvomon-cli: the settings were not saved\n"), std::string::npos)
         << cli.Err();
 }
@@ -56,19 +56,19 @@ TEST(ConsoleProgramTest, MaterialsAreListedWithTheUsersFileAddingAndOverriding) 
 
 TEST(ConsoleProgramTest, AMaterialChosenForAChannelReachesTheSetupFile) {
     CliRun cli("cli_choice");
-    ASSERT_EQ(cli.Run("--seconds 0 --material 1=gold --material='2=Aluminium nitride'"), 0)
+    ASSERT_EQ(cli.Run("--seconds 0.1 --material 1=gold --material='2=Aluminium nitride'"), 0)
         << cli.Err();
     const std::string setup = cli.Read("zelvo.cfg");
     EXPECT_NE(setup.find("Sensor 1=Gold;19300;381;10000;"), std::string::npos) << setup;
     EXPECT_NE(setup.find("Sensor 2=Aluminium nitride;3260;428;10000;"), std::string::npos) << setup;
     for (const char* bad : {"--material 9=Gold", "--material 0=Gold", "--material 1.5=Gold",
                             "--material Gold", "--material 1=Kryptonite"}) {
-        EXPECT_EQ(cli.Run(std::string("--seconds 0 ") + bad), 2) << bad;
+        EXPECT_EQ(cli.Run(std::string("--seconds 0.1 ") + bad), 2) << bad;
         EXPECT_NE(cli.Err().find("zelvomon-cli: "), std::string::npos) << bad;
     }
     // Locked parameters refuse the choice as they refuse typing: no run.
     cli.Edit("zelvo.cfg", {{"Locked=0", "Locked=1"}});
-    EXPECT_EQ(cli.Run("--seconds 0 --material 1=Silver"), 1);
+    EXPECT_EQ(cli.Run("--seconds 0.1 --material 1=Silver"), 1);
     EXPECT_NE(cli.Err().find("channel 1 keeps its material: the parameters are locked"),
               std::string::npos)
         << cli.Err();

@@ -32,7 +32,7 @@ class ConsoleServiceTest : public ::testing::Test {
     // A first short run places the setup file; then the data log is turned on, the
     // period made 0.5 s (a sweep every 0.25 s) and the further edits made.
     void Prepare(Edits edits = {}) {
-        ASSERT_EQ(cli_.Run("--seconds 0"), 0) << cli_.Err();
+        ASSERT_EQ(cli_.Run("--seconds 0.1"), 0) << cli_.Err();
         edits.insert(edits.begin(), {{"LogEnabled=0", "LogEnabled=1"}, {"Period=25", "Period=50"}});
         cli_.Edit("zelvo.cfg", edits);
     }

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "AppInfo.hpp"
 #include "DisplayTexts.hpp"
 #include "FormLayout.hpp"
 #include "FormPlacement.hpp"
@@ -112,7 +113,7 @@ void frmMain::SetCaption(const std::string& caption) {
 }
 
 bool frmMain::AnotherInstanceRunning() {
-    return instanceLock_.AnotherInstanceRunning();
+    return folderLock_.AnotherHolds(GetAppInfo().folder);
 }
 
 void frmMain::EndProgram() {

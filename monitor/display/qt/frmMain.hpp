@@ -12,9 +12,9 @@
 
 #include "ChartFrame.hpp"
 #include "DataLog.hpp"
+#include "FolderLock.hpp"
 #include "Grids.hpp"
 #include "GuardedTimer.hpp"
-#include "InstanceLock.hpp"
 #include "MainView.hpp"
 #include "MaterialMenu.hpp"
 #include "QtPrinting.hpp"
@@ -137,7 +137,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     QtPrinting printing_{this};
     std::unique_ptr<MainContext> ctx_;
     std::unique_ptr<Validation> validation_;
-    InstanceLock instanceLock_;
+    FolderLock folderLock_;
     frmAbout* about_ = nullptr;
     bool unloaded_ = false;
     bool validating_ = false;

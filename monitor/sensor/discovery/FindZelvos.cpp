@@ -37,10 +37,16 @@ void ClaimSensors(MainState& s, DiscoveryList& found) {
             }
         }
         if (s.ChannelPresent[ch] || static_cast<int>(ch) > s.ShowLast) continue;
+        const std::string missing = texts::kZelvoNumber + s.ChannelSerial[ch] +
+                                    texts::kIsAssignedTo + s.ChannelName[ch] +
+                                    texts::kButNotConnected + kCrLf;
+        if (s.Unattended) {
+            // Nobody to ask: the channel keeps its sensor's record and waits for it.
+            Ask(missing + texts::kAssignmentKept, MsgButtons::OK, MsgIcon::Information);
+            continue;
+        }
         MsgResult answer =
-            Ask(texts::kZelvoNumber + s.ChannelSerial[ch] + texts::kIsAssignedTo +
-                    s.ChannelName[ch] + texts::kButNotConnected + kCrLf + texts::kRemoveAssignment,
-                MsgButtons::YesNo, MsgIcon::Question);
+            Ask(missing + texts::kRemoveAssignment, MsgButtons::YesNo, MsgIcon::Question);
         if (answer == MsgResult::Yes) s.ChannelSerial[ch].clear();
     }
 }
@@ -96,6 +102,7 @@ void FindZelvos(MainContext& ctx) {
             return;
         }
         ClaimSensors(s, found);
+        s.ChannelGone.fill(false);  // what is missing now is found out by the next sweep
         OfferSensors(s, found);
         FillZelvoGrid(s, ctx.views.assignment);
 

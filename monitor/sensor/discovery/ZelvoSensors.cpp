@@ -44,6 +44,10 @@ int ZelvoSensors::ZeroAll() {
     return manager_ ? manager_->ZeroAll() : ZelvoStatus::Success;
 }
 
+int ZelvoSensors::Reconnect(const std::string& serial) {
+    return manager_ ? manager_->Reconnect(serial) : ZelvoStatus::NotFound;
+}
+
 void ZelvoSensors::ReadingTimer(int32_t milliseconds) {
     if (!manager_) return;
     RunProcedure("Zelvo_ReadingTimer", [&] {

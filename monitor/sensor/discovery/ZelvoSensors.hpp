@@ -24,6 +24,7 @@ class ZelvoSensors : public ISensorManager {
     int InitFreq(double maxHz, double minHz, double initHz) override;
     int Zero(const std::string& serial) override;
     int ZeroAll() override;
+    int Reconnect(const std::string& serial) override;
     // A refused interval is reported through the error handler.
     void ReadingTimer(int32_t milliseconds) override;
     void Release() override;
