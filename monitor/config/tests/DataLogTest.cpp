@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
+
 #include "AppInfo.hpp"
 #include "DataLog.hpp"
 #include "DataLogFormat.hpp"
@@ -206,6 +208,29 @@ TEST_F(DataLogTest, FileRoutinesShowTheirOwnFailures) {
     desktop.SetOpenDocumentResult(false);
     EXPECT_FALSE(LaunchDocument("/data/x.log", ""));
     ExpectOneFailure("LaunchDocument", "Error: 75. ");
+}
+
+TEST(DataLogTextTest, OnlyTheLogsOwnStartLineMarksADataLog) {
+    for (int32_t run : {0, 12, -3, 2147483647})
+        for (const char* date : {"6/12/2026", "12. 6. 2026", ""})
+            for (double time : {0.0, 9 * 3600 + 5 * 60 + 3.0, 86399.0})
+                EXPECT_TRUE(IsDataLogStartLine(LogStartLine(run, date, LogTimeOfDay(time))));
+    EXPECT_FALSE(IsDataLogStartLine("Time,Rate,Thickness,Frequency"));
+    const std::string line = "Start Log\tRun: 12\tDate: 6/12/2026   Time: 9:05:03";
+    // Near misses: a part of a good line replaced.
+    const std::pair<const char*, const char*> misses[] = {{"Start", "Notes on the Start"},
+                                                          {"Start", "Stop"},
+                                                          {"\tR", " R"},
+                                                          {"12", "012"},
+                                                          {"6/12", "6\t12"},
+                                                          {"9:", "09:"},
+                                                          {"03", "03 "},
+                                                          {":03", ""}};
+    for (auto [from, to] : misses) {
+        std::string miss = line;
+        miss.replace(miss.find(from), strlen(from), to);
+        EXPECT_FALSE(IsDataLogStartLine(miss)) << miss;
+    }
 }
 
 TEST(DataLogTextTest, LinesRunFilesDialogChoicesAndShortForms) {
