@@ -9,6 +9,7 @@
 #include "FakeDesktop.hpp"
 #include "FileSizeLimit.hpp"
 #include "FileUtil.hpp"
+#include "MonitorTexts.hpp"
 #include "ScratchFolder.hpp"
 #include "cErrHandler.hpp"
 
@@ -166,6 +167,45 @@ TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
     state.LogFile = scratch.Path("gone2/Zelvo.log");
     Start();  // a new run's file: its first failure is shown
     ExpectOneFailure("AppendToTextFile", "Error: 53. ");
+}
+
+// A LogFile naming a file the monitor did not write (a colleague's setup file
+// naming a thesis) must not cost that file: it is neither deleted nor written, and
+// the operator is told once.
+TEST_F(DataLogTest, OnlyADataLogOfThisProgramIsDeletedOrWritten) {
+    const std::string foreign = "Chapter 1\r\nStart Log\tRun: 1\r\n";
+    // An earlier run's log, begun in the mass units (this run uses kA).
+    const std::string own =
+        LogStartLine(40, "1.2.2024", "23:59:59") + "\r\n" + LogColumnHeader(1) + "\r\n";
+    for (int16_t type : {kLogOverwrite, kLogAppend, kLogRunNumbered}) {
+        for (const std::string& content : {foreign, own, std::string()}) {
+            SCOPED_TRACE(std::to_string(type) + ": " + content);
+            state.LogType = type;
+            const std::string file =
+                scratch.Path(type == kLogRunNumbered ? "Zelvo_7.log" : "Zelvo.log");
+            WriteFileBytes(file, content);
+            // The second run starts with the log off (Overwrite deletes all the same).
+            for (int16_t enabled : {1, 0}) {
+                std::tie(state.RunNum, state.LogEnabled) = std::make_tuple(6, enabled);
+                Start();
+                log.optLog_Click(1);
+                for (int i = 1; i <= 3; ++i) Sweep(12 * 3600 + i, true);
+                Stop();
+            }
+            // A foreign file byte for byte; a log with the run's lines first or after it.
+            const bool used = content != foreign;
+            const std::string start =
+                (type == kLogOverwrite ? "" : content) + "Start Log\tRun: 7\t";
+            EXPECT_EQ(ReadFileBytes(file).substr(0, used ? start.size() : std::string::npos),
+                      used ? start : foreign);
+            ASSERT_EQ(desktop.Messages().size(), used ? 0u : 1u);
+            for (const auto& m : desktop.Messages())
+                EXPECT_EQ(std::make_tuple(m.title, m.text, m.icon),
+                          std::make_tuple(GetAppInfo().title, file + texts::kNotADataLog,
+                                          MsgIcon::Exclamation));
+            desktop.ClearMessages();
+        }
+    }
 }
 
 TEST_F(DataLogTest, FileRoutinesShowTheirOwnFailures) {
