@@ -26,6 +26,8 @@ std::string LogFileForChoice(const std::string& chosenPath) {
 void DataLog::ChooseLogPath() {
     state_.LogPath = LogPathFor(state_.LogType, state_.LogFile, state_.RunNum);
     writer_.ForgetFailure();
+    // A file the log did not write is neither deleted nor written.
+    if (!writer_.Admit(state_.LogPath)) return;
     if (state_.LogType == kLogOverwrite) KillFile(state_.LogPath);
 }
 

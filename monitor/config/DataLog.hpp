@@ -24,7 +24,8 @@ class DataLog : public IDataLog {
     explicit DataLog(MainState& state) : state_(state) {}
 
     // LogPath by LogType for the run number just advanced; Overwrite deletes the
-    // file (also while the log is off).
+    // file (also while the log is off). A file that is not a data log of this
+    // program is left untouched and the run goes unlogged (DataLogWriter::Admit).
     void ChooseLogPath() override;
     // The start line and the column header.
     void StartLog() override;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelvo {
@@ -42,6 +43,9 @@ std::string LogTimeOfDay(double secondsSinceMidnight);
 
 // "Start Log<TAB>Run: 12<TAB>Date: 6/12/2026   Time: 9:05:03"
 std::string LogStartLine(int32_t runNumber, const std::string& date, const std::string& time);
+// True for every line LogStartLine makes, whatever its run number, date and time:
+// the first line of a data log this program wrote.
+bool IsDataLogStartLine(std::string_view line);
 // "Stop Log<TAB>Run: 12<TAB>Date: 6/12/2026   Time: 9:05:04"
 std::string LogStopLine(int32_t runNumber, const std::string& date, const std::string& time);
 // The column header by unit mode (0 kA, 1 mass, 2 A); other values get the kA header.

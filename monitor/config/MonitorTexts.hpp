@@ -11,6 +11,11 @@ inline constexpr const char* kReadOnly = " is Read Only!";
 inline constexpr const char* kCaptionStart = "Zelvo - [";
 inline constexpr const char* kCaptionEnd = "]";
 
+// Data log: follows the name of a file that the log leaves untouched.
+inline constexpr const char* kNotADataLog =
+    " is not a data log of this program; it is left as it is and the run is not logged.\r\n"
+    "Choose another log file.";
+
 // Start-up.
 inline constexpr const char* kOnlyOneInstance = "Only one instance of this application at a time.";
 

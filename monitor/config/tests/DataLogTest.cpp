@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
+
 #include "AppInfo.hpp"
 #include "DataLog.hpp"
 #include "DataLogFormat.hpp"
 #include "FakeDesktop.hpp"
 #include "FileSizeLimit.hpp"
 #include "FileUtil.hpp"
+#include "MonitorTexts.hpp"
 #include "ScratchFolder.hpp"
 #include "cErrHandler.hpp"
 
@@ -166,6 +169,45 @@ TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
     ExpectOneFailure("AppendToTextFile", "Error: 53. ");
 }
 
+// A LogFile naming a file the monitor did not write (a colleague's setup file
+// naming a thesis) must not cost that file: it is neither deleted nor written, and
+// the operator is told once.
+TEST_F(DataLogTest, OnlyADataLogOfThisProgramIsDeletedOrWritten) {
+    const std::string foreign = "Chapter 1\r\nStart Log\tRun: 1\r\n";
+    // An earlier run's log, begun in the mass units (this run uses kA).
+    const std::string own =
+        LogStartLine(40, "1.2.2024", "23:59:59") + "\r\n" + LogColumnHeader(1) + "\r\n";
+    for (int16_t type : {kLogOverwrite, kLogAppend, kLogRunNumbered}) {
+        for (const std::string& content : {foreign, own, std::string()}) {
+            SCOPED_TRACE(std::to_string(type) + ": " + content);
+            state.LogType = type;
+            const std::string file =
+                scratch.Path(type == kLogRunNumbered ? "Zelvo_7.log" : "Zelvo.log");
+            WriteFileBytes(file, content);
+            // The second run starts with the log off (Overwrite deletes all the same).
+            for (int16_t enabled : {1, 0}) {
+                std::tie(state.RunNum, state.LogEnabled) = std::make_tuple(6, enabled);
+                Start();
+                log.optLog_Click(1);
+                for (int i = 1; i <= 3; ++i) Sweep(12 * 3600 + i, true);
+                Stop();
+            }
+            // A foreign file byte for byte; a log with the run's lines first or after it.
+            const bool used = content != foreign;
+            const std::string start =
+                (type == kLogOverwrite ? "" : content) + "Start Log\tRun: 7\t";
+            EXPECT_EQ(ReadFileBytes(file).substr(0, used ? start.size() : std::string::npos),
+                      used ? start : foreign);
+            ASSERT_EQ(desktop.Messages().size(), used ? 0u : 1u);
+            for (const auto& m : desktop.Messages())
+                EXPECT_EQ(std::make_tuple(m.title, m.text, m.icon),
+                          std::make_tuple(GetAppInfo().title, file + texts::kNotADataLog,
+                                          MsgIcon::Exclamation));
+            desktop.ClearMessages();
+        }
+    }
+}
+
 TEST_F(DataLogTest, FileRoutinesShowTheirOwnFailures) {
     for (const char* text : {"one", "", "three"})
         EXPECT_TRUE(AppendToTextFile(state.LogFile, text));
@@ -206,6 +248,29 @@ TEST_F(DataLogTest, FileRoutinesShowTheirOwnFailures) {
     desktop.SetOpenDocumentResult(false);
     EXPECT_FALSE(LaunchDocument("/data/x.log", ""));
     ExpectOneFailure("LaunchDocument", "Error: 75. ");
+}
+
+TEST(DataLogTextTest, OnlyTheLogsOwnStartLineMarksADataLog) {
+    for (int32_t run : {0, 12, -3, 2147483647})
+        for (const char* date : {"6/12/2026", "12. 6. 2026", ""})
+            for (double time : {0.0, 9 * 3600 + 5 * 60 + 3.0, 86399.0})
+                EXPECT_TRUE(IsDataLogStartLine(LogStartLine(run, date, LogTimeOfDay(time))));
+    EXPECT_FALSE(IsDataLogStartLine("Time,Rate,Thickness,Frequency"));
+    const std::string line = "Start Log\tRun: 12\tDate: 6/12/2026   Time: 9:05:03";
+    // Near misses: a part of a good line replaced.
+    const std::pair<const char*, const char*> misses[] = {{"Start", "Notes on the Start"},
+                                                          {"Start", "Stop"},
+                                                          {"\tR", " R"},
+                                                          {"12", "012"},
+                                                          {"6/12", "6\t12"},
+                                                          {"9:", "09:"},
+                                                          {"03", "03 "},
+                                                          {":03", ""}};
+    for (auto [from, to] : misses) {
+        std::string miss = line;
+        miss.replace(miss.find(from), strlen(from), to);
+        EXPECT_FALSE(IsDataLogStartLine(miss)) << miss;
+    }
 }
 
 TEST(DataLogTextTest, LinesRunFilesDialogChoicesAndShortForms) {
