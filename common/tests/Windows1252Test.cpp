@@ -2,7 +2,7 @@
 
 #include "Windows1252.hpp"
 
-using namespace kitforge;
+using namespace zelvo;
 
 TEST(Windows1252, EncodesWhatItCanHoldAndEveryByteRoundTrips) {
     std::string out, refused;

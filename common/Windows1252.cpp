@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace kitforge {
+namespace zelvo {
 namespace {
 
 // Code points of bytes 0x80-0x9F. The five bytes Windows-1252 leaves unassigned
@@ -99,4 +99,4 @@ std::string FromWindows1252(std::string_view text) {
     return out;
 }
 
-}  // namespace kitforge
+}  // namespace zelvo
