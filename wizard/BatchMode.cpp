@@ -185,7 +185,7 @@ bool ParseFlag(const Options& options, const std::string& name, int& flag, std::
 
 // Option value, or the record's current value as the page would show it.
 std::string Typed(const Options& options, const std::string& name, const std::string& record) {
-    return options.Has(name) ? options.Get(name, "") : FromWindows1252(record);
+    return options.Has(name) ? options.Get(name, "") : zelvo::FromWindows1252(record);
 }
 
 bool CheckOptionCombination(const Options& options, std::uint8_t type, bool installer,

@@ -41,7 +41,7 @@ std::string FileNameProblem(const char* field, const std::string& name, std::str
     if (name.find_first_of(refused) != std::string::npos)
         return std::string(field) + " cannot contain: " + Listed(refused);
     if (wholeName && IsDeviceName(name)) {
-        return std::string(field) + " cannot be \"" + FromWindows1252(name) +
+        return std::string(field) + " cannot be \"" + zelvo::FromWindows1252(name) +
                "\": Windows keeps that name for a device.";
     }
     return {};

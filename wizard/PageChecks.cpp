@@ -23,7 +23,7 @@ bool Encode(const std::string& typed, const std::string& field, std::size_t maxL
         }
     }
     std::string refused;
-    if (!ToWindows1252(typed, out, refused)) {
+    if (!zelvo::ToWindows1252(typed, out, refused)) {
         message = UnencodableMessage(field, refused);
         return false;
     }
@@ -161,7 +161,7 @@ InstallerOptionFields InstallerOptionsOf(const CWizardData& data) {
     InstallerOptionFields fields;
     fields.displayInstall = !data.m_bQuietInstall;
     fields.copyFiles = data.m_bCopyFiles != 0;
-    fields.targetDir = FromWindows1252(data.m_strTargetDir);
+    fields.targetDir = zelvo::FromWindows1252(data.m_strTargetDir);
     fields.displayUninstall = !data.m_bQuietUninstall;
     fields.removeFiles = data.m_bRemoveFiles != 0;
     return fields;

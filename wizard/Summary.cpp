@@ -51,7 +51,7 @@ std::string GetSummaryValues(const CWizardData& data) {
     // The VCP set shows the copy target and the removal choice only when files are
     // copied; the Linkvane set whenever an installer is built.
     const bool showCopyTarget = installer && (!vcp || data.m_bCopyFiles);
-    auto text = [](const std::string& value) { return FromWindows1252(value); };
+    auto text = [](const std::string& value) { return zelvo::FromWindows1252(value); };
     auto withInstaller = [installer](std::string value) {
         return installer ? std::move(value) : std::string("-");
     };

@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "Windows1252.hpp"
+
 namespace zelvo {
 namespace {
 
@@ -42,6 +44,11 @@ class QtTimer : public ITimer {
 
 QString Text(const std::string& s) {
     return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
+}
+// A core text for a message box: it may carry a name in the setup file's
+// Windows-1252 (the monitor's messages) or be UTF-8 already (kitforge's).
+QString Shown(const std::string& s) {
+    return QString::fromStdString(AsUtf8(s));
 }
 std::string Local8(const QString& s) {
     return s.toLocal8Bit().toStdString();
@@ -94,7 +101,7 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
 
 MsgResult QtDesktop::MessageBox(const std::string& text, const std::string& title,
                                 MsgButtons buttons, MsgIcon icon, int defaultButton) {
-    QMessageBox box(IconOf(icon), Text(title), Text(text), QMessageBox::NoButton,
+    QMessageBox box(IconOf(icon), Shown(title), Shown(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     auto specs = ButtonsOf(buttons);
     for (const auto& spec : specs) box.addButton(spec.button);

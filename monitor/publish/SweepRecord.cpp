@@ -4,6 +4,7 @@
 
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
+#include "Windows1252.hpp"
 
 namespace zelvo {
 namespace {
@@ -30,8 +31,8 @@ SweepRecord MakeSweepRecord(const MainState& state,
         const auto c = static_cast<size_t>(ch);
         ChannelRecord channel;
         channel.channel = ch + 1;
-        channel.name = state.ChannelName[c];
-        channel.serial = state.ChannelSerial[c];
+        channel.name = FromWindows1252(state.ChannelName[c]);
+        channel.serial = FromWindows1252(state.ChannelSerial[c]);
         channel.valid = state.ChannelReadInSweep[c];
         if (channel.valid) {
             const auto& filter = state.ChannelFilter[c];

@@ -19,9 +19,9 @@ inline constexpr const char* kStatusOk = "ok";
 inline constexpr const char* kStatusNoReading = "no reading";
 
 struct ChannelRecord {
-    int channel = 0;  // 1 to 8
-    std::string name;
-    std::string serial;
+    int channel = 0;     // 1 to 8
+    std::string name;    // UTF-8, converted from the setup file's Windows-1252
+    std::string serial;  // UTF-8 too
     bool valid = false;  // read successfully in this sweep; the values below count only then
     double rate = 0;     // filtered rate in the display units
     double thickness = 0;

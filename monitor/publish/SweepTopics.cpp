@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "RecordFormat.hpp"
+#include "Windows1252.hpp"
 
 namespace zelvo {
 
@@ -11,8 +12,8 @@ std::string MonitorStatusTopic(const std::string& prefix) {
 }
 
 std::string TopicPrefix(const MainState& state, const std::string& setupFile) {
-    if (!state.MqttTopic.empty()) return state.MqttTopic;
-    return "zelvo/" + std::filesystem::path(setupFile).stem().string();
+    if (!state.MqttTopic.empty()) return FromWindows1252(state.MqttTopic);
+    return "zelvo/" + AsUtf8(std::filesystem::path(setupFile).stem().string());
 }
 
 std::vector<PublishMessage> SweepMessages(const std::string& prefix, const SweepRecord& record) {

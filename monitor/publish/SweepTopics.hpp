@@ -27,7 +27,8 @@ inline constexpr const char* kMonitorStopped = "stopped";
 inline constexpr const char* kMonitorGone = "gone";
 
 // The topic prefix: the MqttTopic setting, or "zelvo/" and the setup file's name
-// without its extension when the setting is empty.
+// without its extension when the setting is empty. A topic is UTF-8: the setting
+// is converted from Windows-1252, a file name that is not UTF-8 is read as such.
 std::string TopicPrefix(const MainState& state, const std::string& setupFile);
 
 std::vector<PublishMessage> SweepMessages(const std::string& prefix, const SweepRecord& record);

@@ -27,7 +27,7 @@ std::string PackagePath(const CWizardData& data, const std::string& name) {
     }
     std::string path = data.m_strGenerationDir;
     if (!path.empty() && path.back() != '/') path += '/';
-    return path + FromWindows1252(relative);
+    return path + zelvo::FromWindows1252(relative);
 }
 
 bool WritePackageFile(const std::string& path, const std::string& bytes) {

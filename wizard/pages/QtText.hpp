@@ -10,7 +10,7 @@
 namespace kitforge {
 
 inline QString FromRecord(const std::string& text) {
-    return QString::fromStdString(FromWindows1252(text));
+    return QString::fromStdString(zelvo::FromWindows1252(text));
 }
 
 inline std::string Typed(const QString& text) {

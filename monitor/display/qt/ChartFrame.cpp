@@ -164,14 +164,15 @@ void ChartFrame::Redraw(const std::array<bool, kChartCount>& changed) {
 
 void ChartFrame::SetSeriesLabel(int channel, const std::string& name) {
     for (StripChart* chart : Graph) {
-        chart->SetSeries(channel + 1, Q(name), chart->SeriesVisible(channel + 1));
+        chart->SetSeries(channel + 1, FromFileText(name), chart->SeriesVisible(channel + 1));
     }
 }
 
 void ChartFrame::ShowSeries(int count) {
     for (StripChart* chart : Graph) {
         for (int ch = 0; ch < kChannelCount; ++ch) {
-            chart->SetSeries(ch + 1, Q(state_.ChannelName[static_cast<size_t>(ch)]), ch < count);
+            chart->SetSeries(ch + 1, FromFileText(state_.ChannelName[static_cast<size_t>(ch)]),
+                             ch < count);
         }
     }
     RedrawAll();

@@ -96,11 +96,11 @@ void ReadingsGrid::ApplyFontSize(double size) {
 }
 
 void ReadingsGrid::SetCellText(int row, int column, const std::string& text) {
-    SetText(row, column, Q(text));
+    SetText(row, column, FromFileText(text));
 }
 
 void ReadingsGrid::SetRowHeaderText(int row, const std::string& text) {
-    SetText(row, kRowHeaderColumn, Q(text));
+    SetText(row, kRowHeaderColumn, FromFileText(text));
 }
 
 ParamsGrid::ParamsGrid(QWidget* parent)
@@ -138,11 +138,11 @@ void ParamsGrid::ApplyFontSize(double size) {
 }
 
 std::string ParamsGrid::CellText(int row, int column) const {
-    return S(Text(row, column));
+    return ToFileText(Text(row, column));
 }
 
 void ParamsGrid::SetCellText(int row, int column, const std::string& text) {
-    SetText(row, column, Q(text));
+    SetText(row, column, FromFileText(text));
 }
 
 void ParamsGrid::SetToolTip(const std::string& text) {
@@ -223,6 +223,8 @@ void AssignmentGrid::Init() {
     }
     SetEditable(0, true);
     SetEditable(1, true);
+    // A typed name or serial number shows what the setup file will hold of it.
+    SetKeptText([](const QString& typed) { return FromFileText(ToFileText(typed)); });
     ApplyFontSize(fontSize_);
 }
 
@@ -239,11 +241,11 @@ void AssignmentGrid::ApplyFontSize(double size) {
 }
 
 void AssignmentGrid::SetCellText(int row, int column, const std::string& text) {
-    SetText(row, column, Q(text));
+    SetText(row, column, FromFileText(text));
 }
 
 std::string AssignmentGrid::CellText(int row, int column) const {
-    return S(Text(row, column));
+    return ToFileText(Text(row, column));
 }
 
 void AssignmentGrid::SetStrikeThrough(int row, int column, bool on) {

@@ -54,8 +54,8 @@ void MaterialMenu::Open(int row, const QPoint& where) {
         ShowUtilityError("MaterialLibrary_Load", *failure);
     }
     ReportProblems();
-    lblTitle->setText(
-        Q(texts::kMaterialMenuTitle + ctx_.state.ChannelName[static_cast<size_t>(row)]));
+    lblTitle->setText(Q(texts::kMaterialMenuTitle) +
+                      FromFileText(ctx_.state.ChannelName[static_cast<size_t>(row)]));
     txtSearch->clear();
     Refill();
     const int rowHeight = std::max(lstMaterials->sizeHintForRow(0), 16);
@@ -80,11 +80,11 @@ void MaterialMenu::ReportProblems() {
 void MaterialMenu::Refill() {
     shown_.clear();
     lstMaterials->clear();
-    for (const Material* m : library_.Search(S(txtSearch->text()))) {
+    for (const Material* m : library_.Search(ToFileText(txtSearch->text()))) {
         shown_.push_back(*m);
-        auto* item =
-            new QTreeWidgetItem({Q(m->name), Q(m->formula), Q(FormatNumber(m->density, "0.000")),
-                                 Q(FormatNumber(m->zFactor, "0.000"))});
+        auto* item = new QTreeWidgetItem({FromFileText(m->name), FromFileText(m->formula),
+                                          Q(FormatNumber(m->density, "0.000")),
+                                          Q(FormatNumber(m->zFactor, "0.000"))});
         for (int column : {2, 3}) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         lstMaterials->addTopLevelItem(item);
     }

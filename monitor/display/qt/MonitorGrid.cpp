@@ -27,6 +27,7 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
 void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                 const QModelIndex& index) const {
     QStyledItemDelegate::setModelData(editor, model, index);
+    if (kept) model->setData(index, kept(model->data(index, Qt::EditRole).toString()));
     // The grid's after-edit rules may show a message and reopen the editor, which
     // must not happen while the editor is still closing: run them afterwards.
     const int row = index.row();
@@ -139,6 +140,10 @@ void MonitorGrid::SetEditable(int column, bool editable) {
         Qt::ItemFlags flags = cell->flags();
         cell->setFlags(editable ? flags | Qt::ItemIsEditable : flags & ~Qt::ItemIsEditable);
     }
+}
+
+void MonitorGrid::SetKeptText(std::function<QString(const QString& typed)> kept) {
+    delegate_->kept = std::move(kept);
 }
 
 int MonitorGrid::RowHeightFor(int height) const {

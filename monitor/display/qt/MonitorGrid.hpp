@@ -18,6 +18,7 @@ class GridDelegate : public QStyledItemDelegate {
     using QStyledItemDelegate::QStyledItemDelegate;
     std::function<void(QWidget* editor, int row, int column)> opened;
     std::function<void(int row, int column)> committed;
+    std::function<QString(const QString& typed)> kept;  // what a cell keeps of the typed text
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -39,6 +40,8 @@ class MonitorGrid : public QTableWidget {
     void SetText(int row, int column, const QString& text);
     void SetCellFontSize(int row, int column, int points);
     void SetEditable(int column, bool editable);
+    // What a cell keeps of the text typed into it (all of it unless set).
+    void SetKeptText(std::function<QString(const QString& typed)> kept);
     // Height of one row (and of the header row) for this many rows in `height`.
     int RowHeightFor(int height) const;
     // The grid font's design size, points.

@@ -101,6 +101,24 @@ TEST(RecordFormatTest, NamesAreEscapedForJsonAndCsv) {
     EXPECT_NE(CsvLine(record).find(",\"say \"\"hi\"\"\","), std::string::npos) << CsvLine(record);
 }
 
+TEST(RecordFormatTest, Windows1252NamesArriveAsUtf8InRecordsAndTopics) {
+    MainState state;
+    state.ShowLast = 0;
+    state.ChannelName[0] = "M\xFCller \x80";  // as the setup file holds them: u-umlaut, euro
+    state.ChannelSerial[0] = "ZS\xB5";        // micro sign
+    state.MqttTopic = "lab/K\xF6ln";
+    const SweepRecord record = MakeSweepRecord(
+        state, [](int) { return ""; }, 0, kTime);
+    const std::string name = "\"M\xC3\xBCller \xE2\x82\xAC\",\"serial\":\"ZS\xC2\xB5\"";
+    EXPECT_NE(JsonLine(record).find(name), std::string::npos) << JsonLine(record);
+    EXPECT_NE(CsvLine(record).find(",M\xC3\xBCller \xE2\x82\xAC,ZS\xC2\xB5,"), std::string::npos);
+    const PublishMessage reading = SweepMessages(TopicPrefix(state, "zelvo.cfg"), record)[0];
+    EXPECT_EQ(reading.topic, "lab/K\xC3\xB6ln/1/reading");
+    EXPECT_NE(reading.payload.find(name), std::string::npos);
+    // A setup file's name that is not the host's UTF-8 is read as Windows-1252.
+    EXPECT_EQ(TopicPrefix(MainState(), "K\xF6ln.cfg"), "zelvo/K\xC3\xB6ln");
+}
+
 TEST(RecordFormatTest, FormatNames) {
     EXPECT_EQ(RecordFormatNamed("text"), RecordFormat::Text);
     EXPECT_EQ(RecordFormatNamed("csv"), RecordFormat::Csv);

@@ -252,15 +252,26 @@ void WindowControlsTest::gridEditsAreChecked() {
     grid->EndEdit();
     h.Settle();
 
-    // Assignment grid: a new name reaches the readings grid and the charts.
+    // Assignment grid: a new name reaches the readings grid and the charts. Names are
+    // the setup file's Windows-1252 in the state and Unicode on the screen; a character
+    // Windows-1252 lacks is kept as '?'.
     qt::AssignmentGrid* sn = w.setup.grdSN;
     sn->setFocus();
-    sn->setCurrentCell(0, 0);
-    sn->editItem(sn->item(0, 0));
-    QTest::keyClicks(sn->Editor(), "Crucible A");
-    QTest::keyClick(sn->Editor(), Qt::Key_Return);
-    h.Settle();
+    auto rename = [&](const char* utf8) {
+        sn->setCurrentCell(0, 0);
+        sn->editItem(sn->item(0, 0));
+        qobject_cast<QLineEdit*>(sn->Editor())->setText(QString::fromUtf8(utf8));
+        QTest::keyClick(sn->Editor(), Qt::Key_Return);
+        h.Settle();
+    };
+    rename("Crucible A");
     QCOMPARE(w.grdRdgs->Text(0, -1), QString("Crucible A"));
+    rename("M\xC3\xBCller");
+    QCOMPARE(h.State().ChannelName[0], std::string("M\xFCller"));
+    QCOMPARE(w.grdRdgs->Text(0, -1), QString::fromUtf8("M\xC3\xBCller"));
+    rename("Pozna\xC5\x84");
+    QCOMPARE(h.State().ChannelName[0], std::string("Pozna?"));
+    QCOMPARE(sn->Text(0, 0), QString("Pozna?"));
 }
 
 void WindowControlsTest::resizerScalesControlsAndGridFonts() {

@@ -2,7 +2,7 @@
 
 #include "Windows1252.hpp"
 
-using namespace kitforge;
+using namespace zelvo;
 
 TEST(Windows1252, EncodesWhatItCanHoldAndEveryByteRoundTrips) {
     std::string out, refused;
@@ -24,4 +24,22 @@ TEST(Windows1252, RefusesWhatItCannotHold) {
     // emoji, cut sequence, overlong '/', surrogate
     for (const char* bad : {"\xF0\x9F\x98\x80", "bad \xC3", "\xC0\xAF", "\xED\xA0\x80"})
         EXPECT_FALSE(ToWindows1252(bad, out, refused)) << bad;
+}
+
+TEST(Windows1252, TableBothWaysWithReplacementAndEitherKindAsUtf8) {
+    const char* rows[][2] = {{"\x7F", "\x7F"},
+                             {"\x80", "\xE2\x82\xAC"},
+                             {"\x81", "\xC2\x81"},
+                             {"\x9D", "\xC2\x9D"},
+                             {"\x9F", "\xC5\xB8"},
+                             {"\xA0", "\xC2\xA0"},
+                             {"M\xFCller", "M\xC3\xBCller"}};
+    for (const auto& [windows1252, utf8] : rows) {
+        EXPECT_EQ(FromWindows1252(windows1252), utf8) << utf8;
+        EXPECT_EQ(ToWindows1252Replacing(utf8), windows1252) << utf8;
+        EXPECT_EQ(AsUtf8(windows1252), utf8) << utf8;
+        EXPECT_EQ(AsUtf8(utf8), utf8) << utf8;
+    }
+    // n with acute, emoji, a cut sequence
+    EXPECT_EQ(ToWindows1252Replacing("Pozna\xC5\x84 \xF0\x9F\x98\x80 \xC3"), "Pozna? ? ?");
 }

@@ -1,9 +1,11 @@
 #include "Windows1252.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
-namespace kitforge {
+namespace zelvo {
 namespace {
 
 // Code points of bytes 0x80-0x9F. The five bytes Windows-1252 leaves unassigned
@@ -63,29 +65,54 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& code) {
     return length;
 }
 
-}  // namespace
-
-bool ToWindows1252(std::string_view utf8, std::string& out, std::string& refused) {
-    std::string result;
-    result.reserve(utf8.size());
+// Encodes the UTF-8 text. A character Windows-1252 cannot hold (or a malformed
+// byte) becomes `replacement`; without one, encoding stops with nothing and the
+// character (or the byte) goes to `refused`.
+std::optional<std::string> Encode(std::string_view utf8, std::optional<char> replacement,
+                                  std::string& refused) {
+    std::string out;
+    out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         char32_t code = 0;
-        std::size_t length = DecodeUtf8(utf8, pos, code);
-        if (length == 0) {
-            refused = std::string(utf8.substr(pos, 1));
-            return false;
-        }
-        int b = ByteOf(code);
-        if (b < 0) {
+        const std::size_t decoded = DecodeUtf8(utf8, pos, code);
+        const int b = decoded == 0 ? -1 : ByteOf(code);
+        const std::size_t length = std::max<std::size_t>(decoded, 1);
+        if (b >= 0) {
+            out += static_cast<char>(b);
+        } else if (replacement) {
+            out += *replacement;
+        } else {
             refused = std::string(utf8.substr(pos, length));
-            return false;
+            return std::nullopt;
         }
-        result += static_cast<char>(b);
         pos += length;
     }
-    out = std::move(result);
+    return out;
+}
+
+bool IsUtf8(std::string_view text) {
+    std::size_t pos = 0;
+    char32_t code = 0;
+    while (pos < text.size()) {
+        const std::size_t length = DecodeUtf8(text, pos, code);
+        if (length == 0) return false;
+        pos += length;
+    }
     return true;
+}
+
+}  // namespace
+
+bool ToWindows1252(std::string_view utf8, std::string& out, std::string& refused) {
+    std::optional<std::string> encoded = Encode(utf8, std::nullopt, refused);
+    if (encoded) out = std::move(*encoded);
+    return encoded.has_value();
+}
+
+std::string ToWindows1252Replacing(std::string_view utf8) {
+    std::string unused;
+    return Encode(utf8, '?', unused).value();
 }
 
 std::string FromWindows1252(std::string_view text) {
@@ -99,4 +126,8 @@ std::string FromWindows1252(std::string_view text) {
     return out;
 }
 
-}  // namespace kitforge
+std::string AsUtf8(std::string_view text) {
+    return IsUtf8(text) ? std::string(text) : FromWindows1252(text);
+}
+
+}  // namespace zelvo
