@@ -7,6 +7,8 @@
 #include <iostream>
 #include <thread>
 
+#include "Windows1252.hpp"
+
 namespace zelvo {
 namespace {
 
@@ -57,7 +59,8 @@ MsgResult Answer(MsgButtons buttons, bool yes) {
 
 MsgResult ConsoleDesktop::MessageBox(const std::string& text, const std::string& title,
                                      MsgButtons buttons, MsgIcon, int) {
-    std::cerr << title << ": " << text << std::endl;
+    // Names in a message are the setup file's Windows-1252; the terminal reads UTF-8.
+    std::cerr << AsUtf8(title) << ": " << AsUtf8(text) << std::endl;
     return Answer(buttons, answerYes_);
 }
 

@@ -9,6 +9,7 @@
 #include "SetupFile.hpp"
 #include "Strings.hpp"
 #include "TextFile.hpp"
+#include "Windows1252.hpp"
 #include "cZelvo.hpp"
 
 namespace zelvo::cli {
@@ -18,7 +19,7 @@ namespace {
 std::string ChannelOf(const MainState& state, const std::string& serial) {
     for (size_t ch = 0; ch < kChannelCount; ++ch) {
         if (EqualsNoCase(state.ChannelSerial[ch], serial)) {
-            return "channel " + std::to_string(ch + 1) + " (" + state.ChannelName[ch] + ")";
+            return "channel " + std::to_string(ch + 1) + " (" + AsUtf8(state.ChannelName[ch]) + ")";
         }
     }
     return "-";
@@ -54,7 +55,7 @@ int ListSensors(std::ostream& out, std::ostream& err) {
     for (size_t ch = 0; ch < kChannelCount; ++ch) {
         const std::string& serial = state.ChannelSerial[ch];
         if (serial.empty() || Listed(sensors, serial)) continue;
-        out << serial << "\t-\t-\tchannel " << ch + 1 << " (" << state.ChannelName[ch]
+        out << AsUtf8(serial) << "\t-\t-\tchannel " << ch + 1 << " (" << AsUtf8(state.ChannelName[ch])
             << "): not found\n";
     }
     int status = 0;

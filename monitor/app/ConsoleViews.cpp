@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "AppInfo.hpp"
+#include "Windows1252.hpp"
 
 namespace zelvo::cli {
 namespace {
@@ -44,7 +45,7 @@ bool ConsoleWindow::AnotherInstanceRunning() {
 }
 
 void ConsoleWindow::SensorNotice(const std::string& text) {
-    std::cerr << text << std::endl;
+    std::cerr << AsUtf8(text) << std::endl;
 }
 
 void ConsoleWindow::SetCaption(const std::string& caption) {
