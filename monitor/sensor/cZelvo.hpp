@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "Desktop.hpp"
+#include "ISensorManager.hpp"
 #include "SensorStatus.hpp"
 #include "WireTrace.hpp"
 #include "ZelvoLink.hpp"
@@ -48,6 +49,7 @@ struct ZelvoRecord {
     double LastReadingTime = 0.0;    // ms, millisecond-clock value when the rate was last computed
     double RateBaseThickness = 0.0;  // A, relative thickness when the rate was last computed
     double LastRate = 0.0;           // A/s, the rate last computed
+    std::string Port;                // port path of the opened sensor; empty when unknown
 };
 
 class cZelvo {
@@ -83,6 +85,9 @@ class cZelvo {
 
     // Device record 0 to 32 (throws ZelvoError SubscriptOutOfRange outside).
     const ZelvoRecord& Record(int index) const;
+    // The ports the last discovery skipped: Zelvos whose port another program
+    // holds, then the bridge library's own list.
+    const std::vector<SkippedPort>& SkippedPorts() const { return skippedPorts_; }
 
     // --- Operations --------------------------------------------------------------
     // Closes and reopens every Zelvo sensor on the bus (at most 32), places them in
@@ -143,9 +148,14 @@ class cZelvo {
     struct Opened {
         std::string serial;  // upper case
         int32_t handle = 0;
+        std::string port;  // empty when the library does not say
     };
     // Opens every Zelvo on the bus, at most 32, counting them in FoundCount.
     std::vector<Opened> OpenZelvos();
+    // A product string of a device; empty when the library has none.
+    std::string ProductString(int32_t device, int32_t option);
+    // The bridge library's skipped entries, added to SkippedPorts.
+    void AddLibrarySkippedPorts();
     // Places an opened sensor in the record with its serial number, else in the
     // first record without a handle; returns the record index, 0 for none.
     int PlaceZelvo(const Opened& sensor);
@@ -169,6 +179,7 @@ class cZelvo {
     int32_t readingInterval_ = 0;
     std::unique_ptr<ITimer> zelvoTimer_;
     std::array<ZelvoRecord, kZelvoRecordCount> records_{};
+    std::vector<SkippedPort> skippedPorts_;
     ZelvoReadingHandler zelvoReading_;
     std::function<void()> zelvoError_;
 };
