@@ -20,6 +20,7 @@
 #include "ConsoleDesktop.hpp"
 #include "ConsoleMaterials.hpp"
 #include "ConsoleOptions.hpp"
+#include "ConsolePorts.hpp"
 #include "ConsoleRecords.hpp"
 #include "ConsoleViews.hpp"
 #include "FolderTree.hpp"
@@ -105,9 +106,11 @@ int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>
     MainContext& ctx = monitor.ctx;
 
     if (!Form_Load(ctx)) return 1;
+    cli::ConsolePorts ports(ctx);
     monitor.tmrDate.Fire();  // the deferred start-up: discovery
     // The materials chosen on the command line, as a choice in the parameter grid.
-    if (cli::ApplyMaterialChoices(ctx, materials, std::cerr)) cmdFSwitch_Click(ctx, 0);
+    if (ports.AllowRun(std::cerr) && cli::ApplyMaterialChoices(ctx, materials, std::cerr))
+        cmdFSwitch_Click(ctx, 0);
     const bool started = monitor.state.RunMode == kRunning;
     SweepPublishing publishing;
     if (!started) {
