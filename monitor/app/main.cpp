@@ -22,6 +22,7 @@
 #include "ConsoleList.hpp"
 #include "ConsoleMaterials.hpp"
 #include "ConsoleOptions.hpp"
+#include "ConsolePorts.hpp"
 #include "ConsoleRecords.hpp"
 #include "ConsoleViews.hpp"
 #include "FolderTree.hpp"
@@ -111,9 +112,11 @@ int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>
     monitor.state.Unattended = !options.reassign;
 
     if (!Form_Load(ctx)) return 1;
+    cli::ConsolePorts ports(ctx);
     monitor.tmrDate.Fire();  // the deferred start-up: discovery
     // The materials chosen on the command line, as a choice in the parameter grid.
-    if (cli::ApplyMaterialChoices(ctx, materials, std::cerr)) cmdFSwitch_Click(ctx, 0);
+    if (ports.AllowRun(std::cerr) && cli::ApplyMaterialChoices(ctx, materials, std::cerr))
+        cmdFSwitch_Click(ctx, 0);
     const bool started = monitor.state.RunMode == kRunning;
     SweepPublishing publishing;
     if (!started) {

@@ -65,5 +65,8 @@ inline constexpr const char* kConnectedNotAssigned =
 inline constexpr const char* kAssignToUnused = "Assign it to unused channel ";
 inline constexpr const char* kFrequencyLimitsFailed =
     "Could not set your Zelvo frequency limits.  Using defaults.";
+// After a discovery message: the ports left out, one "<port> (<serial>): <reason>"
+// line each.
+inline constexpr const char* kPortsSkipped = "Ports skipped:";
 
 }  // namespace zelvo::texts

@@ -4,10 +4,21 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "SensorStatus.hpp"
 
 namespace zelvo {
+
+// A port discovery left out, and why: kPortInUse, or the bridge library's
+// "not a terminal", "missing" or "duplicate" (a ZELVO_PORTS entry).
+struct SkippedPort {
+    std::string port;    // the port's path; empty when the library does not say
+    std::string serial;  // the sensor's serial number; empty when unknown
+    std::string reason;
+    bool operator==(const SkippedPort&) const = default;
+};
+inline constexpr const char* kPortInUse = "in use by another program";
 
 class ISensorManager {
   public:
@@ -36,6 +47,8 @@ class ISensorManager {
     // close, reopen or renumber the sensors (discovery, another setup, shutdown) must
     // not run then. A manager without such a wait is never busy.
     virtual bool ExchangeInProgress() const { return false; }
+    // The ports the last discovery skipped.
+    virtual std::vector<SkippedPort> SkippedPorts() const { return {}; }
 };
 
 }  // namespace zelvo

@@ -1,8 +1,9 @@
 /* C interface of the bridge access library (libvdlink.so and the simulated
  * libvdlink-sim.so). Every call returns a status, 0 meaning success. Devices are
  * addressed by index 0 to count-1 until opened, then by a handle greater than 0.
- * The monitor calls the first eight; the other seven are part of the library's
- * interface but the monitor never calls them. */
+ * The monitor calls the first eight, and VD_GetSkippedPorts where the library
+ * has it; the other seven are part of the library's interface but the monitor
+ * never calls them. */
 #ifndef ZELVO_VDLINK_H
 #define ZELVO_VDLINK_H
 
@@ -22,6 +23,8 @@ typedef int32_t VD_HANDLE;
 #define VD_IO_ERROR 4
 #define VD_INVALID_PARAMETER 6
 #define VD_INVALID_BAUD_RATE 7
+/* VD_Open: another program holds the port. */
+#define VD_DEVICE_IN_USE 8
 
 /* Size of the buffer VD_GetProductString fills (text of at most 255 characters
  * and its NUL). */
@@ -29,11 +32,15 @@ typedef int32_t VD_HANDLE;
 /* VD_GetProductString options. */
 #define VD_PRODUCT_SERIAL_NUMBER 0
 #define VD_PRODUCT_ID 4
+/* The device's port path (the serial library's; others answer
+ * VD_INVALID_PARAMETER). */
+#define VD_PRODUCT_PORT 8
 
 /* Number of devices on the bus. */
 VD_STATUS VD_GetNumDevices(int32_t* count);
 /* Fills buffer (VD_PRODUCT_STRING_SIZE bytes) with the device's serial number
- * (option 0) or USB product ID as hexadecimal text (option 4), NUL-terminated. */
+ * (option 0), USB product ID as hexadecimal text (option 4) or port path
+ * (option 8), NUL-terminated. */
 VD_STATUS VD_GetProductString(int32_t deviceIndex, char* buffer, int32_t option);
 /* Opens a device; *handle > 0 on success. */
 VD_STATUS VD_Open(int32_t deviceIndex, VD_HANDLE* handle);
@@ -48,6 +55,12 @@ VD_STATUS VD_Write(VD_HANDLE handle, const void* buffer, int32_t bytesToWrite,
 VD_STATUS VD_Read(VD_HANDLE handle, void* buffer, int32_t bytesToRead, int32_t* bytesReturned,
                   void* overlapped);
 VD_STATUS VD_Close(VD_HANDLE handle);
+
+/* Optional (the serial library's; a library may lack it): one line
+ * "path<TAB>reason<LF>" per ZELVO_PORTS entry the last VD_GetNumDevices left out,
+ * reason "not a terminal", "missing" or "duplicate". NUL-terminated, truncated
+ * at size-1 characters. */
+VD_STATUS VD_GetSkippedPorts(char* buffer, int32_t size);
 
 /* Not called by the monitor. */
 VD_STATUS VD_GetPartNumber(VD_HANDLE handle, uint8_t* partNumber);

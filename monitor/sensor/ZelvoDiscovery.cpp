@@ -1,8 +1,10 @@
 // Discovery: closes and reopens every Zelvo sensor on the bus and places each in
 // a device record. Connected sensors get their own records back first, with their
 // material, gate and zero point; new sensors then take records that no connected
-// sensor claims.
+// sensor claims. The ports left out (held by another program, or named by the
+// bridge library) are kept for the operator.
 
+#include <sstream>
 #include <vector>
 
 #include "Strings.hpp"
@@ -11,6 +13,24 @@
 #include "modUSB.hpp"
 
 namespace zelvo {
+
+std::string cZelvo::ProductString(int32_t device, int32_t option) {
+    std::string text;
+    if (bridge_.VD_GetProductString(device, text, option) != VD_OK) text.clear();
+    return text;
+}
+
+void cZelvo::AddLibrarySkippedPorts() {
+    std::string text;
+    if (!bridge_.VD_GetSkippedPorts(text)) return;  // a library without the list
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty()) continue;
+        const size_t tab = line.find('\t');
+        skippedPorts_.push_back(
+            {line.substr(0, tab), "", tab == std::string::npos ? "" : line.substr(tab + 1)});
+    }
+}
 
 std::vector<cZelvo::Opened> cZelvo::OpenZelvos() {
     std::vector<Opened> opened;
@@ -21,7 +41,14 @@ std::vector<cZelvo::Opened> cZelvo::OpenZelvos() {
         bridge_.VD_GetProductString(device, productId, VD_PRODUCT_ID);
         if (ToUpper(productId) != protocol::kProductId) continue;
         int32_t handle = 0;
-        if (bridge_.VD_Open(device, handle) != 0 || handle < 1) continue;
+        const int32_t openStatus = bridge_.VD_Open(device, handle);
+        if (openStatus == VD_DEVICE_IN_USE) {
+            skippedPorts_.push_back({ProductString(device, VD_PRODUCT_PORT),
+                                     ToUpper(ProductString(device, VD_PRODUCT_SERIAL_NUMBER)),
+                                     kPortInUse});
+            continue;
+        }
+        if (openStatus != 0 || handle < 1) continue;
         int32_t lineRateStatus = 0;
         try {
             lineRateStatus = bridge_.VD_SetBaudRate(handle, protocol::kLineRate);
@@ -36,8 +63,9 @@ std::vector<cZelvo::Opened> cZelvo::OpenZelvos() {
         ++foundCount_;
         std::string serial;
         bridge_.VD_GetProductString(device, serial, VD_PRODUCT_SERIAL_NUMBER);
-        opened.push_back({ToUpper(serial), handle});
+        opened.push_back({ToUpper(serial), handle, ProductString(device, VD_PRODUCT_PORT)});
     }
+    AddLibrarySkippedPorts();
     return opened;
 }
 
@@ -49,6 +77,7 @@ int cZelvo::PlaceZelvo(const Opened& sensor) {
         // first one's handle is closed rather than lost.
         if (record.Handle > 0) bridge_.VD_Close(record.Handle);
         record.Handle = sensor.handle;
+        record.Port = sensor.port;
         return i;
     }
     for (int i = 1; i < kZelvoRecordCount; ++i) {
@@ -56,6 +85,7 @@ int cZelvo::PlaceZelvo(const Opened& sensor) {
         if (record.Handle != 0) continue;  // connected sensors were placed first
         record.SerialNumber = sensor.serial;
         record.Handle = sensor.handle;
+        record.Port = sensor.port;
         return i;
     }
     return 0;  // no free record: the sensor stays open but unrecorded
@@ -77,6 +107,7 @@ int16_t cZelvo::FindZelvos(DiscoveryList& serialNumbers) {
     try {
         CloseAll();
         foundCount_ = 0;
+        skippedPorts_.clear();
         const std::vector<Opened> opened = OpenZelvos();
         // Known serial numbers first, so that a new sensor never takes the record of
         // a sensor that is still connected.
@@ -96,7 +127,9 @@ int16_t cZelvo::FindZelvos(DiscoveryList& serialNumbers) {
             Period(record.SerialNumber, record.GatePeriod);
         }
         for (ZelvoRecord& record : records_) {
-            if (record.Handle == 0) record.SerialNumber.clear();
+            if (record.Handle != 0) continue;
+            record.SerialNumber.clear();
+            record.Port.clear();
         }
     } catch (...) {
         ErrHandler().HandleError();

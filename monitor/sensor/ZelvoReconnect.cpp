@@ -22,7 +22,7 @@ int cZelvo::FreeRecordFor(const std::string& serial) const {
     return 0;
 }
 
-int32_t cZelvo::OpenBySerial(const std::string& serialNumber, int32_t& handle) {
+int32_t cZelvo::OpenBySerial(const std::string& serialNumber, int32_t& handle, std::string& port) {
     handle = 0;
     int32_t count = 0;
     bridge_.VD_GetNumDevices(count);  // the count alone is relied on, as in discovery
@@ -34,7 +34,10 @@ int32_t cZelvo::OpenBySerial(const std::string& serialNumber, int32_t& handle) {
         bridge_.VD_GetProductString(device, productId, VD_PRODUCT_ID);
         if (ToUpper(productId) != protocol::kProductId) continue;
         if (bridge_.VD_Open(device, handle) != 0 || handle < 1) continue;
-        if (bridge_.VD_SetBaudRate(handle, protocol::kLineRate) == 0) return ZelvoStatus::Success;
+        if (bridge_.VD_SetBaudRate(handle, protocol::kLineRate) == 0) {
+            port = ProductString(device, VD_PRODUCT_PORT);
+            return ZelvoStatus::Success;
+        }
         bridge_.VD_Close(handle);
         handle = 0;
     }
@@ -52,11 +55,13 @@ int32_t cZelvo::Reconnect(const std::string& serialNumber) {
         ZelvoRecord& record = records_[static_cast<size_t>(index)];
         if (record.Handle > 0) return ZelvoStatus::Success;  // it never left
         int32_t handle = 0;
-        if (OpenBySerial(serialNumber, handle) != ZelvoStatus::Success) {
+        std::string port;
+        if (OpenBySerial(serialNumber, handle, port) != ZelvoStatus::Success) {
             return ZelvoStatus::NotFound;
         }
         record.SerialNumber = ToUpper(serialNumber);
         record.Handle = handle;
+        record.Port = port;
         // A plugged-in sensor counts with its firmware's gate: it gets the record's
         // period again, or it is given up and looked for at the next search.
         const int32_t status = PeriodBody(index, record.GatePeriod);
@@ -78,6 +83,7 @@ std::vector<ListedZelvo> cZelvo::ListZelvos() {
     try {
         CloseAll();
         foundCount_ = 0;
+        skippedPorts_.clear();
         for (const Opened& sensor : OpenZelvos()) {
             listed.push_back({sensor.serial, protocol::kProductId, sensor.port});
             bridge_.VD_Close(sensor.handle);  // listed only: given back at once

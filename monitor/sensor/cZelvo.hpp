@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "Desktop.hpp"
+#include "ISensorManager.hpp"
 #include "SensorStatus.hpp"
 #include "WireTrace.hpp"
 #include "ZelvoLink.hpp"
@@ -48,6 +49,7 @@ struct ZelvoRecord {
     double LastReadingTime = 0.0;    // ms, millisecond-clock value when the rate was last computed
     double RateBaseThickness = 0.0;  // A, relative thickness when the rate was last computed
     double LastRate = 0.0;           // A/s, the rate last computed
+    std::string Port;                // port path of the opened sensor; empty when unknown
 };
 
 // A Zelvo on the bus as the bridge library describes it.
@@ -90,6 +92,9 @@ class cZelvo {
 
     // Device record 0 to 32 (throws ZelvoError SubscriptOutOfRange outside).
     const ZelvoRecord& Record(int index) const;
+    // The ports the last discovery skipped: Zelvos whose port another program
+    // holds, then the bridge library's own list.
+    const std::vector<SkippedPort>& SkippedPorts() const { return skippedPorts_; }
 
     // --- Operations --------------------------------------------------------------
     // Closes and reopens every Zelvo sensor on the bus (at most 32), places them in
@@ -163,6 +168,10 @@ class cZelvo {
     };
     // Opens every Zelvo on the bus, at most 32, counting them in FoundCount.
     std::vector<Opened> OpenZelvos();
+    // A product string of a device; empty when the library has none.
+    std::string ProductString(int32_t device, int32_t option);
+    // The bridge library's skipped entries, added to SkippedPorts.
+    void AddLibrarySkippedPorts();
     // Places an opened sensor in the record with its serial number, else in the
     // first record without a handle; returns the record index, 0 for none.
     int PlaceZelvo(const Opened& sensor);
@@ -170,7 +179,7 @@ class cZelvo {
     // The record a returning sensor goes back to: its own, else a free one; 0 for none.
     int FreeRecordFor(const std::string& serial) const;
     // Opens the Zelvo with this serial number at the line rate; NotFound when absent.
-    int32_t OpenBySerial(const std::string& serialNumber, int32_t& handle);
+    int32_t OpenBySerial(const std::string& serialNumber, int32_t& handle, std::string& port);
     int32_t PeriodBody(int index, double period);
     int32_t ReadingBody(int index, ReadingResult& result);
     // The rate of a reading at `thickness` (A), closing the open interval once it
@@ -190,6 +199,7 @@ class cZelvo {
     int32_t readingInterval_ = 0;
     std::unique_ptr<ITimer> zelvoTimer_;
     std::array<ZelvoRecord, kZelvoRecordCount> records_{};
+    std::vector<SkippedPort> skippedPorts_;
     ZelvoReadingHandler zelvoReading_;
     std::function<void()> zelvoError_;
 };

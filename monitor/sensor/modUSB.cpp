@@ -23,6 +23,11 @@ using FlushBuffersFn = VD_STATUS (*)(VD_HANDLE, int32_t, int32_t);
 using WriteFn = VD_STATUS (*)(VD_HANDLE, const void*, int32_t, int32_t*, void*);
 using ReadFn = VD_STATUS (*)(VD_HANDLE, void*, int32_t, int32_t*, void*);
 using CloseFn = VD_STATUS (*)(VD_HANDLE);
+using GetSkippedPortsFn = VD_STATUS (*)(char*, int32_t);
+
+// Room for the skipped-ports text at first, and at most.
+constexpr size_t kSkippedTextSize = 4096;
+constexpr size_t kSkippedTextLimit = 1 << 20;
 
 template <class Fn>
 Fn As(void* symbol) {
@@ -44,6 +49,7 @@ void VdBridge::SetLibraryName(const std::string& libraryName) {
 
 void VdBridge::Release() {
     std::memset(entries_, 0, sizeof entries_);
+    skippedPorts_ = nullptr;
     if (library_ == nullptr) return;
     void* library = library_;
     library_ = nullptr;
@@ -52,17 +58,20 @@ void VdBridge::Release() {
     if (dlclose(library) != 0) return;
 }
 
+void VdBridge::Load() {
+    if (library_ != nullptr) return;
+    library_ = dlopen(libraryName_.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (library_ == nullptr) {
+        const char* why = dlerror();
+        throw ZelvoError(err::LibraryNotFound,
+                         "Error in loading library " + libraryName_ +
+                             (why != nullptr ? std::string(" (") + why + ")" : std::string()));
+    }
+}
+
 void* VdBridge::Bind(Entry entry) {
     if (entries_[entry] != nullptr) return entries_[entry];
-    if (library_ == nullptr) {
-        library_ = dlopen(libraryName_.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (library_ == nullptr) {
-            const char* why = dlerror();
-            throw ZelvoError(err::LibraryNotFound,
-                             "Error in loading library " + libraryName_ +
-                                 (why != nullptr ? std::string(" (") + why + ")" : std::string()));
-        }
-    }
+    Load();
     dlerror();
     void* symbol = dlsym(library_, kEntryNames[entry]);
     if (symbol == nullptr) {
@@ -122,6 +131,25 @@ int32_t VdBridge::VD_Read(int32_t handle, std::vector<char>& buffer, int32_t byt
 int32_t VdBridge::VD_Close(int32_t handle) {
     lastStatus_ = As<CloseFn>(Bind(Close))(handle);
     return lastStatus_;
+}
+
+bool VdBridge::VD_GetSkippedPorts(std::string& text) {
+    text.clear();
+    if (skippedPorts_ == nullptr) {
+        Load();
+        skippedPorts_ = dlsym(library_, "VD_GetSkippedPorts");
+        if (skippedPorts_ == nullptr) return false;
+    }
+    // A text that fills the buffer may have been cut: asked again with more room.
+    for (size_t size = kSkippedTextSize;; size *= 2) {
+        std::vector<char> buffer(size, '\0');
+        lastStatus_ =
+            As<GetSkippedPortsFn>(skippedPorts_)(buffer.data(), static_cast<int32_t>(size));
+        buffer.back() = '\0';
+        text.assign(buffer.data());
+        if (lastStatus_ != VD_OK || text.size() < size - 1 || size >= kSkippedTextLimit) break;
+    }
+    return lastStatus_ == VD_OK;
 }
 
 VdBridge& VdLibrary() {

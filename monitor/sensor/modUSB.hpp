@@ -31,7 +31,8 @@ class VdBridge {
     int32_t LastStatus() const { return lastStatus_; }
 
     int32_t VD_GetNumDevices(int32_t& count);
-    // Option 0: serial number, option 4: product ID; the text up to the first NUL.
+    // Option 0: serial number, option 4: product ID, option 8: port path; the text
+    // up to the first NUL.
     int32_t VD_GetProductString(int32_t deviceIndex, std::string& text, int32_t option);
     int32_t VD_Open(int32_t deviceIndex, int32_t& handle);
     int32_t VD_SetBaudRate(int32_t handle, int32_t baudRate);
@@ -41,6 +42,10 @@ class VdBridge {
     int32_t VD_Read(int32_t handle, std::vector<char>& buffer, int32_t bytesToRead,
                     int32_t& bytesReturned);
     int32_t VD_Close(int32_t handle);
+    // The ZELVO_PORTS entries the last enumeration left out, one "path<TAB>reason"
+    // line each. An optional entry point: false, with nothing thrown, when the
+    // library lacks it (or refuses, its status in LastStatus).
+    bool VD_GetSkippedPorts(std::string& text);
 
   private:
     enum Entry {
@@ -55,11 +60,13 @@ class VdBridge {
         EntryCount
     };
     void* Bind(Entry entry);
+    void Load();
     void Release();
 
     std::string libraryName_;
     void* library_ = nullptr;
     void* entries_[EntryCount] = {};
+    void* skippedPorts_ = nullptr;  // VD_GetSkippedPorts once bound
     int32_t lastStatus_ = 0;
 };
 

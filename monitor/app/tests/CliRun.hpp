@@ -73,13 +73,15 @@ class CliRun {
 
     // The shell command that runs the program from the scratch folder under a
     // locale with a decimal comma, on the simulator configured by `sim` (the one
-    // beside the program with --simulate), with the extra environment `env`
-    // ("NAME=value ...") and `options` after the application folder.
+    // beside the program with --simulate; options with --bridge name another
+    // library), with the extra environment `env` ("NAME=value ...") and `options`
+    // after the application folder.
     std::string Command(const std::string& options, const std::string& sim = "devices=1",
                         const std::string& env = "", const std::string& runner = "") const {
-        const std::string bridge = options.find("--simulate") == std::string::npos
-                                       ? std::string(" --bridge ") + ZELVO_SIM_LIBRARY_PATH
-                                       : std::string();
+        const bool chosen = options.find("--simulate") != std::string::npos ||
+                            options.find("--bridge") != std::string::npos;
+        const std::string bridge =
+            chosen ? std::string() : std::string(" --bridge ") + ZELVO_SIM_LIBRARY_PATH;
         return "cd '" + folder_.string() + "' && LC_ALL=de_DE.UTF-8 ZELVO_SIM='" + sim + "' " +
                env + " exec " + runner + ZELVO_CLI_PATH + bridge + " --app-dir lab " + options;
     }

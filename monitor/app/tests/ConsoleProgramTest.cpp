@@ -8,11 +8,21 @@
 #include <string>
 
 #include "CliRun.hpp"
+#include "ZelvosimProcess.hpp"
 
 namespace {
 
 namespace fs = std::filesystem;
 using zelvo::testing::CliRun;
+using zelvo::testing::ZelvosimProcess;
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
 
 TEST(ConsoleProgramTest, ARelativeApplicationFolderKeepsItsSettings) {
     CliRun cli("cli_folder");
@@ -36,6 +46,30 @@ TEST(ConsoleProgramTest, ARunThatCannotStartOrSettingsThatCannotBeSavedFail) {
     EXPECT_EQ(cli.Run("--seconds 0.1"), 1);
     EXPECT_NE(cli.Err().find("zelvomon-cli: the settings were not saved\n"), std::string::npos)
         << cli.Err();
+}
+
+TEST(ConsoleProgramTest, PortsHeldByAnotherProgramAreNamedOnceAndAloneStopTheRun) {
+    // zelvosim holds the first sensor's port locked, as a second monitor would.
+    ZelvosimProcess sim("devices=2;d0.fault=open");
+    const std::string held = sim.Ports().substr(0, sim.Ports().find('='));
+    const std::string told = held + " (ZS0001): in use by another program";
+    const std::string bridge = "--bridge " + ZelvosimProcess::LibraryPath() + " --seconds ";
+    CliRun cli("cli_held");
+    // Only the held port: no sensor, no run; the settings are still written.
+    const std::string first = "ZELVO_PORTS='" + sim.Ports().substr(0, sim.Ports().find(';')) + "'";
+    EXPECT_EQ(cli.Run(bridge + "1", "", first), 1);
+    EXPECT_EQ(Occurrences(cli.Err(), held), 1u) << cli.Err();
+    EXPECT_NE(cli.Err().find(told), std::string::npos) << cli.Err();
+    EXPECT_NE(cli.Err().find("zelvomon-cli: no displayed channel could be opened: its ports are "
+                             "in use by another program\n"),
+              std::string::npos)
+        << cli.Err();
+    EXPECT_EQ(cli.Out(), "");
+    EXPECT_TRUE(fs::exists(cli.Path("zelvo.cfg")));
+    // The other sensor is found and run; the held port, in no message, is still told once.
+    EXPECT_EQ(cli.Run(bridge + "0", "", "ZELVO_PORTS='" + sim.Ports() + "'"), 0) << cli.Err();
+    EXPECT_EQ(Occurrences(cli.Err(), held), 1u) << cli.Err();
+    EXPECT_NE(cli.Err().find(told), std::string::npos) << cli.Err();
 }
 
 TEST(ConsoleProgramTest, MaterialsAreListedWithTheUsersFileAddingAndOverriding) {

@@ -152,8 +152,10 @@ class ScriptedSensors : public ISensorManager {
     }
     void Release() override { calls.push_back("Release"); }
     bool ExchangeInProgress() const override { return exchanging; }
+    std::vector<SkippedPort> SkippedPorts() const override { return skipped; }
 
     DiscoveryList found{};
+    std::vector<SkippedPort> skipped;  // the ports discovery is to have skipped
     std::map<std::string, Answer> readings;
     std::map<std::string, int> periodStatus, materialStatus, zeroStatus;
     int initFreqStatus = 0;

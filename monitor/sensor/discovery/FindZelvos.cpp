@@ -24,7 +24,7 @@ MsgResult Ask(const std::string& text, MsgButtons buttons, MsgIcon icon) {
 
 // Claim pass: each channel claims the discovered sensor with its serial number;
 // the operator may drop assignments of displayed channels whose sensor is missing.
-void ClaimSensors(MainState& s, DiscoveryList& found) {
+void ClaimSensors(MainState& s, DiscoveryList& found, const std::vector<SkippedPort>& skipped) {
     for (size_t ch = 0; ch < kChannelCount; ++ch) {
         s.ChannelPresent[ch] = false;
         if (s.ChannelSerial[ch].empty()) continue;
@@ -40,13 +40,14 @@ void ClaimSensors(MainState& s, DiscoveryList& found) {
         const std::string missing = texts::kZelvoNumber + s.ChannelSerial[ch] +
                                     texts::kIsAssignedTo + s.ChannelName[ch] +
                                     texts::kButNotConnected + kCrLf;
+        const std::string ports = SkippedPortsText(skipped, s.ChannelSerial[ch]);
         if (s.Unattended) {
             // Nobody to ask: the channel keeps its sensor's record and waits for it.
-            Ask(missing + texts::kAssignmentKept, MsgButtons::OK, MsgIcon::Information);
+            Ask(missing + texts::kAssignmentKept + ports, MsgButtons::OK, MsgIcon::Information);
             continue;
         }
         MsgResult answer =
-            Ask(missing + texts::kRemoveAssignment, MsgButtons::YesNo, MsgIcon::Question);
+            Ask(missing + texts::kRemoveAssignment + ports, MsgButtons::YesNo, MsgIcon::Question);
         if (answer == MsgResult::Yes) s.ChannelSerial[ch].clear();
     }
 }
@@ -84,6 +85,19 @@ void FillZelvoGrid(const MainState& state, IAssignmentGrid& grid) {
     }
 }
 
+std::string SkippedPortLine(const SkippedPort& port) {
+    return port.port + (port.serial.empty() ? "" : " (" + port.serial + ")") + ": " + port.reason;
+}
+
+std::string SkippedPortsText(const std::vector<SkippedPort>& ports, const std::string& serial) {
+    std::string text;
+    for (const SkippedPort& port : ports) {
+        if (!serial.empty() && !EqualsNoCase(port.serial, serial)) continue;
+        text += kCrLf + SkippedPortLine(port);
+    }
+    return text.empty() ? text : kCrLf + std::string(texts::kPortsSkipped) + text;
+}
+
 void FindZelvos(MainContext& ctx) {
     RunProcedure("modUtil_FindZelvos", [&] {
         if (ctx.sensors.ExchangeInProgress()) {
@@ -95,13 +109,15 @@ void FindZelvos(MainContext& ctx) {
         MainState& s = ctx.state;
         DiscoveryList found{};
         const int count = ctx.sensors.FindZelvos(found);
+        const std::vector<SkippedPort> skipped = ctx.sensors.SkippedPorts();
         if (count < 1) {
             if (s.View != kSetupView) SetView(s, ctx.views.window, kSetupView);
-            Ask(std::string(texts::kNoZelvos) + kCrLf + texts::kConnectZelvo, MsgButtons::OK,
-                MsgIcon::Exclamation);
+            Ask(std::string(texts::kNoZelvos) + kCrLf + texts::kConnectZelvo +
+                    SkippedPortsText(skipped, ""),
+                MsgButtons::OK, MsgIcon::Exclamation);
             return;
         }
-        ClaimSensors(s, found);
+        ClaimSensors(s, found, skipped);
         s.ChannelGone.fill(false);  // what is missing now is found out by the next sweep
         OfferSensors(s, found);
         FillZelvoGrid(s, ctx.views.assignment);

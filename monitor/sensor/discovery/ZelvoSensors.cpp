@@ -62,6 +62,10 @@ bool ZelvoSensors::ExchangeInProgress() const {
     return manager_ && manager_->CommState() == ZelvoStatus::Busy;
 }
 
+std::vector<SkippedPort> ZelvoSensors::SkippedPorts() const {
+    return manager_ ? manager_->SkippedPorts() : std::vector<SkippedPort>{};
+}
+
 void ZelvoSensors::Release() {
     manager_.reset();
 }

@@ -29,6 +29,7 @@ class ZelvoSensors : public ISensorManager {
     void ReadingTimer(int32_t milliseconds) override;
     void Release() override;
     bool ExchangeInProgress() const override;
+    std::vector<SkippedPort> SkippedPorts() const override;
 
     // The manager; nullptr after Release.
     cZelvo* Manager() { return manager_.get(); }

@@ -78,7 +78,9 @@ bool BusPathBefore(const std::string& a, const std::string& b) {
     return Tokens(a) < Tokens(b);
 }
 
-std::vector<PortInfo> MergePorts(std::vector<PortInfo> found, const std::vector<PortInfo>& extra) {
+std::vector<PortInfo> MergePorts(std::vector<PortInfo> found, const std::vector<PortInfo>& extra,
+                                 std::vector<SkippedEntry>& skipped) {
+    skipped.clear();
     // Ports are the same when their paths lead to the same file (links included).
     std::vector<std::pair<dev_t, ino_t>> nodes;
     for (const PortInfo& port : found) {
@@ -87,11 +89,23 @@ std::vector<PortInfo> MergePorts(std::vector<PortInfo> found, const std::vector<
     }
     for (const PortInfo& port : extra) {
         struct stat info {};
-        // A port that is gone (unplugged, its terminal closed) is not offered.
-        if (::stat(port.path.c_str(), &info) != 0) continue;
-        const std::pair<dev_t, ino_t> node(info.st_dev, info.st_ino);
-        if (std::find(nodes.begin(), nodes.end(), node) != nodes.end()) continue;
-        nodes.push_back(node);
+        // A port that is gone (unplugged, its terminal closed) is not offered. Whether
+        // a character device is a terminal only its open can tell; the open refuses
+        // one that is not.
+        const char* reason = nullptr;
+        if (::stat(port.path.c_str(), &info) != 0) {
+            reason = "missing";
+        } else if (!S_ISCHR(info.st_mode)) {
+            reason = "not a terminal";
+        } else if (std::find(nodes.begin(), nodes.end(), std::pair(info.st_dev, info.st_ino)) !=
+                   nodes.end()) {
+            reason = "duplicate";
+        }
+        if (reason != nullptr) {
+            skipped.push_back({port.path, reason});
+            continue;
+        }
+        nodes.emplace_back(info.st_dev, info.st_ino);
         found.push_back(port);
     }
     return found;

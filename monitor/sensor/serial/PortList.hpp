@@ -26,8 +26,18 @@ std::optional<std::string> ParsePortList(const std::string& text, std::vector<Po
 // numbers compare as numbers, a hub's own path before the ports behind it.
 bool BusPathBefore(const std::string& a, const std::string& b);
 
+// An entry of `extra` that MergePorts left out, and why: "missing", "not a
+// terminal" or "duplicate".
+struct SkippedEntry {
+    std::string path;
+    std::string reason;
+    bool operator==(const SkippedEntry&) const = default;
+};
+
 // The ports to enumerate: `found` (udev's, in their order), then the entries of
-// `extra` whose device node exists and is not already among `found`.
-std::vector<PortInfo> MergePorts(std::vector<PortInfo> found, const std::vector<PortInfo>& extra);
+// `extra` whose path exists, is a character device and does not lead to a port
+// already listed (also through a link). The entries left out go to `skipped`.
+std::vector<PortInfo> MergePorts(std::vector<PortInfo> found, const std::vector<PortInfo>& extra,
+                                 std::vector<SkippedEntry>& skipped);
 
 }  // namespace vdserial

@@ -31,7 +31,7 @@ int32_t PortRegistry::GetNumDevices(int32_t& count) {
         std::fprintf(stderr, "libvdlink: %s\n", failure->c_str());
         status = VD_IO_ERROR;
     }
-    ports_ = MergePorts(std::move(found), ExtraPorts());
+    ports_ = MergePorts(std::move(found), ExtraPorts(), skipped_);
     count = static_cast<int32_t>(ports_.size());
     return status;
 }
@@ -46,11 +46,23 @@ int32_t PortRegistry::GetProductString(int32_t index, char* buffer, int32_t opti
         text = &port.serial;
     } else if (option == VD_PRODUCT_ID) {
         text = &port.productId;
+    } else if (option == VD_PRODUCT_PORT) {
+        text = &port.path;
     } else {
         return VD_INVALID_PARAMETER;
     }
     const size_t n = std::min<size_t>(text->size(), VD_PRODUCT_STRING_SIZE - 2);
     std::memcpy(buffer, text->data(), n);
+    buffer[n] = '\0';
+    return VD_OK;
+}
+
+int32_t PortRegistry::GetSkippedPorts(char* buffer, int32_t size) const {
+    if (buffer == nullptr || size < 1) return VD_INVALID_PARAMETER;
+    std::string text;
+    for (const SkippedEntry& entry : skipped_) text += entry.path + '\t' + entry.reason + '\n';
+    const size_t n = std::min(text.size(), static_cast<size_t>(size) - 1);
+    std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';
     return VD_OK;
 }

@@ -19,6 +19,9 @@ class PortRegistry {
     // until the next enumeration.
     int32_t GetNumDevices(int32_t& count);
     int32_t GetProductString(int32_t index, char* buffer, int32_t option) const;
+    // "path<TAB>reason<LF>" per ZELVO_PORTS entry the last enumeration left out,
+    // NUL-terminated within `size` bytes.
+    int32_t GetSkippedPorts(char* buffer, int32_t size) const;
     int32_t Open(int32_t index, int32_t& handle);
     int32_t Close(int32_t handle);
     // The open port of `handle`, or nullptr.
@@ -34,6 +37,7 @@ class PortRegistry {
         std::string productId;
     };
     std::vector<PortInfo> ports_;
+    std::vector<SkippedEntry> skipped_;
     std::map<int32_t, Opened> handles_;
     int32_t nextHandle_ = 1;
     std::string reportedText_;  // the last bad ZELVO_PORTS text reported

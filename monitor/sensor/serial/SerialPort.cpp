@@ -47,12 +47,19 @@ int32_t Modify(int fd, Change change) {
 int32_t SerialPort::Open(const std::string& path, std::unique_ptr<SerialPort>& port) {
     port.reset();
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return VD_DEVICE_NOT_OPENED;
+    // A terminal in another's exclusive mode refuses the open itself.
+    if (fd < 0) return errno == EBUSY ? VD_DEVICE_IN_USE : VD_DEVICE_NOT_OPENED;
     // The lock refuses a second opener even where the exclusive mode does not
     // (a privileged program); the exclusive mode refuses openers that do not lock.
-    if (::isatty(fd) == 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+    int32_t refused = VD_OK;
+    if (::isatty(fd) == 0) {
+        refused = VD_DEVICE_NOT_OPENED;
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        refused = errno == EWOULDBLOCK || errno == EBUSY ? VD_DEVICE_IN_USE : VD_DEVICE_NOT_OPENED;
+    }
+    if (refused != VD_OK) {
         ::close(fd);
-        return VD_DEVICE_NOT_OPENED;
+        return refused;
     }
     std::unique_ptr<SerialPort> opened(new SerialPort(fd));
     if (!MakeRaw(fd) || ::tcflush(fd, TCIOFLUSH) != 0) return VD_IO_ERROR;

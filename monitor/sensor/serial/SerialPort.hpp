@@ -12,7 +12,9 @@ namespace vdserial {
 class SerialPort {
   public:
     // Opens `path` for this process alone: a port that another program (or
-    // another handle of this one) holds is refused with VD_DEVICE_NOT_OPENED.
+    // another handle of this one) holds is refused with VD_DEVICE_IN_USE, a
+    // missing or forbidden one or one that is not a terminal with
+    // VD_DEVICE_NOT_OPENED.
     static int32_t Open(const std::string& path, std::unique_ptr<SerialPort>& port);
     ~SerialPort();
     SerialPort(const SerialPort&) = delete;

@@ -43,6 +43,11 @@ VD_EXPORT VD_STATUS VD_GetProductString(int32_t deviceIndex, char* buffer, int32
     return Registry().GetProductString(deviceIndex, buffer, option);
 }
 
+VD_EXPORT VD_STATUS VD_GetSkippedPorts(char* buffer, int32_t size) {
+    std::lock_guard guard(Lock());
+    return Registry().GetSkippedPorts(buffer, size);
+}
+
 VD_EXPORT VD_STATUS VD_Open(int32_t deviceIndex, VD_HANDLE* handle) {
     if (handle == nullptr) return VD_INVALID_PARAMETER;
     std::lock_guard guard(Lock());

@@ -25,9 +25,14 @@ TEST_F(FindZelvosTest, NoSensorSwitchesToSetupViewAndKeepsAssignments) {
     h_.state.View = 2;
     h_.state.ChannelSerial[0] = "ZS0001";
     h_.state.ChannelPresent[0] = true;
+    // The ports discovery skipped are named, with the serial number where known.
+    sensors_.skipped = {{"/dev/ttyUSB0", "ZS0001", kPortInUse}, {"/tmp/x", "", "not a terminal"}};
     FindZelvos(h_.ctx);
     ASSERT_EQ(desktop_.Messages().size(), 1u);
-    EXPECT_EQ(Text(0), "No Zelvos detected.\r\nConnect Zelvo to USB port and press Find.");
+    EXPECT_EQ(Text(0),
+              "No Zelvos detected.\r\nConnect Zelvo to USB port and press Find.\r\n"
+              "Ports skipped:\r\n/dev/ttyUSB0 (ZS0001): in use by another program\r\n"
+              "/tmp/x: not a terminal");
     EXPECT_EQ(desktop_.Messages()[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(h_.state.View, 0);
     EXPECT_EQ(h_.window.views, std::vector<int16_t>{0});
@@ -73,12 +78,19 @@ TEST_F(FindZelvosTest, YesRemovesAnAssignmentAndOffersTheSensorsFreeChannels) {
     sensors_.found[2] = "EF56";
     h_.state.ChannelSerial[0] = "GONE";
     h_.state.ChannelSerial[2] = "KEEP";
+    sensors_.skipped = {{"/dev/ttyUSB0", "gone", kPortInUse}, {"/dev/ttyUSB1", "", kPortInUse}};
     // Missing GONE: Yes (remove), missing KEEP: No. Then the free channels 1 and 2 are
     // offered: ab12 No to 1 and Yes to 2; CD34 Cancel (next sensor); EF56 Yes to 1.
     using enum MsgResult;
     for (MsgResult a : {Yes, No, No, Yes, Cancel, Yes}) desktop_.Answer(a);
     FindZelvos(h_.ctx);
     ASSERT_EQ(desktop_.Messages().size(), 6u);
+    // A missing sensor's question names the ports that held it.
+    EXPECT_EQ(Text(0),
+              "Zelvo #GONE is assigned to Sensor 1 but is not connected.\r\n"
+              "Remove the assignment?\r\nPorts skipped:\r\n"
+              "/dev/ttyUSB0 (gone): in use by another program");
+    EXPECT_TRUE(Text(1).ends_with("Remove the assignment?"));
     EXPECT_EQ(Text(2),
               "Zelvo #ab12 is connected, but not assigned to any channel.\r\n"
               "Assign it to unused channel 1?");

@@ -1,7 +1,9 @@
 // The ZELVO_PORTS text, the order of USB bus paths and the merge of the two
-// sources of ports.
+// sources of ports with the entries it leaves out.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -55,23 +57,37 @@ TEST(PortListTest, BusPathsSortByTheirNumbers) {
     }
 }
 
-TEST(PortListTest, AddedPortsThatAreGoneOrAlreadyFoundAreLeftOut) {
+TEST(PortListTest, AddedPortsThatAreGoneNotTerminalsOrListedTwiceAreLeftOutAndNamed) {
     namespace fs = std::filesystem;
     const fs::path folder =
         fs::temp_directory_path() / ("zelvo-ports-" + std::to_string(::getpid()));
     fs::create_directories(folder);
-    std::ofstream(folder / "a").put('a');
-    std::ofstream(folder / "b").put('b');
-    fs::create_symlink(folder / "a", folder / "link-to-a");
-    const std::vector<PortInfo> found = {{(folder / "a").string(), "5C3E", "U1"}};
-    const std::vector<PortInfo> extra = {{(folder / "link-to-a").string(), "5C3E", "same"},
-                                         {(folder / "gone").string(), "5C3E", "gone"},
-                                         {(folder / "b").string(), "5C3E", "E1"},
-                                         {(folder / "b").string(), "5C3E", "twice"}};
-    const std::vector<PortInfo> merged = MergePorts(found, extra);
+    // Two pseudo-terminals stand for ports: their terminals exist while they are open.
+    const int a = ::posix_openpt(O_RDWR | O_NOCTTY), b = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(a >= 0 && b >= 0 && ::grantpt(a) == 0 && ::unlockpt(a) == 0 && ::grantpt(b) == 0 &&
+                ::unlockpt(b) == 0);
+    const std::string terminalA = ::ptsname(a), terminalB = ::ptsname(b);
+    const std::string file = (folder / "file").string(), link = (folder / "link-to-a").string();
+    const std::string gone = (folder / "gone").string();
+    std::ofstream(file).put('f');
+    fs::create_symlink(terminalA, link);
+    const std::vector<PortInfo> found = {{terminalA, "5C3E", "U1"}};
+    const std::vector<PortInfo> extra = {{link, "5C3E", "same"},
+                                         {gone, "5C3E", "gone"},
+                                         {file, "5C3E", "file"},
+                                         {terminalB, "5C3E", "E1"},
+                                         {terminalB, "5C3E", "twice"}};
+    std::vector<SkippedEntry> skipped;
+    const std::vector<PortInfo> merged = MergePorts(found, extra, skipped);
     ASSERT_EQ(merged.size(), 2u);
     EXPECT_EQ(merged[0].serial, "U1");
     EXPECT_EQ(merged[1].serial, "E1");
+    EXPECT_EQ(skipped, (std::vector<SkippedEntry>{{link, "duplicate"},
+                                                  {gone, "missing"},
+                                                  {file, "not a terminal"},
+                                                  {terminalB, "duplicate"}}));
+    ::close(a);
+    ::close(b);
     fs::remove_all(folder);
 }
 

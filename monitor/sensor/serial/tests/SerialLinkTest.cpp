@@ -9,8 +9,10 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 #include "ConsoleDesktop.hpp"
+#include "PortList.hpp"
 #include "SensorStatus.hpp"
 #include "VdLink.h"
 #include "ZelvosimProcess.hpp"
@@ -81,10 +83,20 @@ class SerialLinkTest : public ::testing::Test {
 
 TEST_F(SerialLinkTest, EnumeratesZelvosimsPortsAndHoldsAnOpenedOneExclusively) {
     ZelvosimProcess sim("devices=3;d1.pid=6001;d2.serial=LAB-7;revision=2.10");
-    PortsEnvironment ports(sim.Ports() + ";/dev/zelvo-no-such-port=5C3E,GONE");
+    std::vector<vdserial::PortInfo> served;
+    ASSERT_FALSE(vdserial::ParsePortList(sim.Ports(), served));
+    const std::string file = report_.string() + ".port";
+    std::ofstream(file).put('x');
+    PortsEnvironment ports(sim.Ports() + ";/dev/zelvo-no-such-port=5C3E,GONE;" + file +
+                           "=5C3E,FILE;" + served[0].path + "=5C3E,AGAIN");
     int32_t count = 0, handle = 0, second = 0;
     ASSERT_EQ(bridge_.VD_GetNumDevices(count), VD_OK);
-    ASSERT_EQ(count, 3);  // the port that does not exist is not offered
+    ASSERT_EQ(count, 3);  // the entries left out are named, once each
+    std::string skipped;
+    ASSERT_TRUE(bridge_.VD_GetSkippedPorts(skipped));
+    EXPECT_EQ(skipped, "/dev/zelvo-no-such-port\tmissing\n" + file + "\tnot a terminal\n" +
+                           served[0].path + "\tduplicate\n");
+    std::filesystem::remove(file);
     const char* expected[][2] = {{"5C3E", "ZS0001"}, {"6001", "ZS0002"}, {"5C3E", "LAB-7"}};
     for (int32_t i = 0; i < count; ++i) {
         std::string pid, serial;
@@ -96,12 +108,14 @@ TEST_F(SerialLinkTest, EnumeratesZelvosimsPortsAndHoldsAnOpenedOneExclusively) {
     std::string text;
     EXPECT_EQ(bridge_.VD_GetProductString(3, text, VD_PRODUCT_ID), VD_DEVICE_NOT_FOUND);
     EXPECT_EQ(bridge_.VD_GetProductString(0, text, 2), VD_INVALID_PARAMETER);
+    EXPECT_EQ(bridge_.VD_GetProductString(2, text, VD_PRODUCT_PORT), VD_OK);
+    EXPECT_EQ(text, served[2].path);
 
     ASSERT_EQ(bridge_.VD_Open(0, handle), VD_OK);
     ASSERT_GT(handle, 0);
     ASSERT_EQ(bridge_.VD_SetBaudRate(handle, 115200), VD_OK);
     EXPECT_EQ(bridge_.VD_SetBaudRate(handle, 12345), VD_INVALID_BAUD_RATE);
-    EXPECT_EQ(bridge_.VD_Open(0, second), VD_DEVICE_NOT_OPENED);
+    EXPECT_EQ(bridge_.VD_Open(0, second), VD_DEVICE_IN_USE);
     EXPECT_EQ(Exchange(handle, "!@\r\n"), "!@2.10\r\n");
     // Closed, the port can be opened again.
     EXPECT_EQ(bridge_.VD_Close(handle), VD_OK);
@@ -187,7 +201,8 @@ TEST_F(SerialLinkTest, AnUnpluggedSensorFailsItsCallsAndLeavesTheEnumeration) {
 }
 
 // The sensor manager over the serial library, for what a terminal carries
-// differently from the in-process simulator: refused opens, NUL bytes, replies
+// differently from the in-process simulator: opens refused (ports held by
+// another program named), NUL bytes, replies
 // late, in pieces or too long, and sensors that leave the bus.
 TEST_F(SerialLinkTest, TheSensorManagerSeesTheWiresFaultsAsInProcess) {
     const std::tuple<std::string, int16_t, int32_t> cases[] = {
@@ -211,6 +226,13 @@ TEST_F(SerialLinkTest, TheSensorManagerSeesTheWiresFaultsAsInProcess) {
         DiscoveryList serials;
         ASSERT_EQ(zelvo.FindZelvos(serials), found + 1) << config;
         EXPECT_EQ(serials[found], "ZS0002") << config;
+        // The record knows its port; a port zelvosim holds locked is named as in use.
+        std::vector<vdserial::PortInfo> served;
+        ASSERT_FALSE(vdserial::ParsePortList(sim.Ports(), served));
+        EXPECT_EQ(zelvo.Record(found + 1).Port, served[1].path) << config;
+        std::vector<SkippedPort> held;
+        if (config == "d0.fault=open") held.push_back({served[0].path, "ZS0001", kPortInUse});
+        EXPECT_EQ(zelvo.SkippedPorts(), held) << config;
         for (int again = 0; again < 2; ++again) {
             ReadingResult r{};
             EXPECT_EQ(zelvo.GetReading("ZS0001", r), status) << config;
