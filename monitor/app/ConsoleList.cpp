@@ -55,8 +55,8 @@ int ListSensors(std::ostream& out, std::ostream& err) {
     for (size_t ch = 0; ch < kChannelCount; ++ch) {
         const std::string& serial = state.ChannelSerial[ch];
         if (serial.empty() || Listed(sensors, serial)) continue;
-        out << AsUtf8(serial) << "\t-\t-\tchannel " << ch + 1 << " (" << AsUtf8(state.ChannelName[ch])
-            << "): not found\n";
+        out << AsUtf8(serial) << "\t-\t-\tchannel " << ch + 1 << " ("
+            << AsUtf8(state.ChannelName[ch]) << "): not found\n";
     }
     int status = 0;
     for (const SkippedPort& port : manager.SkippedPorts()) {

@@ -67,7 +67,7 @@ TEST(ConsoleProgramTest, PortsHeldByAnotherProgramAreNamedOnceAndAloneStopTheRun
     EXPECT_EQ(cli.Out(), "");
     EXPECT_TRUE(fs::exists(cli.Path("zelvo.cfg")));
     // The other sensor is found and run; the held port, in no message, is still told once.
-    EXPECT_EQ(cli.Run(bridge + "0", "", "ZELVO_PORTS='" + sim.Ports() + "'"), 0) << cli.Err();
+    EXPECT_EQ(cli.Run(bridge + "0.1", "", "ZELVO_PORTS='" + sim.Ports() + "'"), 0) << cli.Err();
     EXPECT_EQ(Occurrences(cli.Err(), held), 1u) << cli.Err();
     EXPECT_NE(cli.Err().find(told), std::string::npos) << cli.Err();
 }

@@ -30,7 +30,11 @@ void OneSensorSetup(CliRun& cli, int logType, const std::string& second = "") {
         std::string(second.empty() ? "0" : "1") +
         "\r\nPeriod=10\r\n[DataLog]\r\nLogEnabled=1\r\nLogType=" + std::to_string(logType) +
         "\r\nLogFile=Zelvo.log\r\n[Zelvo]\r\nSensor 1=Sensor 1;1000;1000;10000;ZS0001\r\n";
-    if (!second.empty()) text += "Sensor 2=Gold QCM;19300;381;10000;" + second + "\r\n";
+    text += "Sensor 2=Gold QCM;19300;381;10000;" + second + "\r\n";
+    for (int n = 3; n <= 8; ++n) {
+        text += "Sensor " + std::to_string(n) + "=Sensor " + std::to_string(n) +
+                ";1000;1000;10000;\r\n";
+    }
     std::filesystem::create_directories(cli.Path(""));
     std::ofstream(cli.Path("zelvo.cfg"), std::ios::binary) << text;
 }
@@ -51,10 +55,10 @@ TEST(UnattendedRunTest, TheSensorCheckChangesNothing) {
     ASSERT_EQ(cli.Run("--seconds 0.5", "devices=3"), 0) << cli.Err();
     const std::string setup = cli.Read("zelvo.cfg");
     const std::string log = cli.Read("Zelvo.log");
-    ASSERT_EQ(cli.Run("--list", "devices=3"), 0) << cli.Err();
+    ASSERT_EQ(cli.Run("--list", "devices=4"), 0) << cli.Err();
     const std::string out = cli.Out();
     EXPECT_NE(out.find("ZS0001\t5C3E\t-\tchannel 1 (Sensor 1)\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("ZS0003\t5C3E\t-\t-\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("ZS0004\t5C3E\t-\t-\n"), std::string::npos) << out;
     EXPECT_NE(out.find("ZS0099\t-\t-\tchannel 2 (Gold QCM): not found\n"), std::string::npos)
         << out;
     EXPECT_EQ(cli.Read("zelvo.cfg"), setup);
@@ -162,9 +166,11 @@ TEST(UnattendedRunTest, TheSweepClockKeepsItsRhythmFromDeadlineToDeadline) {
     clock.Advance(1100, 100);  // the sweep took 30 ms: 70 ms to the next one
     EXPECT_EQ(clock.WaitMs(1130), 70);
     clock.Advance(1200, 100);
-    EXPECT_EQ(clock.WaitMs(1350), 0);  // late: the next sweep at once
-    clock.Advance(1350, 100);          // a whole interval late: no burst, from now on
-    EXPECT_EQ(clock.WaitMs(1350), 100);
+    EXPECT_EQ(clock.WaitMs(1350), 0);  // late: the next sweep at once, in rhythm after it
+    clock.Advance(1350, 100);
+    EXPECT_EQ(clock.WaitMs(1350), 50);
+    clock.Advance(1550, 100);  // more than a whole interval late: no burst, from now on
+    EXPECT_EQ(clock.WaitMs(1550), 100);
     zelvo::cli::SweepClock wrapping(0xFFFFFFF0u, 100);  // across the clock's wrap
     EXPECT_EQ(wrapping.WaitMs(0xFFFFFFF0u), 100);
 }
