@@ -26,7 +26,16 @@ namespace zelvo {
 struct MqttSettings {
     std::string host = "localhost";
     int port = 1883;
-    std::string prefix;      // topic prefix; the monitor's status is <prefix>/status
+    std::string prefix;  // topic prefix; the monitor's status is <prefix>/status
+    int qos = 1;         // of the readings and statuses: 0 or 1
+    int keepAliveSeconds = 5;
+    std::string clientId;  // persistent session's client id (setup name and host)
+    std::string username;  // empty: no user name
+    std::string password;  // read from the password file; empty: none
+    bool tls = false;
+    std::string caFile;    // with tls: the certificate authority that signed the broker
+    std::string certFile;  // with tls: the client's certificate (optional, with keyFile)
+    std::string keyFile;
     size_t capacity = 1000;  // messages held while the broker cannot take them
     int firstRetryMs = 250;  // back-off after a failed connection, doubled each time
     int lastRetryMs = 8000;  // up to this

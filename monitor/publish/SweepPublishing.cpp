@@ -46,6 +46,15 @@ std::string SweepPublishing::Finish() {
            std::to_string(publisher_->Dropped()) + " dropped";
 }
 
+LinkStatus SweepPublishing::Status() const {
+    LinkStatus status;
+    if (!publisher_) return status;
+    status.state = publisher_->Connected() ? LinkState::Connected : LinkState::Connecting;
+    status.counts.delivered = publisher_->Published();
+    status.counts.dropped = publisher_->Dropped();
+    return status;
+}
+
 double RunTimeNow(const MainState& state) {
     return SecondsAcrossMidnight(state.RunStart, Desktop().SecondsSinceMidnight());
 }

@@ -13,6 +13,25 @@
 
 namespace zelvo {
 
+// The link to the broker as the operator sees it.
+enum class LinkState { Off, Connecting, Connected, Reconnecting, Failing };
+
+// Every message made for the broker ends in one of three counts:
+// made = delivered (acknowledged by the broker) + dropped (the queue was full)
+//        + undelivered (still queued or unacknowledged when publishing ended).
+struct PublishCounts {
+    uint64_t made = 0;
+    uint64_t delivered = 0;
+    uint64_t dropped = 0;
+    uint64_t undelivered = 0;
+};
+
+struct LinkStatus {
+    LinkState state = LinkState::Off;
+    std::string reason;  // why the link is failing or reconnecting; empty otherwise
+    PublishCounts counts;
+};
+
 class SweepPublishing {
   public:
     // Brings the publisher in line with the settings of state and the setup file's
@@ -23,6 +42,8 @@ class SweepPublishing {
     void Publish(const SweepRecord& record);
 
     bool Active() const { return publisher_ != nullptr; }
+    // The link and the counts now (Off when publishing is off or refused).
+    LinkStatus Status() const;
     // When the link came up or went down since the last call: a line that says so,
     // with the count of dropped messages.
     std::optional<std::string> LinkChange();
