@@ -52,7 +52,8 @@ int ListSensors(std::ostream& out, std::ostream& err) {
             << (sensor.port.empty() ? "-" : sensor.port) << "\t" << ChannelOf(state, sensor.serial)
             << "\n";
     }
-    for (size_t ch = 0; ch < kChannelCount; ++ch) {
+    // The displayed channels waiting for their sensor; the others take no part in a run.
+    for (size_t ch = 0; ch < kChannelCount && static_cast<int>(ch) <= state.ShowLast; ++ch) {
         const std::string& serial = state.ChannelSerial[ch];
         if (serial.empty() || Listed(sensors, serial)) continue;
         out << AsUtf8(serial) << "\t-\t-\tchannel " << ch + 1 << " ("

@@ -8,7 +8,7 @@
 namespace zelvo::cli {
 
 // One line per sensor on `out` (serial number, product ID, port, channel), then the
-// assigned channels whose sensor is missing. Sensors busy in another program are
+// displayed channels whose sensor is missing. Sensors busy in another program are
 // named on `err`; the result is then 1, else 0.
 int ListSensors(std::ostream& out, std::ostream& err);
 
