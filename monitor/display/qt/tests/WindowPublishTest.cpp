@@ -26,9 +26,9 @@ void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
     QVERIFY(broker.Start());
     TestSubscriber subscriber(broker.Port(), "zelvo/#");
     h.StartUp();
-    h.State().MqttEnabled = 1;
+    h.State().MqttEnabled = "1";
     h.State().MqttHost = "127.0.0.1";
-    h.State().MqttPort = broker.Port();
+    h.State().MqttPort = std::to_string(broker.Port());
     h.Sweep(1);  // stopped: the link comes up, no readings yet
     auto statusIs = [](const std::string& payload) {
         return [=](const Messages& m) {
