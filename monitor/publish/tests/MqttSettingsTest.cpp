@@ -1,6 +1,7 @@
 // The [Mqtt] settings of a setup file as publishing takes them: a value the
 // publisher cannot use is refused with its key and value named, publishing stays
-// off, and the setup file keeps the value as the operator wrote it.
+// off, and the setup file keeps the value as the operator wrote it. And how the
+// link reads in the window's status area.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -15,6 +16,7 @@
 #include "../../config/tests/ScratchFolder.hpp"
 #include "AppInfo.hpp"
 #include "FakeDesktop.hpp"
+#include "LinkStatusText.hpp"
 #include "MqttSettingsCheck.hpp"
 #include "Settings.hpp"
 #include "SweepPublishing.hpp"
@@ -116,6 +118,17 @@ TEST_F(MqttSettingsTest, ThePasswordFileIsReadableOnlyByItsOwnerAndGivesItsFirst
     EXPECT_TRUE(id.size() <= 23 && std::all_of(id.begin(), id.end(), ::isalnum)) << id;
     EXPECT_EQ(CheckMqttSettings(state, "lab.cfg").settings.clientId, id);
     EXPECT_NE(CheckMqttSettings(state, "other.cfg").settings.clientId, id);
+}
+
+TEST(LinkStatusTextTest, TheStatusAreaReadsTheStateTheFourCountsAndTheReason) {
+    LinkStatusLine line = DescribeLink({LinkState::Connected, "", {120, 118, 0, 2}}, "");
+    EXPECT_EQ(line.text, "MQTT: connected \u00B7 120 made, 118 delivered, 0 dropped, 2 waiting");
+    line = DescribeLink({LinkState::Reconnecting, "connection refused", {9, 5, 3, 1}}, "");
+    EXPECT_EQ(line.text, "MQTT: reconnecting \u00B7 9 made, 5 delivered, 3 dropped, 1 waiting");
+    EXPECT_EQ(line.tip, "connection refused");
+    line = DescribeLink({}, "[Mqtt] Qos=2 is not 0 or 1");
+    EXPECT_EQ(std::tie(line.text, line.tip),
+              std::make_tuple("MQTT: off", "MQTT publishing is off: [Mqtt] Qos=2 is not 0 or 1"));
 }
 
 }  // namespace
