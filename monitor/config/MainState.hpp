@@ -68,10 +68,21 @@ struct MainState {
     std::string LogFile = "Zelvo.log";  // file name, or full path outside the application folder
 
     // Readings published to an MQTT broker (a section of its own, unknown to older readers).
-    int32_t MqttEnabled = 0;  // 1 on, 0 off
+    // Each is the operator's text as the file holds it, whole and unconverted, so that a
+    // value the publisher refuses is written back as it was (MqttSettingsCheck).
+    std::string MqttEnabled = "0";  // 1 on, 0 off
     std::string MqttHost = "localhost";
-    int32_t MqttPort = 1883;
+    std::string MqttPort = "1883";
     std::string MqttTopic;  // topic prefix; empty: "zelvo/" and the setup file's name
+    std::string MqttQos = "1";
+    std::string MqttKeepAlive = "5";  // seconds
+    std::string MqttUsername;
+    std::string MqttPasswordFile;  // its first line is the password
+    std::string MqttTls = "0";
+    std::string MqttCaFile;
+    std::string MqttCertFile;
+    std::string MqttKeyFile;
+    bool MqttPasswordInFile = false;  // the section holds a Password key (refused)
 
     // ---- Channel tables, index 0 to 7 ----
     ChannelTable<std::string> ChannelName{"Sensor 1", "Sensor 2", "Sensor 3", "Sensor 4",

@@ -2,6 +2,7 @@
 
 #include "AppInfo.hpp"
 #include "Format.hpp"
+#include "IniStore.hpp"
 #include "IniText.hpp"
 #include "SettingsConvert.hpp"
 #include "SettingsLines.hpp"
@@ -63,6 +64,30 @@ SettingKey Text(const char* section, const char* key, const char* defaultText,
     return Same(
         section, key, defaultText, [field](KeyReading& r) { r.State().*field = r.Text(); },
         [field](const MainState& s) { return s.*field; });
+}
+
+// The operator's text, whole, written back as read: checked where it is used
+// (the MQTT settings), so that a refused value stays in the file as it was.
+SettingKey AsWritten(const char* section, const char* key, const char* defaultText,
+                     std::string MainState::*field) {
+    return Same(
+        section, key, defaultText,
+        [field, defaultText](KeyReading& r) {
+            r.State().*field = r.Stored(r.Key()).value_or(defaultText);
+        },
+        [field](const MainState& s) { return s.*field; });
+}
+
+// The name of the password file; a password in the setup file itself is noted so
+// that publishing refuses it.
+SettingKey MqttPasswordFile() {
+    return Same(
+        "Mqtt", "PasswordFile", "",
+        [](KeyReading& r) {
+            r.State().MqttPasswordFile = r.Stored(r.Key()).value_or("");
+            r.State().MqttPasswordInFile = r.Stored("Password").has_value();
+        },
+        [](const MainState& s) { return s.MqttPasswordFile; });
 }
 
 // Read as stored; always written as this program's layout.
@@ -182,10 +207,18 @@ const std::vector<SettingKey>& SettingKeys() {
         Whole16("DataLog", "LogType", "0", &S::LogType),
         Text("DataLog", "LogFile", "Zelvo.log", &S::LogFile),
         Sensor(),
-        Whole("Mqtt", "Enabled", "0", &S::MqttEnabled, {{0, 1}}),
-        Text("Mqtt", "Host", "localhost", &S::MqttHost),
-        Whole("Mqtt", "Port", "1883", &S::MqttPort, {{1, 65535}}),
-        Text("Mqtt", "Topic", "", &S::MqttTopic),
+        AsWritten("Mqtt", "Enabled", "0", &S::MqttEnabled),
+        AsWritten("Mqtt", "Host", "localhost", &S::MqttHost),
+        AsWritten("Mqtt", "Port", "1883", &S::MqttPort),
+        AsWritten("Mqtt", "Topic", "", &S::MqttTopic),
+        AsWritten("Mqtt", "Qos", "1", &S::MqttQos),
+        AsWritten("Mqtt", "KeepAlive", "5", &S::MqttKeepAlive),
+        AsWritten("Mqtt", "Username", "", &S::MqttUsername),
+        MqttPasswordFile(),
+        AsWritten("Mqtt", "Tls", "0", &S::MqttTls),
+        AsWritten("Mqtt", "CaFile", "", &S::MqttCaFile),
+        AsWritten("Mqtt", "CertFile", "", &S::MqttCertFile),
+        AsWritten("Mqtt", "KeyFile", "", &S::MqttKeyFile),
     };
     return keys;
 }
@@ -210,6 +243,10 @@ void KeyReading::Select(const char* section, std::string key, std::string defaul
 std::string KeyReading::Text(int16_t element) {
     const char* separator = FileLayout() == Layout::Oldest ? "," : ";";
     return ini_.ReadIniStr(section_, key_, default_, element, element == 0 ? "" : separator);
+}
+
+std::optional<std::string> KeyReading::Stored(const std::string& key) const {
+    return ini::ReadValue(ini_.IniFile(), section_, key);
 }
 
 std::string DefaultSetupFileText() {

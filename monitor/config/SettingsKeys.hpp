@@ -43,6 +43,9 @@ class KeyReading {
     // The key's text, or the layout's default when missing or empty; with an
     // element above 0 that field between the layout's separators.
     std::string Text(int16_t element = 0);
+    // The whole value of a key of the current section as the file holds it (never
+    // cut to the store's value limit, no default), or nothing when the key is missing.
+    std::optional<std::string> Stored(const std::string& key) const;
 
     // Keeps the first failure of the pass for the report; the pass goes on, and
     // the variable of a failed conversion keeps what it had.

@@ -1,29 +1,28 @@
 #include "SweepPublishing.hpp"
 
 #include "Desktop.hpp"
+#include "MqttSettingsCheck.hpp"
 #include "TimeOfDay.hpp"
 
 namespace zelvo {
 
 std::optional<ZelvoError> SweepPublishing::Apply(const MainState& state,
                                                  const std::string& setupFile) {
-    const std::string prefix = TopicPrefix(state, setupFile);
-    const std::string target =
-        state.MqttHost + ":" + std::to_string(state.MqttPort) + " under " + prefix;
-    const std::string wanted = state.MqttEnabled == 1 ? target : std::string();
+    const MqttSettingsCheck check = CheckMqttSettings(state, setupFile);
+    const std::string wanted = Fingerprint(check);
     if (applied_ == wanted) return std::nullopt;
     applied_ = wanted;
     if (publisher_) publisher_->Stop();
     publisher_.reset();
     connected_ = false;
-    if (wanted.empty()) return std::nullopt;
-    MqttSettings settings;
-    settings.host = state.MqttHost;
-    settings.port = state.MqttPort;
-    settings.prefix = prefix;
-    prefix_ = prefix;
-    target_ = target;
-    return StartPublisher(settings, publisher_);
+    offReason_ = check.refusal;
+    if (!check.refusal.empty()) return ZelvoError(err::InvalidCall, check.refusal);
+    if (!check.on) return std::nullopt;
+    prefix_ = check.settings.prefix;
+    target_ = check.settings.host + ":" + std::to_string(check.settings.port) + " under " + prefix_;
+    std::optional<ZelvoError> failure = StartPublisher(check.settings, publisher_);
+    if (failure) offReason_ = failure->Description();
+    return failure;
 }
 
 void SweepPublishing::Publish(const SweepRecord& record) {

@@ -35,8 +35,9 @@ struct LinkStatus {
 class SweepPublishing {
   public:
     // Brings the publisher in line with the settings of state and the setup file's
-    // name; returns the failure when a wanted publisher could not be started (the
-    // same settings are not tried again).
+    // name (checked by CheckMqttSettings); returns the refusal of a setting, or the
+    // failure when a wanted publisher could not be started (the same settings are
+    // not tried again).
     std::optional<ZelvoError> Apply(const MainState& state, const std::string& setupFile);
     // Queues the record's messages when publishing is on.
     void Publish(const SweepRecord& record);
@@ -51,12 +52,16 @@ class SweepPublishing {
     std::string Finish();
     // "host:port under prefix" of the current settings.
     const std::string& Target() const { return target_; }
+    // Why publishing is off although the setup file turns it on (a refused setting,
+    // a publisher that could not start); empty otherwise.
+    const std::string& OffReason() const { return offReason_; }
 
   private:
     std::unique_ptr<MqttPublisher> publisher_;
     std::string prefix_;
     std::string target_;
     std::optional<std::string> applied_;  // the settings last applied
+    std::string offReason_;
     bool connected_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "AppInfo.hpp"
@@ -42,6 +43,7 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
       grdParams(new ParamsGrid(central_)),
       setup(central_, *resizer_),
       chart(central_, *resizer_, state_),
+      publishStatus(*this),
       dataLog_(state_) {
     setObjectName(kFormName);
     setWindowTitle(Q(texts::kDesignCaption));
@@ -63,7 +65,9 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
     ConnectSetup();
     ConnectGrids();
     WatchBoxes();
-    resize(kDesignInnerWidth, InnerHeight(band) + menuBar()->sizeHint().height());
+    // The status bar comes below the design height, which the central widget keeps.
+    resize(kDesignInnerWidth,
+           InnerHeight(band) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 frmMain::~frmMain() {

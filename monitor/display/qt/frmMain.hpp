@@ -17,6 +17,7 @@
 #include "GuardedTimer.hpp"
 #include "MainView.hpp"
 #include "MaterialMenu.hpp"
+#include "PublishStatus.hpp"
 #include "QtPrinting.hpp"
 #include "Resizer.hpp"
 #include "RunBar.hpp"
@@ -65,6 +66,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     MaterialMenu* mnuMaterial = nullptr;  // the parameter grid's row menu
     SetupPanel setup;
     ChartFrame chart;
+    PublishStatus publishStatus;  // the status bar, below the layout
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuSaveAs;

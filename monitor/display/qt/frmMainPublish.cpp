@@ -1,6 +1,7 @@
 // The window's part in publishing: after each sweep the publisher is brought in
-// line with the settings (another setup file may have been opened), and the
-// sweeps of a running run are published, as the data log records them.
+// line with the settings (another setup file may have been opened), the sweeps
+// of a running run are published, as the data log records them, and the status
+// area shows the link.
 
 #include <chrono>
 
@@ -15,10 +16,12 @@ void frmMain::PublishSweep() {
     if (auto failure = publishing_.Apply(state_, GetSetupFile())) {
         ShowUtilityError("PublishSweep", *failure);
     }
-    if (state_.RunMode != kRunning || !publishing_.Active()) return;
-    publishing_.Publish(MakeSweepRecord(
-        state_, [this](int row) { return grdRdgs->Text(row, kColumnFrequency).toStdString(); },
-        RunTimeNow(state_), std::chrono::system_clock::now()));
+    if (state_.RunMode == kRunning && publishing_.Active()) {
+        publishing_.Publish(MakeSweepRecord(
+            state_, [this](int row) { return grdRdgs->Text(row, kColumnFrequency).toStdString(); },
+            RunTimeNow(state_), std::chrono::system_clock::now()));
+    }
+    publishStatus.Show(publishing_.Status(), publishing_.OffReason());
 }
 
 }  // namespace zelvo::qt

@@ -113,7 +113,7 @@ TEST_F(PublishingTest, SweepPublishingFollowsTheSettingsOnOffAndToANewTopic) {
     MainState state;
     state.ShowLast = 0;
     state.MqttHost = "127.0.0.1";
-    state.MqttPort = broker_.Port();
+    state.MqttPort = std::to_string(broker_.Port());
     const SweepRecord record = MakeSweepRecord(
         state, [](int) { return "XTAL FAIL"; }, 0, std::chrono::system_clock::now());
 
@@ -122,7 +122,7 @@ TEST_F(PublishingTest, SweepPublishingFollowsTheSettingsOnOffAndToANewTopic) {
     EXPECT_FALSE(publishing.Active());  // off by default
     EXPECT_EQ(publishing.Finish(), "");
 
-    state.MqttEnabled = 1;
+    state.MqttEnabled = "1";
     EXPECT_FALSE(publishing.Apply(state, "chamber.cfg"));
     ASSERT_TRUE(publishing.Active());
     EXPECT_EQ(publishing.Target(),
@@ -138,7 +138,7 @@ TEST_F(PublishingTest, SweepPublishingFollowsTheSettingsOnOffAndToANewTopic) {
     publishing.Publish(record);
     ASSERT_TRUE(subscriber.WaitFor(Has("zelvo/other/1/status", "XTAL FAIL")));
 
-    state.MqttEnabled = 0;
+    state.MqttEnabled = "0";
     EXPECT_FALSE(publishing.Apply(state, "other.cfg"));
     EXPECT_FALSE(publishing.Active());
     EXPECT_TRUE(subscriber.WaitFor(Has("zelvo/other/status", "stopped")));

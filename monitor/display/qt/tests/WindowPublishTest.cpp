@@ -1,4 +1,5 @@
-// The window publishing its sweeps to a real broker started by the test.
+// The window publishing its sweeps to a real broker started by the test, and its
+// status area.
 
 #include <QtTest>
 
@@ -26,9 +27,21 @@ void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
     QVERIFY(broker.Start());
     TestSubscriber subscriber(broker.Port(), "zelvo/#");
     h.StartUp();
-    h.State().MqttEnabled = 1;
+    const QLabel* status = h.W().findChild<QLabel*>("lblMqtt");
+    QVERIFY(status != nullptr);
+    h.State().MqttEnabled = "1";
     h.State().MqttHost = "127.0.0.1";
-    h.State().MqttPort = broker.Port();
+    // A port the publisher cannot use is refused once; the status area keeps the reason.
+    h.State().MqttPort = "70000";
+    const size_t shown = h.MessageTexts().size();
+    h.Sweep(2);
+    const std::string refusal = "[Mqtt] Port=70000 is not a port (1 to 65535)";
+    QCOMPARE(h.MessageTexts().size(), shown + 1);
+    QCOMPARE(h.LastMessage(), "Error: 5. " + refusal);
+    QCOMPARE(status->text(), QString("MQTT: off"));
+    QCOMPARE(status->toolTip(), QString::fromStdString("MQTT publishing is off: " + refusal));
+
+    h.State().MqttPort = std::to_string(broker.Port());
     h.Sweep(1);  // stopped: the link comes up, no readings yet
     auto statusIs = [](const std::string& payload) {
         return [=](const Messages& m) {
@@ -45,6 +58,8 @@ void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
         [](const Messages& m) { return OnTopic(m, "zelvo/lab/1/reading").size() >= 3; }));
     const Messages readings = OnTopic(subscriber.Messages(), "zelvo/lab/1/reading");
     QCOMPARE(readings.size(), size_t{3});  // one a sweep of the run, none while stopped
+    QVERIFY2(status->text().startsWith(QString::fromUtf8("MQTT: connected \u00B7 ")),
+             qPrintable(status->text()));
 
     h.Close();
     QVERIFY(subscriber.WaitFor(statusIs("stopped")));
