@@ -1,6 +1,7 @@
 // The window's part in publishing: after each sweep the publisher is brought in
 // line with the settings (another setup file may have been opened), and the
-// sweeps of a running run are published, as the data log records them.
+// sweeps of a running run are published, as the data log records them; once the
+// run has stopped, the channels' statuses say so.
 
 #include <chrono>
 
@@ -15,6 +16,7 @@ void frmMain::PublishSweep() {
     if (auto failure = publishing_.Apply(state_, GetSetupFile())) {
         ShowUtilityError("PublishSweep", *failure);
     }
+    if (state_.RunMode != kRunning) publishing_.RunStopped();
     if (state_.RunMode != kRunning || !publishing_.Active()) return;
     publishing_.Publish(MakeSweepRecord(
         state_, [this](int row) { return grdRdgs->Text(row, kColumnFrequency).toStdString(); },

@@ -30,9 +30,9 @@ void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
     h.State().MqttHost = "127.0.0.1";
     h.State().MqttPort = broker.Port();
     h.Sweep(1);  // stopped: the link comes up, no readings yet
-    auto statusIs = [](const std::string& payload) {
+    auto statusIs = [](const std::string& payload, const std::string& topic = "zelvo/lab/status") {
         return [=](const Messages& m) {
-            const Messages status = OnTopic(m, "zelvo/lab/status");
+            const Messages status = OnTopic(m, topic);
             return !status.empty() && status.back().payload == payload;
         };
     };
@@ -45,6 +45,8 @@ void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
         [](const Messages& m) { return OnTopic(m, "zelvo/lab/1/reading").size() >= 3; }));
     const Messages readings = OnTopic(subscriber.Messages(), "zelvo/lab/1/reading");
     QCOMPARE(readings.size(), size_t{3});  // one a sweep of the run, none while stopped
+    h.Sweep(1);  // the run has stopped: so says the channel's retained status
+    QVERIFY(subscriber.WaitFor(statusIs("stopped", "zelvo/lab/1/status")));
 
     h.Close();
     QVERIFY(subscriber.WaitFor(statusIs("stopped")));
