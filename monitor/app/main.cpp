@@ -125,6 +125,7 @@ int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>
         Measure(ctx, ConsoleParts{desktop, monitor.tmrRun, monitor.tmrDate, monitor.readings},
                 options, publishing);
         cmdFSwitch_Click(ctx, 0);  // Stop, as the button: the data log gets its stop line
+        publishing.RunStopped();
     }
     const bool saved = Form_Unload(ctx);
     // The broker's turn comes after the stop line and the settings.

@@ -16,6 +16,15 @@ std::string TopicPrefix(const MainState& state, const std::string& setupFile) {
     return "zelvo/" + AsUtf8(std::filesystem::path(setupFile).stem().string());
 }
 
+std::vector<PublishMessage> StoppedMessages(const std::string& prefix,
+                                            const std::set<int>& channels) {
+    std::vector<PublishMessage> messages;
+    for (int channel : channels)
+        messages.push_back(
+            {prefix + "/" + std::to_string(channel) + "/status", kMonitorStopped, true});
+    return messages;
+}
+
 std::vector<PublishMessage> SweepMessages(const std::string& prefix, const SweepRecord& record) {
     std::vector<PublishMessage> messages;
     for (const ChannelRecord& channel : record.channels) {

@@ -5,8 +5,10 @@
 //
 //   <prefix>/status          "online", "stopped", or "gone" (the last will)
 //   <prefix>/<n>/reading     {"time":..., "run_time_s":..., "channel":n, ...}
-//   <prefix>/<n>/status      "ok" or the row text, retained
+//   <prefix>/<n>/status      "ok" or the row text, retained; "stopped" when the
+//                            run stops or the monitor ends in order
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,5 +34,9 @@ inline constexpr const char* kMonitorGone = "gone";
 std::string TopicPrefix(const MainState& state, const std::string& setupFile);
 
 std::vector<PublishMessage> SweepMessages(const std::string& prefix, const SweepRecord& record);
+
+// The retained "stopped" status of each of the channels.
+std::vector<PublishMessage> StoppedMessages(const std::string& prefix,
+                                            const std::set<int>& channels);
 
 }  // namespace zelvo

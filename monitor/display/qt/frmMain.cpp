@@ -195,6 +195,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload(*ctx_);
+        publishing_.Close();  // the channels' statuses say "stopped", the link closes
     }
     if (about_ != nullptr) about_->close();
     event->accept();

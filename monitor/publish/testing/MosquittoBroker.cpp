@@ -9,8 +9,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -47,12 +49,53 @@ bool Accepts(int port) {
     return open;
 }
 
+void Run(const std::string& command) {
+    if (std::system((command + " >/dev/null 2>&1").c_str()) != 0)
+        throw std::runtime_error("failed: " + command);
+}
+
+// A key the broker can read after it gives up root for its own user.
+void MakeKey(const std::string& key, const std::string& request, const std::string& subject) {
+    Run(std::string(OPENSSL_PATH) + " req -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes" +
+        " -keyout " + key + " " + request + " -subj /CN=" + subject);
+    std::filesystem::permissions(key, std::filesystem::perms::others_read,
+                                 std::filesystem::perm_options::add);
+}
+
+// The broker's certificate for 127.0.0.1, signed by the folder's "ca"; returns the
+// configuration lines of the TLS listener.
+std::string ServerCertificate(const std::string& folder) {
+    const std::string ca = MakeAuthority(folder, "ca");
+    const std::string base = folder + "/server";
+    MakeKey(base + ".key", "-out " + base + ".csr", "127.0.0.1");
+    std::ofstream(base + ".ext") << "subjectAltName=IP:127.0.0.1\n";
+    Run(std::string(OPENSSL_PATH) + " x509 -req -days 2 -in " + base + ".csr -CA " + ca +
+        " -CAkey " + folder + "/ca.key -CAcreateserial -extfile " + base + ".ext -out " + base +
+        ".crt");
+    return "cafile " + ca + "\ncertfile " + base + ".crt\nkeyfile " + base + ".key\n";
+}
+
 }  // namespace
 
-MosquittoBroker::MosquittoBroker(const std::string& folder) : folder_(folder), port_(FreePort()) {
+std::string MakeAuthority(const std::string& folder, const std::string& name) {
+    const std::string base = folder + "/" + name;
+    MakeKey(base + ".key", "-x509 -days 2 -out " + base + ".crt", name);
+    return base + ".crt";
+}
+
+MosquittoBroker::MosquittoBroker(const std::string& folder, const BrokerSecurity& security)
+    : folder_(folder), port_(FreePort()) {
     std::filesystem::create_directories(folder_);
+    std::string access = "allow_anonymous true\n";
+    if (!security.user.empty()) {
+        const std::string file = folder_ + "/passwords";
+        Run(std::string(MOSQUITTO_PASSWD_PATH) + " -b -c " + file + " " + security.user + " " +
+            security.password);
+        access = "allow_anonymous false\npassword_file " + file + "\n";
+    }
+    if (security.tls) access += ServerCertificate(folder_);
     std::ofstream config(folder_ + "/mosquitto.conf");
-    config << "listener " << port_ << " 127.0.0.1\nallow_anonymous true\npersistence false\n";
+    config << "listener " << port_ << " 127.0.0.1\n" << access << "persistence false\n";
     if (!config) throw std::runtime_error("cannot write the broker's configuration");
 }
 
@@ -82,11 +125,48 @@ bool MosquittoBroker::Start() {
 }
 
 void MosquittoBroker::Stop() {
+    End(SIGTERM);
+}
+
+void MosquittoBroker::Kill() {
+    End(SIGKILL);
+}
+
+void MosquittoBroker::End(int signal) {
     if (pid_ <= 0) return;
-    ::kill(pid_, SIGTERM);
+    ::kill(pid_, signal);
+    ::kill(pid_, SIGCONT);  // a frozen broker takes SIGTERM only once it runs again
     int status = 0;
     ::waitpid(pid_, &status, 0);
     pid_ = -1;
+}
+
+void MosquittoBroker::Freeze() {
+    if (pid_ > 0) ::kill(pid_, SIGSTOP);
+}
+
+void MosquittoBroker::Continue() {
+    if (pid_ > 0) ::kill(pid_, SIGCONT);
+}
+
+std::string MosquittoBroker::Log() const {
+    std::ifstream file(folder_ + "/mosquitto.log");
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+SilentListener::SilentListener() : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address = Loopback(0);
+    socklen_t length = sizeof address;
+    if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd_, 16) != 0 ||
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        throw std::runtime_error("no listening socket on 127.0.0.1");
+    }
+    port_ = ntohs(address.sin_port);
+}
+
+SilentListener::~SilentListener() {
+    ::close(fd_);
 }
 
 TestSubscriber::TestSubscriber(int port, const std::string& filter) : filter_(filter) {
@@ -97,7 +177,8 @@ TestSubscriber::TestSubscriber(int port, const std::string& filter) : filter_(fi
     mosquitto_message_callback_set(client_, &TestSubscriber::OnMessage);
     mosquitto_subscribe_callback_set(client_, &TestSubscriber::OnSubscribe);
     mosquitto_reconnect_delay_set(client_, 1, 1, false);
-    if (mosquitto_connect(client_, "127.0.0.1", port, 10) != MOSQ_ERR_SUCCESS ||
+    // A keep-alive that outlasts a frozen broker: the subscriber stays subscribed.
+    if (mosquitto_connect(client_, "127.0.0.1", port, 60) != MOSQ_ERR_SUCCESS ||
         mosquitto_loop_start(client_) != MOSQ_ERR_SUCCESS) {
         throw std::runtime_error("the subscriber cannot reach the broker");
     }

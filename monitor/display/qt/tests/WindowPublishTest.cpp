@@ -43,9 +43,9 @@ void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
 
     h.State().MqttPort = std::to_string(broker.Port());
     h.Sweep(1);  // stopped: the link comes up, no readings yet
-    auto statusIs = [](const std::string& payload) {
+    auto statusIs = [](const std::string& payload, const std::string& topic = "zelvo/lab/status") {
         return [=](const Messages& m) {
-            const Messages status = OnTopic(m, "zelvo/lab/status");
+            const Messages status = OnTopic(m, topic);
             return !status.empty() && status.back().payload == payload;
         };
     };
@@ -60,6 +60,8 @@ void WindowPublishTest::runningSweepsArePublishedUntilTheWindowCloses() {
     QCOMPARE(readings.size(), size_t{3});  // one a sweep of the run, none while stopped
     QVERIFY2(status->text().startsWith(QString::fromUtf8("MQTT: connected \u00B7 ")),
              qPrintable(status->text()));
+    h.Sweep(1);  // the run has stopped: so says the channel's retained status
+    QVERIFY(subscriber.WaitFor(statusIs("stopped", "zelvo/lab/1/status")));
 
     h.Close();
     QVERIFY(subscriber.WaitFor(statusIs("stopped")));
