@@ -14,7 +14,6 @@
 #include "../../config/tests/ScratchFolder.hpp"
 #include "AppInfo.hpp"
 #include "FakeDesktop.hpp"
-#include "LinkStatusText.hpp"
 #include "MqttSettingsCheck.hpp"
 #include "Settings.hpp"
 #include "SweepPublishing.hpp"
@@ -54,8 +53,6 @@ TEST_F(MqttSettingsTest, RefusedSettingsKeepPublishingOffAndStayInTheSetupFileAs
     const std::string notFound = " cannot be read: No such file or directory";
     // The case's own lines come first: the first of two equal keys decides.
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"Enabled=yes", "Enabled=yes is not 0 or 1"},
-        {"Host=my broker", "Host=my broker is not a host name"},
         {"Port=70000", "Port=70000 is not a port (1 to 65535)"},
         {"Port=abc", "Port=abc is not a port (1 to 65535)"},
         {"Topic=lab/+/x", "Topic=lab/+/x is not a topic (no \"+\", \"#\" or NUL)"},
@@ -68,7 +65,6 @@ TEST_F(MqttSettingsTest, RefusedSettingsKeepPublishingOffAndStayInTheSetupFileAs
         {"KeepAlive=2", "KeepAlive=2 is not a number of seconds (5 to 65535)"},
         {"Tls=1\r\nCaFile=ca.pem", "CaFile=ca.pem" + notFound},
         {"Username=op\r\nPasswordFile=pw.txt", "PasswordFile=pw.txt" + notFound},
-        {"PasswordFile=pw.txt", "PasswordFile=pw.txt needs a Username"},
         {"Username=op\r\nPassword=s3cret",
          "Password is refused: a password does not belong in the setup file; put it in a file "
          "readable only by its owner and name that file with PasswordFile"},
@@ -115,16 +111,6 @@ TEST_F(MqttSettingsTest, ThePasswordFileIsReadableOnlyByItsOwnerAndGivesItsFirst
     EXPECT_TRUE(id.size() <= 23 && std::all_of(id.begin(), id.end(), ::isalnum)) << id;
     EXPECT_EQ(CheckMqttSettings(state, "lab.cfg").settings.clientId, id);
     EXPECT_NE(CheckMqttSettings(state, "other.cfg").settings.clientId, id);
-}
-
-TEST(LinkStatusTextTest, TheStatusAreaReadsTheStateTheFourCountsAndTheReason) {
-    LinkStatusLine line =
-        DescribeLink({LinkState::Reconnecting, "connection refused", {9, 5, 3, 1}}, "");
-    EXPECT_EQ(line.text, "MQTT: reconnecting \u00B7 9 made, 5 delivered, 3 dropped, 1 waiting");
-    EXPECT_EQ(line.tip, "connection refused");
-    line = DescribeLink({}, "[Mqtt] Qos=2 is not 0 or 1");
-    EXPECT_EQ(std::tie(line.text, line.tip),
-              std::make_tuple("MQTT: off", "MQTT publishing is off: [Mqtt] Qos=2 is not 0 or 1"));
 }
 
 }  // namespace

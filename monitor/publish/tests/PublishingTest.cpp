@@ -284,18 +284,4 @@ TEST_F(PublishingTest, EachKindOfFailureIsNamedOnceAndWhatWasMadeIsCounted) {
     said(silentPort, "timed out: no answer within 5 s", 1);
 }
 
-TEST_F(PublishingTest, SettingsTheClientCannotUseAreRefusedAtTheStart) {
-    std::unique_ptr<MqttPublisher> publisher;
-    MqttSettings settings = Settings();
-    settings.keepAliveSeconds = 2;
-    EXPECT_EQ(StartPublisher(settings, publisher)->Description(),
-              "MQTT keep-alive must be at least 5 s, not 2");
-    settings = Settings();
-    settings.tls = true;
-    settings.caFile = (folder_ / "none.crt").string();
-    EXPECT_EQ(StartPublisher(settings, publisher)->Description(),
-              "MQTT TLS: cannot read the CA file " + settings.caFile);
-    EXPECT_FALSE(publisher);
-}
-
 }  // namespace
