@@ -104,6 +104,12 @@ bool SetFault(const std::string& value, SensorConfig& sensor, std::string& messa
             message = "fault \"slow\" takes a delay in ms, e.g. slow:150";
             return false;
         }
+    } else if (sensor.fault == Fault::Split) {
+        sensor.splitMs = 0.0;
+        if (!argument.empty() && (!ToDouble(argument, sensor.splitMs) || sensor.splitMs <= 0)) {
+            message = "fault \"split\" takes a pause in ms above 0, e.g. split:2";
+            return false;
+        }
     } else if (!argument.empty()) {
         message = "fault \"" + name + "\" takes no argument";
         return false;

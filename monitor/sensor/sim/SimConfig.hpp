@@ -23,7 +23,7 @@ enum class Fault {
     Zero,           // reading reply "!A0"
     Letters,        // reading reply "!AXYZ"
     NoEcho,         // replies without their two-character echo
-    Split,          // every reply arrives in two reads
+    Split,          // every reply arrives in two pieces, the second after a pause
     BadGateCycles,  // "!B" answered with a wrong echo
     BadGateTime,    // "!C" answered with a wrong echo
     Unplug,         // gone after N exchanges: flush, write and read fail
@@ -43,6 +43,7 @@ struct SensorConfig {
     Fault fault = Fault::None;
     int64_t faultCount = 0;      // exchanges before Unplug / Vanish / Replug
     double delayMs = 0.0;        // reply delay of Slow
+    double splitMs = 0.0;        // pause before Split's second piece; 0: none, two reads
     double replugSeconds = 0.0;  // time off the bus of Replug
     bool hasReply = false;       // reading replies replaced by `reply`
     std::string reply;

@@ -170,7 +170,7 @@ void SimSensor::Queue(std::string reply, double now) {
     if (config_.fault == Fault::Split && reply.size() >= 2) {
         size_t half = reply.size() / 2;
         output_.push_back({reply.substr(0, half), at});
-        output_.push_back({reply.substr(half), at});
+        output_.push_back({reply.substr(half), at + config_.splitMs * 0.001});
     } else {
         output_.push_back({std::move(reply), at});
     }

@@ -27,7 +27,7 @@ TEST_F(SimulatorTest, BadConfigurationTextsAreRefusedWithAReason) {
     for (const char* bad :
          {"devices=65", "devices=x", "d4.serial=A", "dx.pid=1", "fault=bogus", "fault=unplug",
           "fault=slow:-1", "fault=replug:5", "fault=replug:5:0", "fault=replug:x:2", "serial=A",
-          "colour=red", "freq=0", "noise", "d0.reply=%4"}) {
+          "colour=red", "freq=0", "noise", "d0.reply=%4", "fault=split:0", "fault=split:x"}) {
         EXPECT_THROW(sim_.Configure(bad), std::invalid_argument) << bad;
     }
     EXPECT_THAT([&] { sim_.Configure("devices=2;d3.pid=1"); },
@@ -82,6 +82,21 @@ TEST_F(SimulatorTest, AReplugLeavesAfterNExchangesAndComesBackAfterSSecondsAsANe
     const std::string reply = Exchange(fresh, "!A1\r\n");
     ASSERT_EQ(reply.rfind("!A", 0), 0u) << reply;
     EXPECT_NEAR(1250000.0 * 199065600.0 / std::stod(reply.substr(2)), 5979958.7, 1.0);
+}
+
+TEST_F(SimulatorTest, ASplitReplyComesInTwoReadsTheSecondAfterItsPause) {
+    for (auto [fault, pause] : {std::pair{"split", 0.0}, {"split:2", 0.002}}) {
+        sim_.Configure(std::string("devices=1;fault=") + fault);
+        sim_.SetTime(0);
+        int32_t h = 0;
+        ASSERT_EQ(bridge_.VD_Open(0, h), 0);
+        EXPECT_EQ(Exchange(h, "!@\r\n"), "!@1.") << fault;
+        if (pause > 0) {
+            EXPECT_EQ(Exchange(h, ""), "") << fault;
+            sim_.AdvanceTime(pause);
+        }
+        EXPECT_EQ(Exchange(h, ""), "07\r\n") << fault;
+    }
 }
 
 TEST_F(SimulatorTest, NoiseIsRepeatableForAGivenSeed) {

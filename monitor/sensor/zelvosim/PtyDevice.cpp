@@ -107,8 +107,10 @@ double PtyDevice::ByteSeconds() const {
 }
 
 bool PtyDevice::MustWait(const Piece& piece, double now) const {
-    // The later pieces of one reply appear only once the host has read the one
-    // before, so that they reach it in reads of their own.
+    // The later pieces of a reply that left the sensor at once (split) appear
+    // only once the host has read the one before, so that they reach it in
+    // reads of their own. A piece sent after a pause (split:MS) is a bridge's
+    // next transfer: it goes when due, read or not.
     if (!piece.follows) return false;
     int queued = 0;
     return now < lastWriteAt_ + kPieceGapSeconds ||

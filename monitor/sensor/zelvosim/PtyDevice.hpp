@@ -62,7 +62,7 @@ class PtyDevice {
     struct Piece {
         std::string bytes;
         double at;     // when its last byte has crossed the wire
-        bool follows;  // a later piece of the same reply
+        bool follows;  // a later piece of the same reply, ready with the one before
     };
     bool MustWait(const Piece& piece, double now) const;
     void CloseTerminal();
