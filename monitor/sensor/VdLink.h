@@ -50,8 +50,12 @@ VD_STATUS VD_FlushBuffers(VD_HANDLE handle, int32_t flushTransmit, int32_t flush
 /* overlapped must be NULL. */
 VD_STATUS VD_Write(VD_HANDLE handle, const void* buffer, int32_t bytesToWrite,
                    int32_t* bytesWritten, void* overlapped);
-/* Returns at once with whatever bytes have arrived, possibly none. overlapped
- * must be NULL. */
+/* Returns at once when no byte has arrived (*bytesReturned 0). Once bytes have
+ * arrived, libvdlink.so returns the whole line they begin: it collects until the
+ * line's LF, bytesToRead bytes, or ten characters' time at the line rate (at
+ * least 20 ms) without a byte, so that a reply the bridge delivers in pieces
+ * comes in one read. libvdlink-sim.so returns one arrived piece per read.
+ * overlapped must be NULL. */
 VD_STATUS VD_Read(VD_HANDLE handle, void* buffer, int32_t bytesToRead, int32_t* bytesReturned,
                   void* overlapped);
 VD_STATUS VD_Close(VD_HANDLE handle);

@@ -7,7 +7,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "BaudRates.hpp"
 #include "VdLink.h"
@@ -31,6 +33,54 @@ bool MakeRaw(int fd) {
     const speed_t speed = *SpeedForRate(kDefaultRate);
     return ::cfsetispeed(&t, speed) == 0 && ::cfsetospeed(&t, speed) == 0 &&
            ::tcsetattr(fd, TCSANOW, &t) == 0;
+}
+
+// A reply may reach the host in pieces: a USB bridge hands the bytes on in
+// transfers of its own, a millisecond or more apart, more when its driver's
+// latency could not be lowered. A line counts as ended after ten characters'
+// time at the port's line rate without a byte, and never sooner than
+// kLeastQuietMs, which outlasts those pauses by a margin.
+constexpr int kQuietCharacters = 10;
+constexpr int kBitsPerCharacter = 10;  // start, 8 data bits, stop
+constexpr int kLeastQuietMs = 20;
+
+int QuietMilliseconds(int fd) {
+    termios t{};
+    int32_t rate = 0;
+    if (::tcgetattr(fd, &t) == 0) rate = RateForSpeed(::cfgetispeed(&t));
+    if (rate <= 0) return kLeastQuietMs;
+    const int64_t bits = int64_t{kQuietCharacters} * kBitsPerCharacter * 1000;
+    return std::max(kLeastQuietMs, static_cast<int>((bits + rate - 1) / rate));
+}
+
+// Adds the rest of a line whose first bytes `returned` has: waits for more
+// until the line's LF, a full buffer, or a quiet line.
+int32_t FinishLine(int fd, char* bytes, int32_t capacity, int32_t& returned) {
+    const int quietMs = QuietMilliseconds(fd);
+    int32_t searched = 0;
+    const auto ended = [&] {
+        return std::memchr(bytes + searched, '\n', static_cast<size_t>(returned - searched)) !=
+               nullptr;
+    };
+    while (returned < capacity && !ended()) {
+        searched = returned;
+        pollfd p{fd, POLLIN, 0};
+        const int ready = ::poll(&p, 1, quietMs);
+        if (ready == 0) break;  // quiet for long enough: the line is what came
+        if (ready < 0) {
+            if (errno == EINTR) continue;
+            return VD_IO_ERROR;
+        }
+        const ssize_t n = ::read(fd, bytes + returned, static_cast<size_t>(capacity - returned));
+        if (n > 0) {
+            returned += static_cast<int32_t>(n);
+        } else if ((p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            break;  // gone mid-line: these bytes now, the failure on the next call
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return VD_IO_ERROR;
+        }
+    }
+    return VD_OK;
 }
 
 // Changes the port's settings through `change`; false when it refuses them.
@@ -134,11 +184,11 @@ int32_t SerialPort::Read(void* buffer, int32_t capacity, int32_t& returned) {
     // With no byte counts or waits set, the terminal returns 0 when nothing has
     // arrived; a hung-up line was caught above.
     const ssize_t n = ::read(fd_, buffer, static_cast<size_t>(capacity));
-    if (n >= 0) {
+    if (n > 0) {
         returned = static_cast<int32_t>(n);
-        return VD_OK;
+        return FinishLine(fd_, static_cast<char*>(buffer), capacity, returned);
     }
-    return errno == EAGAIN || errno == EINTR ? VD_OK : VD_IO_ERROR;
+    return n == 0 || errno == EAGAIN || errno == EINTR ? VD_OK : VD_IO_ERROR;
 }
 
 int32_t SerialPort::SetTimeouts(int32_t readMs, int32_t writeMs) {

@@ -26,7 +26,9 @@ class SerialPort {
     // Writes all bytes, waiting for room at most the write timeout.
     int32_t Write(const void* bytes, int32_t count, int32_t& written);
     // What has arrived, at most `capacity` bytes; with a read timeout above 0 it
-    // waits that long for the first byte, otherwise it returns at once.
+    // waits that long for the first byte, otherwise it returns at once. Once
+    // bytes have come it collects the rest of their line, until its LF, a full
+    // buffer, or ten characters' time (at least 20 ms) without a byte.
     int32_t Read(void* buffer, int32_t capacity, int32_t& returned);
     int32_t SetTimeouts(int32_t readMs, int32_t writeMs);
     void GetTimeouts(int32_t& readMs, int32_t& writeMs) const;
