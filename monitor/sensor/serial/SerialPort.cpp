@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "BaudRates.hpp"
+#include "LowLatency.hpp"
 #include "VdLink.h"
 
 namespace vdserial {
@@ -113,6 +114,7 @@ int32_t SerialPort::Open(const std::string& path, std::unique_ptr<SerialPort>& p
     }
     std::unique_ptr<SerialPort> opened(new SerialPort(fd));
     if (!MakeRaw(fd) || ::tcflush(fd, TCIOFLUSH) != 0) return VD_IO_ERROR;
+    RequestLowLatency(fd);
     port = std::move(opened);
     return VD_OK;
 }
