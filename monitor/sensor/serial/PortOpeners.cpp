@@ -61,18 +61,18 @@ Hold HoldOf(const std::string& process, dev_t port, long ptyIndex) {
     Hold hold;
     Dir fds(::opendir((process + "/fd").c_str()));
     if (!fds) return hold;  // gone meanwhile, or not this user's to read
+    const int folder = ::dirfd(fds.get());
     while (const dirent* entry = ::readdir(fds.get())) {
         if (!AllDigits(entry->d_name)) continue;
-        const std::string fd = process + "/fd/" + entry->d_name;
         // Only device nodes are looked at: the stat of another file could wait on
         // its file system.
         char prefix[5];
-        if (::readlink(fd.c_str(), prefix, sizeof prefix) != sizeof prefix ||
+        if (::readlinkat(folder, entry->d_name, prefix, sizeof prefix) != sizeof prefix ||
             std::memcmp(prefix, "/dev/", sizeof prefix) != 0) {
             continue;
         }
         struct stat info {};
-        if (::stat(fd.c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) continue;
+        if (::fstatat(folder, entry->d_name, &info, 0) != 0 || !S_ISCHR(info.st_mode)) continue;
         if (info.st_rdev == port) {
             hold.port = true;
         } else if (ptyIndex >= 0 && major(info.st_rdev) == kPtyMasterMajor &&
