@@ -2,13 +2,17 @@
 // bytes timed as on the wire at 115200 baud, through libvdlink.so and the
 // monitor's sensor manager.
 //   wire_ratio: the sweep's wall time over the time its bytes need on the wire
-//               (17 bytes an exchange, 10 bits a byte); the goal is at most 2.
+//               (17 bytes an exchange, 10 bits a byte); the goal is at most 1.2.
 //   cpu_share:  the monitor's processor time over the sweep's wall time; well
 //               under 1 when the wait for replies does not spin.
+// BM_OpenAndClose: VD_Open of one of zelvosim's ports, with the library's look
+// through /proc for other programs that hold it, and VD_Close.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <stdexcept>
@@ -72,6 +76,31 @@ BENCHMARK(BM_SerialSweep)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true)
     ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_OpenAndClose(benchmark::State& state) {
+    ZelvosimProcess sim("devices=1");
+    zelvo::testing::PortsEnvironment ports(sim.Ports());
+    zelvo::VdBridge bridge(ZelvosimProcess::LibraryPath());
+    int32_t count = 0, handle = 0;
+    if (bridge.VD_GetNumDevices(count) != VD_OK || count != 1) {
+        state.SkipWithError("zelvosim's port not enumerated");
+        return;
+    }
+    for (auto _ : state) {
+        if (bridge.VD_Open(0, handle) != VD_OK) {
+            state.SkipWithError("the port could not be opened");
+            return;
+        }
+        bridge.VD_Close(handle);
+    }
+    state.counters["processes"] = static_cast<double>(std::count_if(
+        std::filesystem::directory_iterator("/proc"), std::filesystem::directory_iterator(),
+        [](const auto& entry) { return std::isdigit(entry.path().filename().string()[0]) != 0; }));
+}
+BENCHMARK(BM_OpenAndClose)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

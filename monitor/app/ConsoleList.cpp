@@ -63,7 +63,7 @@ int ListSensors(std::ostream& out, std::ostream& err) {
     for (const SkippedPort& port : manager.SkippedPorts()) {
         err << "zelvomon-cli: " << port.port
             << (port.serial.empty() ? "" : " (" + port.serial + ")") << ": " << port.reason << "\n";
-        if (port.reason == kPortInUse) status = 1;
+        if (PortInUse(port)) status = 1;
     }
     return status;
 }

@@ -35,9 +35,7 @@ bool ConsolePorts::AllowRun(std::ostream& err) {
     for (size_t ch = 0; ch < kChannelCount && static_cast<int>(ch) <= s.ShowLast; ++ch) {
         opened = opened || (!s.ChannelSerial[ch].empty() && s.ChannelPresent[ch]);
     }
-    const bool held = std::any_of(skipped.begin(), skipped.end(), [](const SkippedPort& port) {
-        return port.reason == kPortInUse;
-    });
+    const bool held = std::any_of(skipped.begin(), skipped.end(), PortInUse);
     if (opened || !held) return true;
     err << "zelvomon-cli: no displayed channel could be opened: its ports are in use by another "
            "program\n";

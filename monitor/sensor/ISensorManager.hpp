@@ -10,7 +10,8 @@
 
 namespace zelvo {
 
-// A port discovery left out, and why: kPortInUse, or the bridge library's
+// A port discovery left out, and why: kPortInUse (followed by the holding
+// program's name and PID where known), or the bridge library's
 // "not a terminal", "missing" or "duplicate" (a ZELVO_PORTS entry).
 struct SkippedPort {
     std::string port;    // the port's path; empty when the library does not say
@@ -19,6 +20,11 @@ struct SkippedPort {
     bool operator==(const SkippedPort&) const = default;
 };
 inline constexpr const char* kPortInUse = "in use by another program";
+// Whether discovery left the port out as in use (its reason may name the program
+// that holds it).
+inline bool PortInUse(const SkippedPort& port) {
+    return port.reason.rfind(kPortInUse, 0) == 0;
+}
 
 class ISensorManager {
   public:

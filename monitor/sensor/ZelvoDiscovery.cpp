@@ -20,6 +20,14 @@ std::string cZelvo::ProductString(int32_t device, int32_t option) {
     return text;
 }
 
+std::string cZelvo::InUseReason(int32_t device) {
+    int32_t pid = 0;
+    std::string name;
+    if (!bridge_.VD_GetPortOpener(device, pid, name) || pid <= 0) return kPortInUse;
+    return std::string(kPortInUse) + " (" + (name.empty() ? "" : name + ", ") + "PID " +
+           std::to_string(pid) + ")";
+}
+
 void cZelvo::AddLibrarySkippedPorts() {
     std::string text;
     if (!bridge_.VD_GetSkippedPorts(text)) return;  // a library without the list
@@ -45,7 +53,7 @@ std::vector<cZelvo::Opened> cZelvo::OpenZelvos() {
         if (openStatus == VD_DEVICE_IN_USE) {
             skippedPorts_.push_back({ProductString(device, VD_PRODUCT_PORT),
                                      ToUpper(ProductString(device, VD_PRODUCT_SERIAL_NUMBER)),
-                                     kPortInUse});
+                                     InUseReason(device)});
             continue;
         }
         if (openStatus != 0 || handle < 1) continue;

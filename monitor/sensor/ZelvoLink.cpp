@@ -1,5 +1,7 @@
 #include "ZelvoLink.hpp"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "Desktop.hpp"
@@ -10,6 +12,9 @@
 
 namespace zelvo {
 namespace {
+
+// The longest single wait for a reply's bytes: pending events run between waits.
+constexpr uint32_t kWaitSliceMs = 5;
 
 bool BindingFailure(const ZelvoError& error) {
     return error.Number() == err::LibraryNotFound || error.Number() == err::EntryPointNotFound;
@@ -59,6 +64,7 @@ Exchange ZelvoLink::Transfer(const std::string& command, int32_t handle) {
     // correct across the counter's wrap and never go negative.
     const uint32_t start = Desktop().Milliseconds();
     std::vector<char> buffer;
+    bool promised = false;  // the last wait said bytes were waiting
     for (;;) {
         Desktop().ProcessEvents();
         const uint32_t now = Desktop().Milliseconds();
@@ -76,8 +82,24 @@ Exchange ZelvoLink::Transfer(const std::string& command, int32_t handle) {
             result.received = std::move(buffer);
             return result;
         }
-        Desktop().Sleep(1);
+        // Until just past the limit; a wait that promised bytes the read did not
+        // find is not trusted with the next.
+        const uint32_t remaining = protocol::kReplyLimitMs + 1 - (now - start);
+        promised = AwaitBytes(handle, remaining, promised && returned == 0);
     }
+}
+
+bool ZelvoLink::AwaitBytes(int32_t handle, uint32_t remainingMs, bool sleepOnly) {
+    if (!sleepOnly) {
+        const uint32_t before = Desktop().Milliseconds();
+        const int32_t slice = static_cast<int32_t>(std::min(remainingMs, kWaitSliceMs));
+        const std::optional<int32_t> waited = bridge_.VD_WaitForData(handle, slice);
+        if (waited == VD_OK) return true;
+        // A wait that took no time (a simulator's manual clock) would make the loop spin.
+        if (waited == VD_WAIT_TIMEOUT && Desktop().Milliseconds() != before) return false;
+    }
+    Desktop().Sleep(1);
+    return false;
 }
 
 int32_t ZelvoLink::Failed(const ZelvoError& error) {

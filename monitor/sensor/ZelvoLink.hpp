@@ -1,7 +1,9 @@
 #pragma once
 // One exchange with a sensor over the bridge binding: empty both queues, write
 // the command line, then read until the first non-empty read or 0.1 s, letting
-// pending events run between reads. Exchanges never overlap: one started while
+// pending events run between reads. Between reads the exchange blocks on the
+// port until bytes come (at most 5 ms at a time) where the library can wait,
+// else it sleeps 1 ms. Exchanges never overlap: one started while
 // another waits is refused as busy with nothing sent.
 
 #include <cstdint>
@@ -46,6 +48,10 @@ class ZelvoLink {
 
   private:
     Exchange Transfer(const std::string& command, int32_t handle);
+    // Waits for bytes on the handle, at most a slice of remainingMs; true when the
+    // library says some are waiting. Sleeps 1 ms instead with sleepOnly, without
+    // the library's wait, or when that failed or returned at once with none.
+    bool AwaitBytes(int32_t handle, uint32_t remainingMs, bool sleepOnly);
     // Reports a failure inside an exchange and returns its status; a library that
     // lacks an entry point is reported once only.
     int32_t Failed(const ZelvoError& error);

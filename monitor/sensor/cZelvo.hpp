@@ -170,6 +170,9 @@ class cZelvo {
     std::vector<Opened> OpenZelvos();
     // A product string of a device; empty when the library has none.
     std::string ProductString(int32_t device, int32_t option);
+    // kPortInUse for a device refused as in use, naming the program that holds it
+    // where the library can tell: "in use by another program (minicom, PID 4242)".
+    std::string InUseReason(int32_t device);
     // The bridge library's skipped entries, added to SkippedPorts.
     void AddLibrarySkippedPorts();
     // Places an opened sensor in the record with its serial number, else in the

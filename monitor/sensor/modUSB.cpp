@@ -24,6 +24,13 @@ using WriteFn = VD_STATUS (*)(VD_HANDLE, const void*, int32_t, int32_t*, void*);
 using ReadFn = VD_STATUS (*)(VD_HANDLE, void*, int32_t, int32_t*, void*);
 using CloseFn = VD_STATUS (*)(VD_HANDLE);
 using GetSkippedPortsFn = VD_STATUS (*)(char*, int32_t);
+using WaitForDataFn = VD_STATUS (*)(VD_HANDLE, int32_t);
+using GetPortOpenerFn = VD_STATUS (*)(int32_t, int32_t*, char*, int32_t);
+
+constexpr const char* kOptionalNames[] = {"VD_GetSkippedPorts", "VD_WaitForData",
+                                          "VD_GetPortOpener"};
+// Room for a program's name.
+constexpr int32_t kOpenerNameSize = 256;
 
 // Room for the skipped-ports text at first, and at most.
 constexpr size_t kSkippedTextSize = 4096;
@@ -49,7 +56,8 @@ void VdBridge::SetLibraryName(const std::string& libraryName) {
 
 void VdBridge::Release() {
     std::memset(entries_, 0, sizeof entries_);
-    skippedPorts_ = nullptr;
+    std::memset(optional_, 0, sizeof optional_);
+    std::memset(optionalLooked_, 0, sizeof optionalLooked_);
     if (library_ == nullptr) return;
     void* library = library_;
     library_ = nullptr;
@@ -80,6 +88,14 @@ void* VdBridge::Bind(Entry entry) {
     }
     entries_[entry] = symbol;
     return symbol;
+}
+
+void* VdBridge::BindOptional(OptionalEntry entry) {
+    if (optionalLooked_[entry]) return optional_[entry];
+    Load();
+    optional_[entry] = dlsym(library_, kOptionalNames[entry]);
+    optionalLooked_[entry] = true;
+    return optional_[entry];
 }
 
 int32_t VdBridge::VD_GetNumDevices(int32_t& count) {
@@ -135,21 +151,39 @@ int32_t VdBridge::VD_Close(int32_t handle) {
 
 bool VdBridge::VD_GetSkippedPorts(std::string& text) {
     text.clear();
-    if (skippedPorts_ == nullptr) {
-        Load();
-        skippedPorts_ = dlsym(library_, "VD_GetSkippedPorts");
-        if (skippedPorts_ == nullptr) return false;
-    }
+    void* skippedPorts = BindOptional(SkippedPortsEntry);
+    if (skippedPorts == nullptr) return false;
     // A text that fills the buffer may have been cut: asked again with more room.
     for (size_t size = kSkippedTextSize;; size *= 2) {
         std::vector<char> buffer(size, '\0');
         lastStatus_ =
-            As<GetSkippedPortsFn>(skippedPorts_)(buffer.data(), static_cast<int32_t>(size));
+            As<GetSkippedPortsFn>(skippedPorts)(buffer.data(), static_cast<int32_t>(size));
         buffer.back() = '\0';
         text.assign(buffer.data());
         if (lastStatus_ != VD_OK || text.size() < size - 1 || size >= kSkippedTextLimit) break;
     }
     return lastStatus_ == VD_OK;
+}
+
+std::optional<int32_t> VdBridge::VD_WaitForData(int32_t handle, int32_t timeoutMs) {
+    void* wait = BindOptional(WaitEntry);
+    if (wait == nullptr) return std::nullopt;
+    lastStatus_ = As<WaitForDataFn>(wait)(handle, timeoutMs);
+    return lastStatus_;
+}
+
+bool VdBridge::VD_GetPortOpener(int32_t deviceIndex, int32_t& pid, std::string& name) {
+    pid = 0;
+    name.clear();
+    void* opener = BindOptional(OpenerEntry);
+    if (opener == nullptr) return false;
+    char buffer[kOpenerNameSize] = {};
+    lastStatus_ = As<GetPortOpenerFn>(opener)(deviceIndex, &pid, buffer, kOpenerNameSize);
+    name.assign(buffer, strnlen(buffer, kOpenerNameSize - 1));
+    if (lastStatus_ == VD_OK) return true;
+    pid = 0;
+    name.clear();
+    return false;
 }
 
 VdBridge& VdLibrary() {

@@ -6,6 +6,7 @@
 // procedure to report.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,14 @@ class VdBridge {
     // line each. An optional entry point: false, with nothing thrown, when the
     // library lacks it (or refuses, its status in LastStatus).
     bool VD_GetSkippedPorts(std::string& text);
+    // Waits at most timeoutMs for bytes to read on the handle: VD_OK when some
+    // wait, VD_WAIT_TIMEOUT when none came. Optional: nothing, with nothing
+    // thrown, when the library lacks the entry point.
+    std::optional<int32_t> VD_WaitForData(int32_t handle, int32_t timeoutMs);
+    // The other program that holds the device open: pid 0 when none is seen.
+    // Optional: false, with nothing thrown, when the library lacks it (or refuses,
+    // its status in LastStatus).
+    bool VD_GetPortOpener(int32_t deviceIndex, int32_t& pid, std::string& name);
 
   private:
     enum Entry {
@@ -59,14 +68,19 @@ class VdBridge {
         Close,
         EntryCount
     };
+    enum OptionalEntry { SkippedPortsEntry, WaitEntry, OpenerEntry, OptionalCount };
     void* Bind(Entry entry);
+    // An optional entry point, or nullptr when the library lacks it (looked up once
+    // per library).
+    void* BindOptional(OptionalEntry entry);
     void Load();
     void Release();
 
     std::string libraryName_;
     void* library_ = nullptr;
     void* entries_[EntryCount] = {};
-    void* skippedPorts_ = nullptr;  // VD_GetSkippedPorts once bound
+    void* optional_[OptionalCount] = {};
+    bool optionalLooked_[OptionalCount] = {};
     int32_t lastStatus_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "PortOpeners.hpp"
 #include "UdevPorts.hpp"
 #include "VdLink.h"
 
@@ -73,9 +74,26 @@ int32_t PortRegistry::Open(int32_t index, int32_t& handle) {
     const PortInfo& info = ports_[static_cast<size_t>(index)];
     std::unique_ptr<SerialPort> port;
     if (int32_t status = SerialPort::Open(info.path, port); status != VD_OK) return status;
+    // Opened without its lock by another program, the port is in use all the same.
+    if (FindOtherOpener(info.path)) return VD_DEVICE_IN_USE;
     handle = nextHandle_++;
     if (nextHandle_ <= 0) nextHandle_ = 1;
     handles_[handle] = Opened{std::move(port), info.productId};
+    return VD_OK;
+}
+
+int32_t PortRegistry::GetOpener(int32_t index, int32_t& pid, char* name, int32_t size) const {
+    pid = 0;
+    if (name == nullptr || size < 1) return VD_INVALID_PARAMETER;
+    name[0] = '\0';
+    if (index < 0 || static_cast<size_t>(index) >= ports_.size()) return VD_DEVICE_NOT_FOUND;
+    const std::optional<PortOpener> opener =
+        FindOtherOpener(ports_[static_cast<size_t>(index)].path);
+    if (!opener) return VD_OK;
+    pid = opener->pid;
+    const size_t n = std::min(opener->name.size(), static_cast<size_t>(size) - 1);
+    std::memcpy(name, opener->name.data(), n);
+    name[n] = '\0';
     return VD_OK;
 }
 

@@ -22,7 +22,12 @@ class PortRegistry {
     // "path<TAB>reason<LF>" per ZELVO_PORTS entry the last enumeration left out,
     // NUL-terminated within `size` bytes.
     int32_t GetSkippedPorts(char* buffer, int32_t size) const;
+    // Refused with VD_DEVICE_IN_USE also when another program holds the port open
+    // without its lock.
     int32_t Open(int32_t index, int32_t& handle);
+    // The other program holding the port of `index` open: its process ID (0 when
+    // none is seen) and name, NUL-terminated within `size` bytes.
+    int32_t GetOpener(int32_t index, int32_t& pid, char* name, int32_t size) const;
     int32_t Close(int32_t handle);
     // The open port of `handle`, or nullptr.
     SerialPort* Port(int32_t handle) const;

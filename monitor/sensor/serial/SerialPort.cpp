@@ -263,4 +263,13 @@ int32_t SerialPort::QueuedBytes(uint32_t& count) {
     return VD_OK;
 }
 
+int32_t SerialPort::WaitForData(int32_t timeoutMs) {
+    if (timeoutMs < 0) return VD_INVALID_PARAMETER;
+    pollfd p{fd_, POLLIN, 0};
+    const int ready = ::poll(&p, 1, timeoutMs);
+    if (ready < 0) return errno == EINTR ? VD_WAIT_TIMEOUT : VD_IO_ERROR;
+    if ((p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return VD_IO_ERROR;
+    return ready == 0 ? VD_WAIT_TIMEOUT : VD_OK;
+}
+
 }  // namespace vdserial

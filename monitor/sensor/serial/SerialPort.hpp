@@ -42,6 +42,9 @@ class SerialPort {
     // (a pseudo-terminal) reports none.
     int32_t ModemStatus(uint8_t& status);
     int32_t QueuedBytes(uint32_t& count);
+    // Blocks until bytes wait to be read (VD_OK) or `timeoutMs` pass without any
+    // (VD_WAIT_TIMEOUT, also when a signal cut the wait short).
+    int32_t WaitForData(int32_t timeoutMs);
 
   private:
     explicit SerialPort(int fd) : fd_(fd) {}

@@ -1,6 +1,8 @@
 #include "UdevPorts.hpp"
 
-#include <libudev.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -9,15 +11,74 @@
 namespace vdserial {
 namespace {
 
-struct UdevFree {
-    void operator()(udev* u) const { udev_unref(u); }
-    void operator()(udev_enumerate* e) const { udev_enumerate_unref(e); }
-    void operator()(udev_device* d) const { udev_device_unref(d); }
+// Read straight from sysfs, the tree udev describes devices from: listing the
+// terminals through libudev opens each one's device and parents afresh (about
+// 0.15 ms a terminal, and a machine has a hundred terminals, nearly all of them
+// consoles or serial ports on the board), too slow for an enumeration that a
+// monitor repeats every 2 s while a sensor is gone.
+constexpr const char* kTerminals = "/sys/class/tty";
+constexpr const char* kDevices = "/sys/devices";
+
+struct DirClose {
+    void operator()(DIR* dir) const { ::closedir(dir); }
 };
 
-std::string Attribute(udev_device* device, const char* name) {
-    const char* value = udev_device_get_sysattr_value(device, name);
-    return value != nullptr ? value : "";
+std::optional<std::string> LinkTarget(const std::string& path) {
+    char target[4096];
+    const ssize_t n = ::readlink(path.c_str(), target, sizeof target);
+    if (n <= 0 || static_cast<size_t>(n) >= sizeof target) return std::nullopt;
+    return std::string(target, static_cast<size_t>(n));
+}
+
+std::string Parent(const std::string& path) {
+    return path.substr(0, path.rfind('/'));
+}
+
+std::string Name(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
+
+// `target` of a link in folder `folder`, as a path without "." or "..".
+std::string Resolve(const std::string& folder, const std::string& target) {
+    std::string path = target.starts_with('/') ? "" : folder;
+    size_t begin = 0;
+    while (begin <= target.size()) {
+        const size_t end = std::min(target.find('/', begin), target.size());
+        const std::string part = target.substr(begin, end - begin);
+        if (part == "..") {
+            path = Parent(path);
+        } else if (!part.empty() && part != ".") {
+            path += "/" + part;
+        }
+        begin = end + 1;
+    }
+    return path;
+}
+
+// A sysfs attribute's first line; empty when it cannot be read.
+std::string Attribute(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return "";
+    char text[4096];
+    const ssize_t n = ::read(fd, text, sizeof text);
+    ::close(fd);
+    const std::string value(text, n > 0 ? static_cast<size_t>(n) : 0);
+    return value.substr(0, value.find('\n'));
+}
+
+// The value of `key` in a device's uevent; empty when it has none.
+std::string UeventValue(const std::string& device, const std::string& key) {
+    const int fd = ::open((device + "/uevent").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return "";
+    std::string text(4096, '\0');
+    const ssize_t n = ::read(fd, text.data(), text.size());
+    ::close(fd);
+    text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    const std::string line = key + "=";
+    const size_t at = text.starts_with(line) ? 0 : text.find("\n" + line);
+    if (at == std::string::npos) return "";
+    const size_t begin = at + line.size() + (at == 0 ? 0 : 1);
+    return text.substr(begin, text.find('\n', begin) - begin);
 }
 
 std::string Upper(std::string text) {
@@ -30,20 +91,29 @@ struct Found {
     PortInfo port;
 };
 
-// The port of one tty device, when a USB device is among its parents.
-std::optional<Found> PortOf(udev_device* tty) {
-    const char* node = udev_device_get_devnode(tty);
-    // Parents belong to the child: they are not unreferenced here.
-    udev_device* usb = udev_device_get_parent_with_subsystem_devtype(tty, "usb", "usb_device");
-    if (node == nullptr || usb == nullptr) return std::nullopt;
-    udev_device* interface =
-        udev_device_get_parent_with_subsystem_devtype(tty, "usb", "usb_interface");
+// The port of the terminal whose device is `device`, when a USB device is among
+// its parents. On the USB bus an interface is named "1-1.2:1.0", a device
+// "1-1.2" (or "usb1" for a root hub).
+std::optional<Found> PortOf(const std::string& device) {
+    std::string interface, usb;
+    for (std::string dir = Parent(device); dir.size() > std::char_traits<char>::length(kDevices);
+         dir = Parent(dir)) {
+        const std::optional<std::string> subsystem = LinkTarget(dir + "/subsystem");
+        if (!subsystem || Name(*subsystem) != "usb") continue;
+        if (Name(dir).find(':') == std::string::npos) {
+            usb = dir;
+            break;
+        }
+        if (interface.empty()) interface = dir;
+    }
+    const std::string node = UeventValue(device, "DEVNAME");
+    if (usb.empty() || node.empty()) return std::nullopt;
     Found found;
     // The interface's path ("1-1.2:1.0") places the ports of one device apart.
-    found.busPath = udev_device_get_sysname(interface != nullptr ? interface : usb);
-    found.port.path = node;
-    found.port.productId = Upper(Attribute(usb, "idProduct"));
-    found.port.serial = Attribute(usb, "serial");
+    found.busPath = Name(interface.empty() ? usb : interface);
+    found.port.path = node.starts_with('/') ? node : "/dev/" + node;
+    found.port.productId = Upper(Attribute(usb + "/idProduct"));
+    found.port.serial = Attribute(usb + "/serial");
     return found;
 }
 
@@ -51,20 +121,18 @@ std::optional<Found> PortOf(udev_device* tty) {
 
 std::optional<std::string> ListUdevPorts(std::vector<PortInfo>& ports) {
     ports.clear();
-    std::unique_ptr<udev, UdevFree> context(udev_new());
-    if (!context) return std::string("udev is not available");
-    std::unique_ptr<udev_enumerate, UdevFree> scan(udev_enumerate_new(context.get()));
-    if (!scan || udev_enumerate_add_match_subsystem(scan.get(), "tty") < 0 ||
-        udev_enumerate_scan_devices(scan.get()) < 0) {
-        return std::string("udev could not list the tty devices");
-    }
+    std::unique_ptr<DIR, DirClose> terminals(::opendir(kTerminals));
+    if (!terminals) return std::string("the terminals in ") + kTerminals + " cannot be listed";
     std::vector<Found> found;
-    udev_list_entry* entry = nullptr;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(scan.get())) {
-        std::unique_ptr<udev_device, UdevFree> tty(
-            udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
-        if (!tty) continue;  // gone between the scan and now
-        if (auto port = PortOf(tty.get())) found.push_back(std::move(*port));
+    while (const dirent* entry = ::readdir(terminals.get())) {
+        if (entry->d_name[0] == '.') continue;
+        // Gone between the listing and now: left out.
+        const std::optional<std::string> target =
+            LinkTarget(std::string(kTerminals) + "/" + entry->d_name);
+        if (!target) continue;
+        const std::string device = Resolve(kTerminals, *target);
+        if (device.starts_with(std::string(kDevices) + "/virtual/")) continue;  // consoles
+        if (auto port = PortOf(device)) found.push_back(std::move(*port));
     }
     std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         if (a.busPath != b.busPath) return BusPathBefore(a.busPath, b.busPath);

@@ -1,5 +1,5 @@
 #pragma once
-// Serial ports of USB devices as udev describes them.
+// Serial ports of USB devices as udev describes them, read from sysfs.
 
 #include <optional>
 #include <string>
@@ -10,8 +10,8 @@
 namespace vdserial {
 
 // The tty devices whose parent is a USB device, with the device's product ID and
-// serial number, ordered by USB bus path. A failure of udev itself comes back as
-// a message; `ports` is then empty.
+// serial number, ordered by USB bus path. Terminals that cannot be listed come
+// back as a message; `ports` is then empty.
 std::optional<std::string> ListUdevPorts(std::vector<PortInfo>& ports);
 
 }  // namespace vdserial

@@ -48,6 +48,13 @@ VD_EXPORT VD_STATUS VD_GetSkippedPorts(char* buffer, int32_t size) {
     return Registry().GetSkippedPorts(buffer, size);
 }
 
+VD_EXPORT VD_STATUS VD_GetPortOpener(int32_t deviceIndex, int32_t* pid, char* name,
+                                     int32_t nameSize) {
+    if (pid == nullptr) return VD_INVALID_PARAMETER;
+    std::lock_guard guard(Lock());
+    return Registry().GetOpener(deviceIndex, *pid, name, nameSize);
+}
+
 VD_EXPORT VD_STATUS VD_Open(int32_t deviceIndex, VD_HANDLE* handle) {
     if (handle == nullptr) return VD_INVALID_PARAMETER;
     std::lock_guard guard(Lock());
@@ -80,6 +87,11 @@ VD_EXPORT VD_STATUS VD_Read(VD_HANDLE handle, void* buffer, int32_t bytesToRead,
     return OnPort(handle, [&](vdserial::SerialPort& port) {
         return port.Read(buffer, bytesToRead, *bytesReturned);
     });
+}
+
+// Other calls wait meanwhile: the port cannot be closed under the wait.
+VD_EXPORT VD_STATUS VD_WaitForData(VD_HANDLE handle, int32_t timeoutMs) {
+    return OnPort(handle, [&](vdserial::SerialPort& port) { return port.WaitForData(timeoutMs); });
 }
 
 VD_EXPORT VD_STATUS VD_Close(VD_HANDLE handle) {

@@ -1,5 +1,6 @@
 #include "SimBus.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -149,6 +150,18 @@ int32_t SimBus::Read(int32_t handle, void* buffer, int32_t capacity, int32_t& re
     if (sensor == nullptr) return VD_INVALID_HANDLE;
     if (Stale(handle)) return VD_IO_ERROR;
     return sensor->Read(static_cast<char*>(buffer), capacity, returned, Now());
+}
+
+int32_t SimBus::WaitForData(int32_t handle, int32_t timeoutMs, double& seconds) {
+    seconds = 0.0;
+    if (timeoutMs < 0) return VD_INVALID_PARAMETER;
+    if (int32_t status = CheckHandle(handle); status != VD_OK) return status;
+    const double due = ByHandle(handle)->NextReplyAt() - Now();
+    if (due <= 0.0) return VD_OK;
+    if (manualClock_) return VD_WAIT_TIMEOUT;
+    const double limit = timeoutMs * 0.001;
+    seconds = std::min(due, limit);
+    return due <= limit ? VD_OK : VD_WAIT_TIMEOUT;
 }
 
 int32_t SimBus::Close(int32_t handle) {

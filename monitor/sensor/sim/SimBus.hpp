@@ -29,6 +29,11 @@ class SimBus {
     int32_t Write(int32_t handle, const void* bytes, int32_t count, int32_t& written);
     int32_t Read(int32_t handle, void* buffer, int32_t capacity, int32_t& returned);
     int32_t Close(int32_t handle);
+    // How a wait of at most timeoutMs for the handle's next reply piece ends: VD_OK
+    // when one is due within it, after `seconds`; VD_WAIT_TIMEOUT when none is, after
+    // the whole timeout, or at once on a manual clock (time passes only when a test
+    // moves it). The caller sleeps, outside the bus's lock.
+    int32_t WaitForData(int32_t handle, int32_t timeoutMs, double& seconds);
     // Any call on an open handle that only needs the handle to be valid.
     int32_t CheckHandle(int32_t handle) const;
 

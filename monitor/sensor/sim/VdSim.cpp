@@ -1,9 +1,11 @@
 // The C entry points of the simulated bridge library. One bus per process,
 // created on the first call; calls are serialised by one lock.
 
+#include <chrono>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "SimBus.hpp"
 #include "VdLink.h"
@@ -69,6 +71,17 @@ VD_EXPORT VD_STATUS VD_Read(VD_HANDLE handle, void* buffer, int32_t bytesToRead,
     return Bus().Read(handle, buffer, bytesToRead, *bytesReturned);
 }
 #endif
+
+VD_EXPORT VD_STATUS VD_WaitForData(VD_HANDLE handle, int32_t timeoutMs) {
+    double seconds = 0.0;
+    int32_t status = VD_OK;
+    {
+        std::lock_guard guard(Lock());
+        status = Bus().WaitForData(handle, timeoutMs, seconds);
+    }
+    if (seconds > 0.0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    return status;
+}
 
 VD_EXPORT VD_STATUS VD_Close(VD_HANDLE handle) {
     std::lock_guard guard(Lock());

@@ -5,7 +5,11 @@
 // differently over a terminal.
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -247,6 +251,41 @@ TEST_F(SerialLinkTest, TheSensorManagerSeesTheWiresFaultsAsInProcess) {
             for (double v : r) EXPECT_TRUE(std::isfinite(v)) << config;
         }
     }
+}
+
+// A terminal program opens a port without taking its lock: the port is in use
+// all the same, and discovery names that program until it lets go.
+TEST_F(SerialLinkTest, APortOpenInAnotherProgramWithoutItsLockIsNamedAsInUse) {
+    ZelvosimProcess sim("devices=2;rate=0");
+    PortsEnvironment ports(sim.Ports());
+    std::vector<vdserial::PortInfo> served;
+    ASSERT_FALSE(vdserial::ParsePortList(sim.Ports(), served));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        ::prctl(PR_SET_NAME, "zelvo-holder");
+        const char opened = ::open(served[0].path.c_str(), O_RDWR | O_NOCTTY) >= 0 ? '1' : '0';
+        if (::write(ready[1], &opened, 1) == 1) ::pause();
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    char opened = 0;
+    const bool told = ::read(ready[0], &opened, 1) == 1 && opened == '1';
+    ::close(ready[0]);
+    cZelvo zelvo(bridge_);
+    DiscoveryList serials;
+    const int16_t whileHeld = told ? zelvo.FindZelvos(serials) : -1;
+    const std::vector<SkippedPort> skipped = zelvo.SkippedPorts();
+    ::kill(holder, SIGKILL);
+    ASSERT_EQ(::waitpid(holder, nullptr, 0), holder);
+    ASSERT_TRUE(told) << "the holder could not open " << served[0].path;
+    EXPECT_EQ(whileHeld, 1);
+    const std::string reason =
+        std::string(kPortInUse) + " (zelvo-holder, PID " + std::to_string(holder) + ")";
+    EXPECT_EQ(skipped, (std::vector<SkippedPort>{{served[0].path, "ZS0001", reason}}));
+    EXPECT_EQ(zelvo.FindZelvos(serials), 2);
 }
 
 }  // namespace
