@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -97,12 +98,35 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The window a message box belongs to: an open modal dialog, else the
+// program's main window (shown or not yet), else the active window. Owned, the
+// box stays above it, even when it is kept on top, and opens centred on it.
+QWidget* OwnerWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    QWidget* hidden = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(widget) == nullptr) continue;
+        if (widget->isVisible()) return widget;
+        if (hidden == nullptr) hidden = widget;
+    }
+    return hidden != nullptr ? hidden : QApplication::activeWindow();
+}
+
 }  // namespace
 
 MsgResult QtDesktop::MessageBox(const std::string& text, const std::string& title,
                                 MsgButtons buttons, MsgIcon icon, int defaultButton) {
-    QMessageBox box(IconOf(icon), Shown(title), Shown(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(IconOf(icon), Shown(title), Shown(text), QMessageBox::NoButton, OwnerWindow());
+    // A dialog's frame: title and close button only (customised, or the window
+    // manager adds its own buttons), on top with its owner.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint |
+                            Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (box.parentWidget() != nullptr &&
+        box.parentWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        flags |= Qt::WindowStaysOnTopHint;
+    }
+    box.setWindowFlags(flags);
     auto specs = ButtonsOf(buttons);
     for (const auto& spec : specs) box.addButton(spec.button);
     size_t defaultIndex = defaultButton >= 1 ? size_t(defaultButton - 1) : 0;

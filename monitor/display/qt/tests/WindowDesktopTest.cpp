@@ -2,12 +2,14 @@
 // stored position, one instance per user, and the desktop's file dialog.
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 
 #include "AboutRules.hpp"
+#include "QtDesktop.hpp"
 #include "QtFileChooser.hpp"
 #include "WindowHarness.hpp"
 #include "frmAbout.hpp"
@@ -23,6 +25,7 @@ class WindowDesktopTest : public QObject {
     void aboutBoxAndHelp();
     void positionSavedRestoredAndOneInstance();
     void fileDialogTakesTheRequest();
+    void messageBoxesBelongToTheWindow();
 };
 
 void WindowDesktopTest::aboutBoxAndHelp() {
@@ -141,6 +144,42 @@ void WindowDesktopTest::fileDialogTakesTheRequest() {
     QCOMPARE(chooser.Choose(request), std::nullopt);  // cancelled
 }
 
+// The desktop's message boxes are owned by the main window, shown or not yet,
+// so that a window kept on top never hides them.
+void WindowDesktopTest::messageBoxesBelongToTheWindow() {
+    WindowHarness h;
+    QVERIFY(h.Load());
+    h.W().setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QtDesktop desktop;
+    struct Shown {
+        QWidget* owner = nullptr;
+        Qt::WindowFlags flags;
+        MsgResult answer = MsgResult::OK;
+    };
+    auto nextBox = [&desktop] {
+        Shown shown;
+        QTimer::singleShot(0, [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            shown.owner = box->parentWidget();
+            shown.flags = box->windowFlags();
+            box->button(QMessageBox::No)->click();
+        });
+        shown.answer =
+            desktop.MessageBox("Use it?", "Zelvo", MsgButtons::YesNo, MsgIcon::Question, 1);
+        return shown;
+    };
+    for (int shownYet = 0; shownYet < 2; ++shownYet) {
+        if (shownYet == 1) h.FirstTick();
+        const Shown shown = nextBox();
+        QCOMPARE(shown.answer, MsgResult::No);
+        QCOMPARE(shown.owner, &h.W());
+        QVERIFY(shown.flags.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(!shown.flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!shown.flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(shown.flags.testFlag(Qt::WindowStaysOnTopHint));
+    }
+}
 }  // namespace zelvo
 
 QTEST_MAIN(zelvo::WindowDesktopTest)
