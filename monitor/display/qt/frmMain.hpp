@@ -119,6 +119,9 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // FormSize for a window of the given outer size, which a window coming back
+    // from maximised may not have yet.
+    void FormSizeAt(QSize outer);
     QLineEdit* BoxWidget(EntryBox box) const;
     void BuildMenus();
     void ConnectRunBar();

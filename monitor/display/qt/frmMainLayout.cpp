@@ -50,9 +50,16 @@ void frmMain::FormInit() {
 }
 
 void frmMain::FormSize() {
+    FormSizeAt(size());
+}
+
+void frmMain::FormSizeAt(QSize outer) {
     RunProcedure(Proc("FormSize"), [&] {
-        // The horizontal factor of the present size carries over to the new height.
-        const double scale = resizer_->Enabled() ? resizer_->ScaleX() : 1.0;
+        // The horizontal factor of the given size carries over to the new height.
+        const int sides = width() - central_->width();
+        const double scale = resizer_->Enabled()
+                                 ? (outer.width() - sides) / static_cast<double>(kDesignInnerWidth)
+                                 : 1.0;
         if (!state_.StartingUp) resizer_->SetEnabled(false);
         const int rows = state_.ShowLast + 1;
         grdRdgs->SetRows(rows);
@@ -72,7 +79,7 @@ void frmMain::FormSize() {
             if (layout() != nullptr) layout()->activate();
             const int allowance = height() - central_->height();
             const double factor = state_.StartingUp ? resizer_->ScaleY() : scale;
-            resize(width(), static_cast<int>(std::lround(inner * factor)) + allowance);
+            resize(outer.width(), static_cast<int>(std::lround(inner * factor)) + allowance);
         }
         for (int r = 0; r <= state_.ShowLast && r < kChannelCount; ++r) {
             const size_t ch = static_cast<size_t>(r);
@@ -155,9 +162,11 @@ bool frmMain::PreResize(const QString& name, double size) {
 void frmMain::cboRows_Click() {
     const bool maximised = isMaximized();
     if (!state_.StartingUp) {
+        // Laid out at the normal size, then maximised again around it.
+        const QSize normal = maximised ? normalGeometry().size() : size();
         if (maximised) showNormal();
         state_.ShowLast = std::max(0, setup.cboRows->currentIndex());
-        FormSize();
+        FormSizeAt(normal);
     }
     chart.ShowSeries(state_.ShowLast + 1);
     if (!state_.StartingUp && maximised) showMaximized();

@@ -44,6 +44,7 @@ class WindowControlsTest : public QObject {
     void boxesAreCheckedOnEnterFocusLossAndDeactivation();
     void gridEditsAreChecked();
     void resizerScalesControlsAndGridFonts();
+    void channelsChosenWhileMaximised();
 };
 
 void WindowControlsTest::controlsCarryTheirCaptionsAndTips() {
@@ -300,6 +301,26 @@ void WindowControlsTest::resizerScalesControlsAndGridFonts() {
     QCOMPARE(w.grdRdgs->item(0, 0)->font().pointSize(), 21);
     QCOMPARE(w.centralWidget()->height(), 2 * InnerHeight(PlaceGrids(1, kDesignRowHeightPx)));
     QVERIFY(std::abs(w.grdRdgs->height() - 2 * w.ReSize1().DesignRect(w.grdRdgs).height()) <= 1);
+}
+
+// Fewer channels in a maximised window: the normal size takes the new layout
+// at its own scale and the window is maximised again around it.
+void WindowControlsTest::channelsChosenWhileMaximised() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
+    const int normalWidth = w.width();
+    w.showMaximized();
+    h.Settle();
+    w.setup.cboRows->setCurrentIndex(1);
+    h.Settle();
+    QVERIFY(w.isMaximized());
+    const QRect find(w.setup.cmdFind->mapTo(&w, QPoint(0, 0)), w.setup.cmdFind->size());
+    QVERIFY(w.rect().contains(find));
+    w.showNormal();
+    h.Settle();
+    QCOMPARE(w.width(), normalWidth);
+    QCOMPARE(w.centralWidget()->height(), InnerHeight(PlaceGrids(1, kDesignRowHeightPx)));
 }
 
 }  // namespace zelvo
