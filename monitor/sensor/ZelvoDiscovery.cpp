@@ -40,6 +40,21 @@ void cZelvo::AddLibrarySkippedPorts() {
     }
 }
 
+bool cZelvo::TakeLineRate(int32_t& handle) {
+    int32_t status = 0;
+    try {
+        status = bridge_.VD_SetBaudRate(handle, protocol::kLineRate);
+    } catch (...) {
+        bridge_.VD_Close(handle);  // opened for nothing: not left open
+        handle = 0;
+        throw;
+    }
+    if (status == 0) return true;
+    bridge_.VD_Close(handle);  // not used, so not kept open
+    handle = 0;
+    return false;
+}
+
 std::vector<cZelvo::Opened> cZelvo::OpenZelvos() {
     std::vector<Opened> opened;
     int32_t count = 0;
@@ -56,18 +71,7 @@ std::vector<cZelvo::Opened> cZelvo::OpenZelvos() {
                                      InUseReason(device)});
             continue;
         }
-        if (openStatus != 0 || handle < 1) continue;
-        int32_t lineRateStatus = 0;
-        try {
-            lineRateStatus = bridge_.VD_SetBaudRate(handle, protocol::kLineRate);
-        } catch (...) {
-            bridge_.VD_Close(handle);  // opened for nothing: not left open
-            throw;
-        }
-        if (lineRateStatus != 0) {
-            bridge_.VD_Close(handle);  // not used, so not kept open
-            continue;
-        }
+        if (openStatus != 0 || handle < 1 || !TakeLineRate(handle)) continue;
         ++foundCount_;
         std::string serial;
         bridge_.VD_GetProductString(device, serial, VD_PRODUCT_SERIAL_NUMBER);

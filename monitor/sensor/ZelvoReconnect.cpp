@@ -33,13 +33,9 @@ int32_t cZelvo::OpenBySerial(const std::string& serialNumber, int32_t& handle, s
         if (!EqualsNoCase(serial, serialNumber)) continue;
         bridge_.VD_GetProductString(device, productId, VD_PRODUCT_ID);
         if (ToUpper(productId) != protocol::kProductId) continue;
-        if (bridge_.VD_Open(device, handle) != 0 || handle < 1) continue;
-        if (bridge_.VD_SetBaudRate(handle, protocol::kLineRate) == 0) {
-            port = ProductString(device, VD_PRODUCT_PORT);
-            return ZelvoStatus::Success;
-        }
-        bridge_.VD_Close(handle);
-        handle = 0;
+        if (bridge_.VD_Open(device, handle) != 0 || handle < 1 || !TakeLineRate(handle)) continue;
+        port = ProductString(device, VD_PRODUCT_PORT);
+        return ZelvoStatus::Success;
     }
     return ZelvoStatus::NotFound;
 }

@@ -181,6 +181,8 @@ class cZelvo {
     void CloseAll();
     // The record a returning sensor goes back to: its own, else a free one; 0 for none.
     int FreeRecordFor(const std::string& serial) const;
+    // Sets an opened handle to the line rate; a handle that refuses it is closed (0).
+    bool TakeLineRate(int32_t& handle);
     // Opens the Zelvo with this serial number at the line rate; NotFound when absent.
     int32_t OpenBySerial(const std::string& serialNumber, int32_t& handle, std::string& port);
     int32_t PeriodBody(int index, double period);
