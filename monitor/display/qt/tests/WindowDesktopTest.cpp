@@ -100,11 +100,18 @@ void WindowDesktopTest::positionSavedRestoredAndOneInstance() {
     QCOMPARE(h.W().size(), QSize(600, 440));
     h.Close();
 
-    // A maximised window comes back maximised.
-    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", "L=0;T=0;W=9000;H=6600;S=2;");
+    // A maximised window comes back maximised over its normal place, and is saved
+    // with that place, not the screen's size.
+    const std::string maximised = "L=600;T=450;W=9000;H=6600;S=2;";
+    h.desktop.SaveSetting("Zelvo", "Form Positions", "frmMain", maximised);
     QVERIFY(h.Load());
     h.FirstTick();
     QVERIFY(h.W().isMaximized());
+    QCOMPARE(h.W().normalGeometry().size(), QSize(600, 440));
+    h.W().mnuExit->trigger();
+    h.Close();
+    QCOMPARE(QString::fromStdString(h.desktop.GetSetting("Zelvo", "Form Positions", "frmMain", "")),
+             QString::fromStdString(maximised));
 }
 
 void WindowDesktopTest::fileDialogTakesTheRequest() {
