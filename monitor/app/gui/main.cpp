@@ -13,6 +13,7 @@
 #include <iostream>
 
 #include "AppInfo.hpp"
+#include "MonitorIcon.hpp"
 #include "ProgramOptions.hpp"
 #include "QtDesktop.hpp"
 #include "QtFileChooser.hpp"
@@ -74,6 +75,9 @@ int main(int argc, char** argv) {
     if (!EnterAppFolder(app.folder)) return 2;
 
     QApplication application(argc, argv);
+    // Task bars and docks match the window to its menu entry by the desktop file.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelvomon"));
+    QApplication::setWindowIcon(qt::MonitorIcon());
     SetAppInfo(app);
     SetBridgeLibraryName(bridge);
     QtDesktop desktop;

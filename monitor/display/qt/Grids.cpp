@@ -213,7 +213,7 @@ void AssignmentGrid::Init() {
     SetShape(kAssignmentRows, kAssignmentColumns);
     SetWidths(Widths(kAssignmentWidths));
     for (int c = kRowHeaderColumn; c < kAssignmentColumns; ++c) {
-        if (c >= 0) SetText(kHeaderRow, c, Q(AssignmentHeader(c)));
+        SetText(kHeaderRow, c, Q(AssignmentHeader(c)));
     }
     for (int r = 0; r < kAssignmentRows; ++r) {
         SetText(r, kRowHeaderColumn, QString::number(r + 1));

@@ -1,9 +1,14 @@
 #include "MonitorGrid.hpp"
 
+#include <QAbstractButton>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
 #include <QTimer>
 #include <QToolTip>
 
@@ -115,11 +120,16 @@ QTableWidgetItem* MonitorGrid::ItemAt(int row, int column) const {
 }
 
 QString MonitorGrid::Text(int row, int column) const {
+    if (row == -1 && column == -1) return cornerText_;
     QTableWidgetItem* cell = ItemAt(row, column);
     return cell != nullptr ? cell->text() : QString();
 }
 
 void MonitorGrid::SetText(int row, int column, const QString& text) {
+    if (row == -1 && column == -1) {
+        SetCornerText(text);
+        return;
+    }
     QTableWidgetItem* cell = ItemAt(row, column);
     if (cell != nullptr && cell->text() != text) cell->setText(text);
 }
@@ -167,9 +177,7 @@ void MonitorGrid::resizeEvent(QResizeEvent* event) {
 void MonitorGrid::ApplyGeometry() {
     const int inner = width() - 2 * kFrame;
     const int rowHeight = RowHeightFor(height());
-    // The header row takes the pixels the division leaves, so no gap shows below.
-    horizontalHeader()->setFixedHeight(
-        std::max(rowHeight, height() - 2 * kFrame - rowHeight * rowCount()));
+    horizontalHeader()->setFixedHeight(rowHeight);
     verticalHeader()->setDefaultSectionSize(rowHeight);
     for (int r = 0; r < rowCount(); ++r) setRowHeight(r, rowHeight);
     if (percents_.empty()) return;
@@ -193,7 +201,84 @@ bool MonitorGrid::viewportEvent(QEvent* event) {
     return QTableWidget::viewportEvent(event);
 }
 
+bool MonitorGrid::AtTabEnd(bool next) const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) return false;
+    return next ? current.row() == rowCount() - 1 && current.column() == columnCount() - 1
+                : current.row() == 0 && current.column() == 0;
+}
+
+bool MonitorGrid::focusNextPrevChild(bool next) {
+    if (AtTabEnd(next)) return QWidget::focusNextPrevChild(next);
+    return QTableWidget::focusNextPrevChild(next);
+}
+
+// Entered backwards, the grid starts from its last cell.
+void MonitorGrid::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::BacktabFocusReason && rowCount() > 0 && columnCount() > 0) {
+        setCurrentCell(rowCount() - 1, columnCount() - 1);
+    } else if (event->reason() == Qt::TabFocusReason && rowCount() > 0 && columnCount() > 0) {
+        setCurrentCell(0, 0);
+    }
+    QTableWidget::focusInEvent(event);
+}
+
+void MonitorGrid::keyPressEvent(QKeyEvent* event) {
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        QWidget::focusNextPrevChild(next);
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+// Tab out of a cell editor at the grid's end commits the cell and leaves the grid.
+void MonitorGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
+    if ((next || previous) && AtTabEnd(next)) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(next);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
+}
+
+// The top-left cell is the view's corner button, which draws no text of its own:
+// its text is drawn as a header section's.
+void MonitorGrid::SetCornerText(const QString& text) {
+    cornerText_ = text;
+    auto* corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (corner == nullptr) return;
+    if (corner != corner_) {
+        corner_ = corner;
+        corner_->installEventFilter(this);
+    }
+    corner_->setAccessibleName(text);
+    corner_->update();
+}
+
+bool MonitorGrid::PaintCorner() {
+    QStyleOptionHeader option;
+    option.initFrom(corner_);
+    option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
+    option.rect = corner_->rect();
+    option.text = cornerText_;
+    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.orientation = Qt::Horizontal;
+    QStylePainter painter(corner_);
+    painter.setFont(verticalHeader()->font());
+    painter.drawControl(QStyle::CE_Header, option);
+    return true;
+}
+
 bool MonitorGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == corner_ && event->type() == QEvent::Paint && !cornerText_.isEmpty()) {
+        return PaintCorner();
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         if (watched == verticalHeader() && onHover) {

@@ -4,6 +4,7 @@
 // row heights that share the grid's height between the header and the rows;
 // hover, click and edit events as callbacks; cell fonts by the grid's rules.
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -35,7 +36,8 @@ class MonitorGrid : public QTableWidget {
     void SetShape(int rows, int columns);
     // Width percentages, row-header column first (0 hides the row-header column).
     void SetWidths(const std::vector<int>& percents);
-    // Cell text, with row -1 for headers and column -1 for row headers.
+    // Cell text, with row -1 for headers and column -1 for row headers (both: the
+    // top-left cell).
     QString Text(int row, int column) const;
     void SetText(int row, int column, const QString& text);
     void SetCellFontSize(int row, int column, int points);
@@ -58,17 +60,29 @@ class MonitorGrid : public QTableWidget {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Tab moves cell to cell and leaves the grid after its last cell (Shift+Tab
+    // before its first); Ctrl+Tab always leaves.
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool viewportEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ApplyGeometry();
     QTableWidgetItem* ItemAt(int row, int column) const;
+    void SetCornerText(const QString& text);
+    // Whether Tab (next) or Shift+Tab leaves the grid from the current cell.
+    bool AtTabEnd(bool next) const;
+    bool PaintCorner();
 
     std::vector<int> percents_;
     GridDelegate* delegate_;
     QPointer<QWidget> editor_;  // the open cell editor, if any
     double designFontPt_;
+    QString cornerText_;                // the top-left header cell's text
+    QPointer<QAbstractButton> corner_;  // the view's corner button showing it
 };
 
 }  // namespace zelvo::qt

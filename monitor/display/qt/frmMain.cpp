@@ -12,6 +12,7 @@
 #include "FormLayout.hpp"
 #include "FormPlacement.hpp"
 #include "GridRules.hpp"
+#include "MonitorIcon.hpp"
 #include "QtText.hpp"
 #include "SetupFile.hpp"
 #include "StartUp.hpp"
@@ -47,6 +48,7 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
       dataLog_(state_) {
     setObjectName(kFormName);
     setWindowTitle(Q(texts::kDesignCaption));
+    setWindowIcon(MonitorIcon());
     setCentralWidget(central_);
     QFont font = this->font();
     font.setPointSizeF(kControlFontPt);
@@ -65,6 +67,7 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
     ConnectSetup();
     ConnectGrids();
     WatchBoxes();
+    SetKeyboardReach();
     // The status bar comes below the design height, which the central widget keeps.
     resize(kDesignInnerWidth,
            InnerHeight(band) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());

@@ -128,6 +128,8 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void ConnectSetup();
     void ConnectGrids();
     void WatchBoxes();
+    // Tab in reading order, and Alt letters that do what they show.
+    void SetKeyboardReach();
     bool PreResize(const QString& name, double size);
     void FilterKeys(QEvent* event);
     void Form_Resize();

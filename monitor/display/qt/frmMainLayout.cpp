@@ -10,6 +10,7 @@
 #include "FormLayout.hpp"
 #include "Format.hpp"
 #include "GridRules.hpp"
+#include "KeyboardReach.hpp"
 #include "QtText.hpp"
 #include "ViewRules.hpp"
 #include "cErrHandler.hpp"
@@ -188,6 +189,27 @@ void frmMain::chkOnTop_Click() {
     if (state_.StartingUp) return;
     state_.OnTop = setup.chkOnTop->isChecked() ? 1 : 0;
     FormOnTop(state_.OnTop >= 1);
+}
+
+// Reading order: the run bar, the parameter grid, then the setup frames column by
+// column (or the chart's settings strip, whichever is shown). Alt+F, Alt+V and
+// Alt+H open the menus and Alt+S presses the run button; View, Select and Find keep
+// their letters for when the focus is in their frame.
+void frmMain::SetKeyboardReach() {
+    SetTabChain({runBar.cmdFSwitch[0], runBar.cmdFSwitch[1], runBar.txtRun,
+                 runBar.optLog[0],     runBar.optLog[1],     grdParams,
+                 setup.optLogType[0],  setup.optLogType[1],  setup.optLogType[2],
+                 setup.cmdView,        setup.cmdSelect,      setup.txtPeriod,
+                 setup.txtInit[0],     setup.txtInit[1],     setup.txtInit[2],
+                 setup.optUnits[0],    setup.optUnits[1],    setup.optUnits[2],
+                 setup.txtFilter,      setup.cboRate,        setup.cboRows,
+                 setup.chkLock,        setup.chkOnTop,       setup.grdSN,
+                 setup.cmdFind,        chart.txtYMax,        chart.txtYMin,
+                 chart.txtXAxis,       chart.cboXUnits,      chart.cboXScroll});
+    auto* mnemonics = new FrameMnemonics(this);
+    mnemonics->Add(setup.cmdView, setup.fraFile);
+    mnemonics->Add(setup.cmdSelect, setup.fraFile);
+    mnemonics->Add(setup.cmdFind, setup.fraZelvo);
 }
 
 }  // namespace zelvo::qt

@@ -3,6 +3,7 @@
 // edits, and the proportional resizer.
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -138,6 +139,13 @@ void WindowControlsTest::menusListsAndGridTips() {
     QCOMPARE(readings->item(0, 2)->background().color(),
              QApplication::palette().color(QPalette::Button));
     QVERIFY(!(readings->item(0, 3)->flags() & Qt::ItemIsEditable));
+    // The assignment grid's top-left cell names its row numbers; header rows are as
+    // high as the rows under them.
+    QCOMPARE(h.W().setup.grdSN->Text(-1, -1), QString("Row"));
+    for (QTableWidget* grid : {readings, static_cast<QTableWidget*>(h.W().grdParams),
+                               static_cast<QTableWidget*>(h.W().setup.grdSN)}) {
+        QCOMPARE(grid->horizontalHeader()->height(), grid->rowHeight(0));
+    }
 }
 
 void WindowControlsTest::unitsChannelsLockAndOnTop() {

@@ -35,6 +35,7 @@ void WindowDesktopTest::aboutBoxAndHelp() {
     qt::frmAbout* about = h.W().AboutBox();
     QVERIFY(about != nullptr && about->isVisible() && !about->isModal());
     QCOMPARE(about->windowTitle(), QString("About Zelvo"));
+    QVERIFY(h.W().windowIcon().availableSizes().contains(QSize(48, 48)));
     QCOMPARE(about->lblAbout(0)->text(), QString("Zelvo"));
     std::string program;
     QVERIFY(!ProgramFile(program));

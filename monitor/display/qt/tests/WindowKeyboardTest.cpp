@@ -1,0 +1,148 @@
+// The main window from the keyboard alone: Tab in reading order through every
+// control and out of the grids, Alt letters that do what they show, a logged run,
+// an Open and a Save As without the mouse.
+
+#include <QMenu>
+#include <QTest>
+
+#include "WindowHarness.hpp"
+
+using zelvo::testing::WindowHarness;
+
+namespace zelvo {
+namespace {
+
+QWidget* Focus() {
+    return QApplication::focusWidget();
+}
+
+// A key pressed where a keyboard delivers it: to an open menu, or to the focus.
+void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick(popup != nullptr ? popup : Focus(), static_cast<Qt::Key>(key), modifiers);
+    QCoreApplication::processEvents();
+}
+
+// The controls Tab reaches from the focus until it comes back, by name; a grid's
+// cells one entry each.
+QStringList TabWalk(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QStringList names;
+    const QWidget* start = Focus();
+    for (int i = 0; i < 120; ++i) {
+        Press(Qt::Key_Tab, modifiers);
+        if (Focus() == start) break;
+        names << Focus()->objectName();
+    }
+    return names;
+}
+
+}  // namespace
+
+class WindowKeyboardTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void tabGoesEverywhereInReadingOrder();
+    void altLettersAndAKeyboardOnlyRun();
+};
+
+void WindowKeyboardTest::tabGoesEverywhereInReadingOrder() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
+    w.runBar.cmdFSwitch[0]->setFocus();
+    const QStringList walk = TabWalk();
+    // Pause shows only during a run; one stop per group of options; grids cell by
+    // cell, then out.
+    QStringList expected = {"txtRun"};
+    const QString log = w.runBar.optLog[0]->isChecked() ? "optLog_0" : "optLog_1";
+    expected << log;
+    const auto cells = [](const QTableWidget* grid) {
+        return grid->rowCount() * grid->columnCount();
+    };
+    for (int cell = 0; cell < cells(w.grdParams); ++cell) expected << "grdParams";
+    const QString logType = QString("optLogType_%1").arg(h.State().LogType);
+    const QString units = QString("optUnits_%1").arg(h.State().Units);
+    expected << logType << "cmdView"
+             << "cmdSelect"
+             << "txtPeriod"
+             << "txtInit_0"
+             << "txtInit_1"
+             << "txtInit_2" << units << "txtFilter"
+             << "cboRate"
+             << "cboRows"
+             << "chkLock"
+             << "chkOnTop";
+    for (int cell = 0; cell < cells(w.setup.grdSN); ++cell) expected << "grdSN";
+    expected << "cmdFind";
+    QCOMPARE(walk, expected);
+
+    // Shift+Tab goes back, into a grid at its last cell; Ctrl+Tab leaves at once.
+    w.setup.txtPeriod->setFocus();
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(Focus(), w.setup.cmdSelect);
+    w.setup.optLogType[h.State().LogType]->setFocus();
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(Focus(), w.grdParams);
+    QCOMPARE(w.grdParams->currentRow(), w.grdParams->rowCount() - 1);
+    QCOMPARE(w.grdParams->currentColumn(), 2);
+    Press(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(w.grdParams->currentColumn(), 1);
+    Press(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(Focus()->objectName(), logType);
+}
+
+void WindowKeyboardTest::altLettersAndAKeyboardOnlyRun() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
+    // The log on: from the Off option, an arrow key chooses On.
+    w.runBar.cmdFSwitch[0]->setFocus();
+    while (Focus() != w.runBar.optLog[0] && Focus() != w.runBar.optLog[1]) Press(Qt::Key_Tab);
+    Press(Qt::Key_Down);
+    QCOMPARE(h.State().LogEnabled, 1);
+
+    // Alt+S in the File frame presses Select; elsewhere it presses the run button.
+    h.chooser.answers = {h.folder.Path("Keys.log")};
+    w.setup.cmdView->setFocus();
+    Press(Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(w.setup.lblFileName->text(), QString("Keys.log"));
+    QCOMPARE(h.State().RunMode, kStopped);
+    w.setup.txtPeriod->setFocus();
+    // A button's own letter presses it as a click shown on screen, which ends a moment later.
+    Press(Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(h.State().RunMode, kRunning);
+    h.Sweep(3);
+    Press(Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(h.State().RunMode, kStopped);
+    QVERIFY(ReadFileBytes(h.folder.Path("Keys.log")).find("\r\nStop Log\tRun: 2\t") !=
+            std::string::npos);
+
+    // Alt+F and Alt+V open their menus outside the frames of Find and View.
+    const auto openMenu = [&](Qt::Key letter) {
+        Press(letter, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        return menu != nullptr ? menu->objectName() : QString();
+    };
+    w.setup.txtFilter->setFocus();
+    QCOMPARE(openMenu(Qt::Key_F), QString("mnuFile"));
+    Press(Qt::Key_Escape);
+    QCOMPARE(openMenu(Qt::Key_V), QString("mnuViewMenu"));
+    Press(Qt::Key_Escape);
+
+    // Save As and Open from the File menu's letters.
+    h.chooser.answers = {h.folder.Path("keys.cfg")};
+    openMenu(Qt::Key_F);
+    Press(Qt::Key_A);
+    QCOMPARE(w.windowTitle(), QString("Zelvo - [keys.cfg]"));
+    h.chooser.answers = {h.folder.Path("keys.cfg")};
+    openMenu(Qt::Key_F);
+    Press(Qt::Key_O);
+    QCOMPARE(w.windowTitle(), QString("Zelvo - [keys.cfg]"));
+    QCOMPARE(h.chooser.answers.size(), size_t(0));
+}
+
+}  // namespace zelvo
+
+QTEST_MAIN(zelvo::WindowKeyboardTest)
+#include "WindowKeyboardTest.moc"
