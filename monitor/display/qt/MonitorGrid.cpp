@@ -12,10 +12,26 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "Accessibility.hpp"
+
 namespace zelvo::qt {
 namespace {
 constexpr int kFrame = 1;
-}
+
+// A cell named for assistive technology by its row and column headers, its text
+// read as its description.
+class NamedCell : public QTableWidgetItem {
+  public:
+    QVariant data(int role) const override {
+        if (role == Qt::AccessibleTextRole && tableWidget() != nullptr) {
+            return CellName(*tableWidget(), row(), column());
+        }
+        if (role == Qt::AccessibleDescriptionRole) return text();
+        return QTableWidgetItem::data(role);
+    }
+    QTableWidgetItem* clone() const override { return new NamedCell(*this); }
+};
+}  // namespace
 
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
@@ -92,7 +108,7 @@ void MonitorGrid::SetShape(int rows, int columns) {
         for (int r = -1; r < rows; ++r) {
             if (r == -1 && c == -1) continue;
             if (ItemAt(r, c) != nullptr) continue;
-            auto* item = new QTableWidgetItem();
+            QTableWidgetItem* item = r >= 0 && c >= 0 ? new NamedCell() : new QTableWidgetItem();
             item->setFont(font());
             if (r >= 0 && c >= 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (r == -1) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "Accessibility.hpp"
 #include "QtText.hpp"
 
 namespace zelvo::qt {
@@ -27,6 +28,7 @@ std::optional<std::string> QtFileChooser::Choose(const FileRequest& request) {
     dialog.setDefaultSuffix(Q(request.defaultSuffix));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.initialName.empty()) dialog.selectFile(Q(request.initialName));
+    NameControlsFromToolTips(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

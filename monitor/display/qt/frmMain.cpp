@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "Accessibility.hpp"
 #include "AppInfo.hpp"
 #include "DisplayTexts.hpp"
 #include "FormLayout.hpp"
@@ -68,6 +69,8 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
     ConnectGrids();
     WatchBoxes();
     SetKeyboardReach();
+    NameControls(this);
+    news_ = std::make_unique<ReadingsNews>(grdRdgs, grdParams);
     // The status bar comes below the design height, which the central widget keeps.
     resize(kDesignInnerWidth,
            InnerHeight(band) + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -184,6 +187,8 @@ std::unique_ptr<GuardedTimer> frmMain::MakeTimer() {
 
 // A close asked for while a tick used the sensors happens once no tick runs.
 void frmMain::AfterTick() {
+    if (ticksRunning_ == 0 && news_ != nullptr)
+        news_->Update(state_.RunMode, Desktop().Milliseconds());
     if (ticksRunning_ > 0 || !closePending_) return;
     closePending_ = false;
     QTimer::singleShot(0, this, [this] { close(); });

@@ -28,6 +28,7 @@
 namespace zelvo::qt {
 
 class frmAbout;
+class ReadingsNews;
 
 class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     // Declared first: the controls below are built on them.
@@ -144,6 +145,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     QtPrinting printing_{this};
     std::unique_ptr<MainContext> ctx_;
     std::unique_ptr<Validation> validation_;
+    std::unique_ptr<ReadingsNews> news_;
     FolderLock folderLock_;
     frmAbout* about_ = nullptr;
     bool unloaded_ = false;

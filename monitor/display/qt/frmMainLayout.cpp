@@ -85,6 +85,8 @@ void frmMain::FormSizeAt(QSize outer) {
         for (int r = 0; r <= state_.ShowLast && r < kChannelCount; ++r) {
             const size_t ch = static_cast<size_t>(r);
             grdRdgs->SetRowHeaderText(r, state_.ChannelName[ch]);
+            // Hidden, but names the row's cells for a screen reader.
+            grdParams->SetText(r, kRowHeaderColumn, grdRdgs->Text(r, kRowHeaderColumn));
             grdParams->SetCellText(r, 0, FormatNumber(state_.ChannelDensity[ch], "0.000"));
             grdParams->SetCellText(r, 1, FormatNumber(state_.ChannelZFactor[ch], "0.000"));
             grdParams->SetCellText(r, 2, FormatNumber(state_.ChannelTooling[ch], "0.00"));

@@ -2,10 +2,15 @@
 // control and out of the grids, Alt letters that do what they show, a logged run,
 // an Open and a Save As without the mouse.
 
+#include <QAccessible>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
+#include "QtFileChooser.hpp"
 #include "WindowHarness.hpp"
+#include "frmAbout.hpp"
 
 using zelvo::testing::WindowHarness;
 
@@ -44,6 +49,7 @@ class WindowKeyboardTest : public QObject {
   private slots:
     void tabGoesEverywhereInReadingOrder();
     void altLettersAndAKeyboardOnlyRun();
+    void aScreenReaderCanNameEveryControl();
 };
 
 void WindowKeyboardTest::tabGoesEverywhereInReadingOrder() {
@@ -140,6 +146,56 @@ void WindowKeyboardTest::altLettersAndAKeyboardOnlyRun() {
     Press(Qt::Key_O);
     QCOMPARE(w.windowTitle(), QString("Zelvo - [keys.cfg]"));
     QCOMPARE(h.chooser.answers.size(), size_t(0));
+}
+
+// The focusable objects under an accessible object that have no name.
+void CollectUnnamed(QAccessibleInterface* face, QStringList& unnamed, int depth = 0) {
+    if (face == nullptr || depth > 12) return;
+    const QAccessible::State state = face->state();
+    if (state.focusable && !state.invisible && face->text(QAccessible::Name).isEmpty()) {
+        unnamed << (face->object() != nullptr ? face->object()->objectName() : QString("?")) + "/" +
+                       QString::number(face->role());
+    }
+    for (int i = 0; i < face->childCount(); ++i) CollectUnnamed(face->child(i), unnamed, depth + 1);
+}
+
+void WindowKeyboardTest::aScreenReaderCanNameEveryControl() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
+    QStringList unnamed;
+    CollectUnnamed(QAccessible::queryAccessibleInterface(&w), unnamed);
+    w.mnuView[1]->trigger();  // the chart's settings strip instead of the setup frames
+    CollectUnnamed(QAccessible::queryAccessibleInterface(&w), unnamed);
+    w.mnuHelpAbout->trigger();
+    CollectUnnamed(QAccessible::queryAccessibleInterface(w.AboutBox()), unnamed);
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        CollectUnnamed(QAccessible::queryAccessibleInterface(dialog), unnamed);
+        dialog->close();
+    });
+    h.chooser.answers = {};
+    qt::QtFileChooser(&w).Choose(FileRequest{});
+    QCOMPARE(unnamed.join(" "), QString());
+
+    QAccessibleInterface* params = QAccessible::queryAccessibleInterface(w.grdParams);
+    QCOMPARE(params->text(QAccessible::Name), QString("Parameters"));
+    QCOMPARE(params->tableInterface()->cellAt(1, 0)->text(QAccessible::Name),
+             w.grdRdgs->Text(1, -1) + ", " + w.grdParams->Text(-1, 0).simplified());
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.setup.txtPeriod)->text(QAccessible::Name),
+             w.findChild<QLabel*>("lblPeriod")->text());
+
+    // Readings are told at most once a second, however fast the sweeps come.
+    w.runBar.cmdFSwitch[0]->click();
+    int told = 0;
+    QString last = w.grdRdgs->accessibleDescription();
+    for (int sweep = 0; sweep < 8; ++sweep) {  // two seconds
+        h.Sweep(1);
+        told += w.grdRdgs->accessibleDescription() != last ? 1 : 0;
+        last = w.grdRdgs->accessibleDescription();
+    }
+    QVERIFY2(told >= 2 && told <= 3, qPrintable(QString::number(told)));
+    QVERIFY(w.grdRdgs->accessibleDescription().startsWith("Running. " + w.grdRdgs->Text(0, -1)));
 }
 
 }  // namespace zelvo
