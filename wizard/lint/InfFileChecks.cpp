@@ -64,7 +64,7 @@ void ReportMissing(const InfFile& inf, const InfLine& line, const std::string& p
                        " is not in the package, where [SourceDisksNames] and "
                        "[SourceDisksFiles] place " +
                        zelvo::FromWindows1252(line.key);
-    for (const PackageFile* other : package.Named(zelvo::AsUtf8(line.key)))
+    for (const PackageFile* other : package.Named(zelvo::FromWindows1252(line.key)))
         text += "; the package has " + other->path;
     report.Error(inf.file, line.number, text);
 }
@@ -147,12 +147,17 @@ std::map<std::string, bool> CheckCopies(const InfFile& inf, const Sources& sourc
                 const std::string source =
                     fields.size() > 1 && !fields[1].empty() ? fields[1] : fields[0];
                 installed[zelvo::ToLower(fields[0])] = true;
+                std::string missing;  // the processors lacking it
                 for (const auto& [processor, files] : sources) {
                     if (files.count(zelvo::ToLower(source))) continue;
+                    missing +=
+                        (missing.empty() ? "" : " and ") + std::string(processor->decoration);
+                }
+                if (!missing.empty()) {
                     report.Error(inf.file, entry.number,
                                  zelvo::FromWindows1252(source) +
                                      " is copied, but [SourceDisksFiles] does not list it for " +
-                                     processor->decoration);
+                                     missing);
                 }
             }
         }

@@ -33,13 +33,12 @@ std::string PackagePathOf(std::string_view written) {
             path += (path.empty() ? "" : "/") + part;
         }
     }
-    return zelvo::AsUtf8(path);
+    return zelvo::FromWindows1252(path);
 }
 
 const PackageFile* Package::Find(std::string_view path) const {
-    const std::string wanted = PackagePathOf(path);
     for (const PackageFile& file : files) {
-        if (zelvo::EqualsNoCase(file.path, wanted)) return &file;
+        if (zelvo::EqualsNoCase(file.path, path)) return &file;
     }
     return nullptr;
 }

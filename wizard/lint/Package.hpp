@@ -22,9 +22,9 @@ struct PackageFile {
 struct Package {
     std::vector<PackageFile> files;  // in the order of their paths
 
-    // The file at `path` ("/" or "\" between folders, any case), nullptr if none.
+    // The file at `path` (a package path, any case), nullptr if none.
     const PackageFile* Find(std::string_view path) const;
-    // Files of that name in any folder.
+    // Files of that name (UTF-8) in any folder.
     std::vector<const PackageFile*> Named(std::string_view name) const;
     // Whether the package carries catalog files (.cat), which come from the
     // certification after kitforge wrote the package.

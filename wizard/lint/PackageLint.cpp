@@ -25,10 +25,10 @@ void CheckOneDevice(const std::vector<DeviceId>& ids, LintReport& report) {
     const DeviceId& first = *meant;
     for (const DeviceId& id : ids) {
         if (id.vid == first.vid && id.pid == first.pid) continue;
-        report.Error(id.file, id.line,
+        report.Error(id.file, id.vid != first.vid ? id.vidLine : id.pidLine,
                      "VID_" + id.vid + "&PID_" + id.pid + " differs from VID_" + first.vid +
                          "&PID_" + first.pid + " in " + first.file + ":" +
-                         std::to_string(first.line) + "; the package installs one device");
+                         std::to_string(first.vidLine) + "; the package installs one device");
     }
 }
 

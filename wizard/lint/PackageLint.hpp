@@ -19,7 +19,7 @@ namespace kitforge::lint {
 struct DeviceId {
     std::string vid, pid;  // four hexadecimal digits each, upper case
     std::string file;
-    int line = 0;
+    int vidLine = 0, pidLine = 0;  // where each is written
 };
 
 // What one file tells about the package.

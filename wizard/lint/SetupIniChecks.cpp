@@ -54,14 +54,28 @@ const Key* KnownKey(std::string_view name) {
     return nullptr;
 }
 
+bool IsList(Kind kind) {
+    return kind == Kind::Folders || kind == Kind::Infs || kind == Kind::Drivers ||
+           kind == Kind::Catalogs;
+}
+
+// The line after the header of a one-value section is its value, whatever it
+// holds (a product name may look like a header); other value lines run to the
+// next header.
 std::vector<Section> ReadSections(const PackageFile& file, LintReport& report) {
     std::vector<Section> sections;
+    bool valueDue = false;
     for (TextLine& line : ReadTextLines(file.path, file.bytes, false, report)) {
         const std::string text = zelvo::Trim(line.text);
-        if (text.empty()) continue;
-        if (text.starts_with('[') && text.ends_with(']')) {
+        if (valueDue) {
+            sections.back().values.push_back({line.number, text});
+            valueDue = false;
+        } else if (text.empty()) {
+            continue;
+        } else if (text.starts_with('[') && text.ends_with(']')) {
             const std::string name = text.substr(1, text.size() - 2);
             sections.push_back({KnownKey(name), name, line.number, {}});
+            valueDue = sections.back().key && !IsList(sections.back().key->kind);
         } else if (sections.empty()) {
             report.Error(file.path, line.number,
                          "a line before the first section header; the installer reads only "
@@ -117,7 +131,8 @@ void CheckSingle(const PackageFile& file, const Section& section, LintReport& re
 void CheckListed(const PackageFile& file, const Section& section, const Package& package,
                  FileFacts& facts, LintReport& report) {
     if (section.values.empty()) {
-        report.Error(file.path, section.number, "[" + section.name + "] holds no line");
+        report.Error(file.path, section.number,
+                     "[" + zelvo::AsUtf8(section.name) + "] holds no line");
     }
     const Kind kind = section.key->kind;
     for (const TextLine& value : section.values) {
@@ -177,7 +192,8 @@ void NoteDeviceId(const PackageFile& file, const std::map<const Key*, const Sect
     const TextLine& p = pid->second->values[0];
     if (v.text.size() != 4 || p.text.size() != 4 || !IsHexDigits(v.text) || !IsHexDigits(p.text))
         return;
-    facts.ids.push_back({zelvo::ToUpper(v.text), zelvo::ToUpper(p.text), file.path, v.number});
+    facts.ids.push_back(
+        {zelvo::ToUpper(v.text), zelvo::ToUpper(p.text), file.path, v.number, p.number});
 }
 
 }  // namespace
@@ -195,13 +211,11 @@ void CheckSetupIni(const PackageFile& setupIni, const Package& package, FileFact
         }
         if (const auto [at, added] = seen.emplace(section.key, &section); !added) {
             report.Error(setupIni.path, section.number,
-                         "[" + section.name + "] again, first on line " +
+                         "[" + zelvo::AsUtf8(section.name) + "] again, first on line " +
                              std::to_string(at->second->number) + "; the installer reads one");
             continue;
         }
-        const Kind kind = section.key->kind;
-        if (kind == Kind::Folders || kind == Kind::Infs || kind == Kind::Drivers ||
-            kind == Kind::Catalogs) {
+        if (IsList(section.key->kind)) {
             CheckListed(setupIni, section, package, facts, report);
         } else {
             CheckSingle(setupIni, section, report);
