@@ -76,7 +76,7 @@ void CheckHardwareId(const InfFile& inf, const InfLine& line, std::size_t index,
     std::smatch match;
     if (std::regex_match(id, match, usb)) {
         facts.ids.push_back({zelvo::ToUpper(match[1].str()), zelvo::ToUpper(match[2].str()),
-                             inf.file, line.number});
+                             inf.file, line.number, line.number});
     } else if (index == 1 || zelvo::ToUpper(id).starts_with("USB\\VID_")) {
         report.Error(inf.file, line.number,
                      "hardware ID " + Quoted(id) +

@@ -235,11 +235,13 @@ std::string Quoted(std::string_view text) {
 std::vector<TextLine> ReadTextLines(const std::string& file, const std::string& bytes,
                                     bool lastEndExpected, LintReport& report) {
     std::string_view rest = bytes;
-    if (rest.starts_with("\xEF\xBB\xBF") || rest.starts_with("\xFF\xFE") ||
-        rest.starts_with("\xFE\xFF")) {
+    // The mark is reported once and the rest read as it follows.
+    const bool utf8 = rest.starts_with("\xEF\xBB\xBF");
+    if (utf8 || rest.starts_with("\xFF\xFE") || rest.starts_with("\xFE\xFF")) {
         report.Error(file, 1,
                      "the file starts with a Unicode byte-order mark; the receiving machine "
                      "reads it as code page 1252 text: save it as Windows-1252 (ANSI)");
+        rest.remove_prefix(utf8 ? 3 : 2);
     }
     std::vector<TextLine> lines;
     int lfAlone = 0, firstLfAlone = 0;
