@@ -110,9 +110,10 @@ void LineReader::Read(std::string_view text) {
             inQuotes = false;
             if (!badQuoteSaid && TextAfterQuote(text, i + 1)) {
                 report.Error(file, number,
-                             "a quote ends the quoted string before " +
-                                 Quoted(zelvo::Trim(text.substr(i + 1))) +
-                                 "; a quote inside a quoted string is written twice (\"\")");
+                             "the quote before " +
+                                 zelvo::FromWindows1252(zelvo::Trim(text.substr(i + 1))) +
+                                 " ends the quoted string; a quote inside a quoted string is "
+                                 "written twice (\"\")");
                 badQuoteSaid = true;
             }
         } else if (inQuotes) {

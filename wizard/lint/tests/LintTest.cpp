@@ -126,7 +126,7 @@ TEST_F(Lint, FindsEachHandBrokenThingAtItsLine) {
          {"ostxbus.inf:17: error: a quoted string is not closed"}},
         {V,
          [&] { Edit(bus, "OSTX = \"Ostrelix\"", "OSTX = \"Ostrelix \"NR\" Labs\""); },
-         {"ostxbus.inf:133: error: a quote ends the quoted string before \"NR\" Labs\""}},
+         {"ostxbus.inf:133: error: the quote before NR\" Labs\" ends the quoted string"}},
         {L,
          [&] { Edit(inf, "Vdlink.cat\r\n\r\n", "Vdlink.cat\\\r\n"); },
          {"Vdlink.inf:11: error: the '\\' at the end joins the section header of line 12"}},
