@@ -15,9 +15,9 @@
 #include "FakeDesktop.hpp"
 #include "FuzzCheck.hpp"
 #include "InfTemplates.hpp"
+#include "KitforgePageInput.hpp"
 #include "NameRules.hpp"
 #include "PackageFiles.hpp"
-#include "PageChecks.hpp"
 #include "SetupIni.hpp"
 
 namespace {
@@ -62,43 +62,14 @@ void CheckInsideOutputFolder(const CWizardData& data, const std::string& name) {
           "a package file outside the output folder: " + path.string());
 }
 
-bool ApplyPages(CWizardData& data, FuzzedDataProvider& input) {
-    CompanyFields company;
-    company.companyName = input.ConsumeRandomLengthString(40);
-    company.abbreviation = input.ConsumeRandomLengthString(40);
-    company.infPrefix = input.ConsumeRandomLengthString(12);
-    company.vid = input.ConsumeRandomLengthString(6);
-    company.pid = input.ConsumeRandomLengthString(6);
-    if (!ApplyCompanyPage(data, company, PageMove::Next).empty()) return false;
-    DeviceNameFields names;
-    names.usbDeviceName = input.ConsumeRandomLengthString(80);
-    names.comDeviceName = input.ConsumeRandomLengthString(80);
-    if (!ApplyDeviceNamesPage(data, names, PageMove::Next).empty()) return false;
-    if (SkipsInstallerPages(data)) return true;
-    InstallerNameFields installer;
-    installer.productName = input.ConsumeRandomLengthString(80);
-    installer.installerName = input.ConsumeRandomLengthString(40);
-    if (!ApplyInstallerNamesPage(data, installer, PageMove::Next).empty()) return false;
-    InstallerOptionFields options = InstallerOptionsOf(data);
-    options.displayInstall = input.ConsumeBool();
-    options.copyFiles = input.ConsumeBool();
-    options.displayUninstall = input.ConsumeBool();
-    options.removeFiles = input.ConsumeBool();
-    options.targetDir = input.ConsumeRandomLengthString(80);
-    return ApplyInstallerOptionsPage(data, options, PageMove::Next).empty();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zelvo::testing::FakeDesktop desktop;
     FuzzedDataProvider input(data, size);
     CWizardData record;
-    const bool vcp = input.ConsumeBool();
-    ChooseInstallType(record, vcp ? INSTALL_VCP : INSTALL_LINKVANE);
-    record.m_bGenerateInstaller = input.ConsumeBool() ? 1 : 0;
-    record.m_strGenerationDir = kOutputFolder;
-    if (!ApplyPages(record, input)) return 0;
+    if (!fuzzing::AcceptedRecord(record, input, kOutputFolder)) return 0;
+    const bool vcp = record.m_nInstallType == INSTALL_VCP;
 
     Check(PackageProblem(record).empty(),
           "accepted values the package refuses: " + PackageProblem(record));

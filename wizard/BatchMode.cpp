@@ -3,10 +3,12 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <sstream>
 
 #include "CWizardData.hpp"
 #include "ConsoleDesktop.hpp"
 #include "Desktop.hpp"
+#include "LintMode.hpp"
 #include "PageChecks.hpp"
 #include "Strings.hpp"
 #include "Windows1252.hpp"
@@ -14,16 +16,20 @@
 namespace kitforge {
 namespace {
 
-constexpr const char* kHelp = R"(Usage: kitforge --batch --type vcp|linkvane [options]
+constexpr const char* kUsage = R"(Usage: kitforge --batch --type vcp|linkvane [options]
+       kitforge --lint FOLDER [--strict] [--format text|json]
        kitforge --help | --version
        kitforge [--data-dir DIR]            (the wizard pages)
+)";
 
+constexpr const char* kHelp = R"(
 Writes a driver package without the wizard pages. Every field starts from the
 defaults of the chosen driver set; the options below replace single fields. The
 values pass the same checks, in the same order and with the same messages, as on
 the wizard pages; messages go to standard error. The exit status is 0 only when
-every file of the package was written, 1 when a check or the generation failed,
-2 for a mistake on the command line.
+every file of the package was written and the package passes the check of
+--lint, 1 when a check or the generation failed, 2 for a mistake on the command
+line or a package that the check finds not clean.
 
 Driver set and output kind:
   --type vcp|linkvane        virtual COM port set (NR7x) or Linkvane direct-access set
@@ -62,6 +68,17 @@ Data files:
                              compiled-in stand-ins: DIR/x86/ostxbus.sys, ostxcmnt.sys,
                              ostxser.sys, ostxwhnt.sys, Vdlink.sys, Vdcore.sys, the
                              same six in DIR/x64/, and DIR/installer.exe
+
+Checking a package:
+  --lint FOLDER              check the driver package in FOLDER (as kitforge wrote
+                             it, edited by hand, or from an older version): INF
+                             syntax, strings, hardware IDs, the files named and
+                             left over, setup.ini. One line per problem,
+                             FILE:LINE: error|warning: text (line 0: the whole
+                             file), then the count. Exit status 0 clean, 1
+                             warnings only, 2 errors.
+  --strict                   with --lint: warnings count as errors
+  --format text|json         with --lint: the report as text (default) or JSON
 
 Text is taken as UTF-8 and written into the package as Windows-1252.
 )";
@@ -147,7 +164,7 @@ bool Parse(const std::vector<std::string>& args, Options& options, std::string& 
         }
         auto known = ValueOptions().find(name);
         if (known == ValueOptions().end()) {
-            problem = "unknown option " + name + " (see kitforge --help)";
+            problem = "unknown option " + name;
             return false;
         }
         if (options.Has(name)) {
@@ -235,10 +252,20 @@ int RunPages(CWizardData& data, const Options& options, const std::string& outpu
     }
 
     if (!ApplyOutputFolderPage(data, output, PageMove::Next)) return 1;
-    return GeneratePackage(data) ? 0 : 1;
+    if (!GeneratePackage(data)) return 1;
+    // The package as written must pass the check that --lint makes.
+    std::ostringstream report;
+    if (LintAndPrint(data.m_strGenerationDir, report) == 0) return 0;
+    std::cerr << report.str() << kProgramName << ": the package written is not clean\n";
+    return 2;
 }
 
 }  // namespace
+
+int RefuseUsage(const std::string& problem) {
+    std::cerr << kProgramName << ": " << problem << "\n" << kUsage << "(see kitforge --help)\n";
+    return 2;
+}
 
 bool IsBatchInvocation(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
@@ -272,12 +299,9 @@ std::optional<zelvo::ZelvoError> TakeDataDirOption(std::vector<std::string>& arg
 int RunBatch(const std::vector<std::string>& args) {
     Options options;
     std::string problem;
-    if (!Parse(args, options, problem)) {
-        std::cerr << kProgramName << ": " << problem << '\n';
-        return 2;
-    }
+    if (!Parse(args, options, problem)) return RefuseUsage(problem);
     if (options.Has("--help")) {
-        std::cout << kHelp;
+        std::cout << kUsage << kHelp;
         return 0;
     }
 

@@ -15,9 +15,14 @@ namespace {
 bool Encode(const std::string& typed, const std::string& field, std::size_t maxLength,
             std::string& out, std::string& message) {
     // A line break would start a new line in the INF files and setup.ini; the page's
-    // single-line fields cannot hold one, but the command line can.
-    for (char c : typed) {
-        if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+    // single-line fields cannot hold one, but the command line can. A C1 control
+    // (U+0080-U+009F, UTF-8 C2 80 to C2 9F) would become a byte that Windows-1252
+    // leaves undefined.
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(typed[i]);
+        const bool c1 =
+            byte == 0xC2 && i + 1 < typed.size() && static_cast<unsigned char>(typed[i + 1]) < 0xA0;
+        if ((byte < 0x20 && typed[i] != '\t') || c1) {
             message = field + " cannot contain a line break or control character.";
             return false;
         }

@@ -1,7 +1,8 @@
 // kitforge: the driver-package wizard. "--batch" and "--help" run the command-line
-// mode, "--version" names the program and its version; any other invocation starts
-// the wizard pages. "--data-dir DIR" in either mode reads the carried data files
-// from DIR instead of the compiled-in ones.
+// mode, "--lint" checks a package, "--version" names the program and its version;
+// without arguments the wizard pages start, and any other argument is refused with
+// the usage. "--data-dir DIR" in the wizard and the command-line mode reads the
+// carried data files from DIR instead of the compiled-in ones.
 
 #include <iostream>
 #include <memory>
@@ -10,6 +11,7 @@
 
 #include "BatchMode.hpp"
 #include "DataFiles.hpp"
+#include "LintMode.hpp"
 #include "ResourceDataFiles.hpp"
 #include "WizardGui.hpp"
 
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
         std::cout << "kitforge (Zelvo) " << ZELVO_VERSION << '\n';
         return 0;
     }
+
+    // The check needs neither a display nor the carried data files.
+    if (kitforge::IsLintInvocation(args)) return kitforge::RunLint(args);
 
     std::string dataDir;
     if (const auto failure = kitforge::TakeDataDirOption(args, dataDir)) {
@@ -35,6 +40,7 @@ int main(int argc, char** argv) {
     }
 
     if (kitforge::IsBatchInvocation(args)) return kitforge::RunBatch(args);
+    if (!args.empty()) return kitforge::RefuseUsage("unknown option " + args[0]);
 
     // Qt sees the arguments without --data-dir.
     std::vector<char*> guiArgv{argv[0]};

@@ -94,7 +94,35 @@ TEST_F(BatchProgram, HelpDocumentsEveryOption) {
     for (const std::string& option : zelvo::Split(
              "type installer inf-only company abbreviation inf-name vid pid usb-name com-name "
              "product-name installer-name quiet-install copy-files target-dir quiet-uninstall "
-             "remove-files output yes data-dir",
+             "remove-files output yes data-dir lint strict format",
              ' '))
         EXPECT_NE(help.out.find("--" + option), std::string::npos) << option;
+}
+
+TEST_F(BatchProgram, LintExitStatusFormatsAndUnknownOptions) {
+    ASSERT_EQ(Run("--batch --type linkvane --inf-only --yes --output", {pkg_}).status, 0);
+    Result clean = Run("--lint", {pkg_});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "0 errors, 0 warnings\n");
+
+    zelvo::WriteFileBytes(pkg_ + "/notes.txt", "x");
+    EXPECT_EQ(Run("--lint", {pkg_}).status, 1);
+    EXPECT_EQ(Run("--strict --lint", {pkg_}).status, 2);
+    Result json = Run("--format json --lint", {pkg_});
+    EXPECT_NE(json.out.find("\"warnings\": 1, \"problems\": [\n  {\"file\": \"notes.txt\", "
+                            "\"line\": 0, \"severity\": \"warning\""),
+              std::string::npos)
+        << json.out;
+    // --batch checks what it wrote: the folder holds a file no INF file names.
+    Result batch = Run("--batch --type linkvane --inf-only --output", {pkg_});
+    EXPECT_EQ(batch.status, 2);
+    EXPECT_NE(batch.err.find("notes.txt:0: warning: "), std::string::npos) << batch.err;
+
+    zelvo::WriteFileBytes(pkg_ + "/Vdlink.inf", "[Version]\r\n");
+    EXPECT_EQ(Run("--lint", {pkg_}).status, 2);
+    for (const char* options : {"--lint", "--frobnicate", "--lint . --format xml"}) {
+        Result refused = Run(options);
+        EXPECT_EQ(refused.status, 2) << options;
+        EXPECT_NE(refused.err.find("\nUsage: kitforge"), std::string::npos) << options;
+    }
 }
