@@ -41,6 +41,7 @@ struct TargetsField {
     double max;
     bool whole;
     double* value;
+    const double* had;  // kept when the field's text cannot be taken
 };
 
 }  // namespace
@@ -95,21 +96,24 @@ void ReadTargetsLine(KeyReading& r) {
     const std::optional<std::string> line = r.Stored(r.Key());
     SupervisionSettings read{.lifeWarning = 0};
     if (line) {
+        const SupervisionSettings had = settings;
         double quality = read.quality;
+        const double hadQuality = had.quality;
         const std::array<TargetsField, 6> fields{
-            {{kTargetMax, false, &read.target},
-             {kTargetMax, false, &read.margin},
-             {kLifeWarningMax, false, &read.lifeWarning},
-             {kQualityLevelMax, true, &quality},
-             {kStabilityHzMax, false, &read.stabilityThreshold},
-             {kStabilityHzMax, false, &read.stabilityAlarm}}};
+            {{kTargetMax, false, &read.target, &had.target},
+             {kTargetMax, false, &read.margin, &had.margin},
+             {kLifeWarningMax, false, &read.lifeWarning, &had.lifeWarning},
+             {kQualityLevelMax, true, &quality, &hadQuality},
+             {kStabilityHzMax, false, &read.stabilityThreshold, &had.stabilityThreshold},
+             {kStabilityHzMax, false, &read.stabilityAlarm, &had.stabilityAlarm}}};
         const std::vector<std::string> texts = Split(*line, ';');
         for (size_t i = 0; i < fields.size() && i < texts.size(); ++i) {
             if (Trim(texts[i]).empty()) continue;
             double value = 0;
-            if (!r.Passed(NumberSetting(r.Key(), texts[i], value))) continue;
-            if (fields[i].whole) value = std::nearbyint(value);
-            if (r.Passed(RangeCheck(r.Key(), value, 0, fields[i].max))) *fields[i].value = value;
+            const bool number = r.Passed(NumberSetting(r.Key(), texts[i], value));
+            if (number && fields[i].whole) value = std::nearbyint(value);
+            const bool taken = number && r.Passed(RangeCheck(r.Key(), value, 0, fields[i].max));
+            *fields[i].value = taken ? value : *fields[i].had;
         }
         read.quality = static_cast<int32_t>(quality);
     }

@@ -25,7 +25,8 @@ std::optional<ZelvoError> WriteSensorLine(const MainState& state, size_t channel
 
 // [Targets] Sensor n: target; margin; life warning %; quality level; stability
 // threshold Hz; stability alarm Hz. A missing line (a file of an older program) turns
-// every check off; a field that is no number or out of its range keeps what it had.
+// every check off, as does an empty or missing field; a field that is no number or out
+// of its range keeps what it had.
 void ReadTargetsLine(KeyReading& reading);
 std::optional<ZelvoError> WriteTargetsLine(const MainState& state, size_t channel,
                                            std::string& text);
