@@ -1,16 +1,21 @@
 // One reading against the simulated sensors loaded in-process.
 //   BM_GetReading:        the whole GetReading (the monitor's work and the simulator's)
 //   BM_SimulatorExchange: the same bridge calls made directly (the simulator's share)
-// The monitor's own work per reading is the difference of the two medians.
+//   BM_GetReadingSupervised: GetReading, then the reading judged by a supervisor with
+//                        every check on, as the sweep does
+// The monitor's own work per reading is the difference of the first two medians; the
+// third less the first is the cost of supervision.
 
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 
 #include "SimControl.hpp"
+#include "Supervision.hpp"
 #include "VdLink.h"
 #include "cErrHandler.hpp"
 #include "cZelvo.hpp"
@@ -41,6 +46,36 @@ void BM_GetReading(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_GetReading)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+void BM_GetReadingSupervised(benchmark::State& state) {
+    SimControl sim;
+    Prepare(sim);
+    zelvo::VdBridge bridge(SimControl::LibraryPath());
+    zelvo::cZelvo zelvo(bridge);
+    zelvo::DiscoveryList serials;
+    if (zelvo.FindZelvos(serials) != 1) throw std::runtime_error("simulator not found");
+    zelvo::ReadingResult result{};
+    // Every check on, none ever reached: each reading goes through all of them.
+    const zelvo::SupervisionSettings settings{
+        .target = 9999, .margin = 1, .lifeWarning = 1, .quality = 5, .stabilityAlarm = 1e6};
+    zelvo::Supervisor supervisor;
+    for (auto _ : state) {
+        int32_t status = zelvo.GetReading("ZS0001", result);
+        if (status != 0) throw std::runtime_error("reading failed: " + std::to_string(status));
+        supervisor.BeginSweep();
+        const zelvo::SupervisionReading reading{
+            .thickness = std::round(result[zelvo::kResultThickness] * 1000) / 1000,
+            .rate = result[zelvo::kResultRate],
+            .frequency = result[zelvo::kResultFrequency],
+            .life = result[zelvo::kResultLife]};
+        supervisor.Judge(settings, reading, true, true);
+        benchmark::DoNotOptimize(supervisor);
+    }
+}
+BENCHMARK(BM_GetReadingSupervised)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 template <class Fn>
 Fn Entry(void* library, const char* name) {

@@ -11,6 +11,8 @@ namespace zelvo::cli {
 const char* const kUsage =
     "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]\n"
     "                    [--format text|csv|jsonl] [--material N=NAME]... [--reassign]\n"
+    "                    [--target N=VALUE[:MARGIN]]... [--life-warning N=PCT]...\n"
+    "                    [--quality N=LEVEL]... [--stability N=HZ[:THRESHOLD]]...\n"
     "       zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] --list\n"
     "       zelvomon-cli [--app-dir DIR] --materials\n"
     "       zelvomon-cli --help | --version\n"
@@ -28,6 +30,18 @@ const char* const kUsage =
     "  --material N=NAME  channel N (1 to 8) takes material NAME's density and Z factor\n"
     "                  (and its name while the channel's name is the default), as a\n"
     "                  choice in the window's parameter grid does; kept in the setup file\n"
+    "  --target N=VALUE[:MARGIN]  channel N's layer ends at VALUE (kA, or ug/cm2 in the\n"
+    "                  areal-mass unit mode; 0 to 9999.999, 0 off): the event \"target\" on\n"
+    "                  the first reading that reaches it, \"target-near\" MARGIN before it\n"
+    "  --life-warning N=PCT  the event \"life\" when channel N's crystal life falls to PCT %\n"
+    "                  (0 to 99, 0 off; default 10)\n"
+    "  --quality N=LEVEL  the event \"quality\" when channel N's rate keeps deviating from\n"
+    "                  its rolling average; LEVEL 1 (30 %) to 9 (2.5 %), 0 off\n"
+    "  --stability N=HZ[:THRESHOLD]  the event \"stability\" when the run's upward\n"
+    "                  frequency jumps of channel N larger than THRESHOLD Hz (default 25)\n"
+    "                  add up to HZ (0 to 1000000, 0 off)\n"
+    "                  Supervision settings are kept in the setup file; events go to\n"
+    "                  standard error, the records' events field and MQTT\n"
     "  --reassign      discovery answers Yes to removing the assignment of a missing\n"
     "                  sensor, so that a new sensor may take its channel (sensors swapped\n"
     "                  on purpose); without it, assignments are kept and only channels\n"
@@ -54,9 +68,10 @@ struct OptionRule {
 
 // Every accepted option, one line each.
 constexpr OptionRule kOptions[] = {
-    {"--app-dir", true},    {"--bridge", true}, {"--simulate", false},
-    {"--seconds", true},    {"--format", true}, {"--material", true},
-    {"--materials", false}, {"--list", false},  {"--reassign", false},
+    {"--app-dir", true},   {"--bridge", true},   {"--simulate", false},    {"--seconds", true},
+    {"--format", true},    {"--material", true}, {"--materials", false},   {"--list", false},
+    {"--reassign", false}, {"--target", true},   {"--life-warning", true}, {"--quality", true},
+    {"--stability", true},
 };
 
 std::string DefaultAppDir() {
@@ -110,6 +125,9 @@ bool Apply(const std::string& name, const std::string& value, ConsoleOptions& op
         options.seconds = *seconds;
     } else if (name == "--material") {
         options.materials.push_back(value);
+    } else if (name == "--target" || name == "--life-warning" || name == "--quality" ||
+               name == "--stability") {
+        options.supervision.emplace_back(name, value);
     } else if (name == "--materials") {
         options.listMaterials = true;
     } else if (name == "--list") {

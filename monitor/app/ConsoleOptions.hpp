@@ -17,6 +17,8 @@ struct ConsoleOptions {
     bool listSensors = false;            // --list: list the sensors found, run nothing
     bool reassign = false;               // --reassign: discovery may move assignments
     std::vector<std::string> materials;  // the texts of --material, "N=NAME", in order
+    // --target, --life-warning, --quality and --stability with their texts, in order.
+    std::vector<std::pair<std::string, std::string>> supervision;
 };
 
 extern const char* const kUsage;

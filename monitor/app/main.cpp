@@ -24,6 +24,7 @@
 #include "ConsoleOptions.hpp"
 #include "ConsolePorts.hpp"
 #include "ConsoleRecords.hpp"
+#include "ConsoleSupervision.hpp"
 #include "ConsoleViews.hpp"
 #include "FolderTree.hpp"
 #include "RunControl.hpp"
@@ -95,6 +96,7 @@ void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
         const SweepRecord record = MakeSweepRecord(
             ctx.state, [&](int row) { return parts.readings.Cell(row, kColumnFrequency); },
             RunTimeNow(ctx.state), std::chrono::system_clock::now());
+        cli::WriteEventLines(record, std::cerr);
         publishing.Publish(record);
         if (auto change = publishing.LinkChange()) std::cerr << "MQTT: " << *change << "\n";
         if (!output.Write(record)) {
@@ -105,7 +107,13 @@ void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
     if (gStopSignal != 0) std::cerr << "zelvomon-cli: stopping on signal " << gStopSignal << "\n";
 }
 
-int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>& materials,
+// What the command line sets before the run.
+struct RunChoices {
+    std::map<int, Material> materials;
+    std::vector<cli::SupervisionChoice> supervision;
+};
+
+int RunMonitor(const cli::ConsoleOptions& options, const RunChoices& choices,
                ConsoleDesktop& desktop) {
     cli::ConsoleMonitor monitor;
     MainContext& ctx = monitor.ctx;
@@ -115,7 +123,8 @@ int RunMonitor(const cli::ConsoleOptions& options, const std::map<int, Material>
     cli::ConsolePorts ports(ctx);
     monitor.tmrDate.Fire();  // the deferred start-up: discovery
     // The materials chosen on the command line, as a choice in the parameter grid.
-    if (ports.AllowRun(std::cerr) && cli::ApplyMaterialChoices(ctx, materials, std::cerr))
+    cli::ApplySupervisionChoices(monitor.state, choices.supervision);
+    if (ports.AllowRun(std::cerr) && cli::ApplyMaterialChoices(ctx, choices.materials, std::cerr))
         cmdFSwitch_Click(ctx, 0);
     const bool started = monitor.state.RunMode == kRunning;
     SweepPublishing publishing;
@@ -181,18 +190,23 @@ int Run(const cli::ConsoleOptions& options, const std::vector<std::string>& args
     SetAppInfo(app);
     SetBridgeLibraryName(bridge);
     MaterialLibrary library;
-    std::map<int, Material> materials;
+    RunChoices choices;
     if (!options.materials.empty()) {
         if (!cli::LoadMaterials(options.appDir, library, std::cerr)) return 2;
-        if (auto refused = cli::ReadMaterialChoices(options.materials, library, materials)) {
+        if (auto refused =
+                cli::ReadMaterialChoices(options.materials, library, choices.materials)) {
             std::cerr << "zelvomon-cli: " << *refused << "\n";
             return 2;
         }
     }
+    if (auto refused = cli::ReadSupervisionChoices(options.supervision, choices.supervision)) {
+        std::cerr << "zelvomon-cli: " << *refused << "\n";
+        return 2;
+    }
 
     ConsoleDesktop desktop(true);
     SetDesktop(&desktop);
-    const int status = RunMonitor(options, materials, desktop);
+    const int status = RunMonitor(options, choices, desktop);
     SetDesktop(nullptr);
     return status;
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "Supervision.hpp"
 #include "cFilter.hpp"
 
 namespace zelvo {
@@ -96,6 +97,10 @@ struct MainState {
     ChannelTable<double> ChannelTooling{100, 100, 100, 100, 100, 100, 100, 100};  // %
     // Rate filters, created on first use (FilterOf); only their size is a setting.
     ChannelTable<std::optional<cFilter>> ChannelFilter{};
+    // Supervision settings (the [Targets] section; a channel without a line has every
+    // check off) and each channel's supervisor with the events of the latest sweep.
+    ChannelTable<SupervisionSettings> ChannelSupervision{};
+    ChannelTable<Supervisor> ChannelSupervisor{};
     // [row][channel]: row 0 rate, 1 thickness (display units), 2 frequency Hz, 3 life %.
     std::array<ChannelTable<double>, 4> ChannelValues{};
 

@@ -165,6 +165,16 @@ SettingKey Sensor() {
             .write = WriteSensorLine};
 }
 
+// One supervision line per channel, in a section older programs do not read.
+SettingKey Targets() {
+    return {.section = "Targets",
+            .key = "Sensor ",
+            .defaults = {"", "", ""},
+            .perChannel = true,
+            .read = ReadTargetsLine,
+            .write = WriteTargetsLine};
+}
+
 }  // namespace
 
 Layout LayoutOf(int32_t iniVer) {
@@ -207,6 +217,7 @@ const std::vector<SettingKey>& SettingKeys() {
         Whole16("DataLog", "LogType", "0", &S::LogType),
         Text("DataLog", "LogFile", "Zelvo.log", &S::LogFile),
         Sensor(),
+        Targets(),
         AsWritten("Mqtt", "Enabled", "0", &S::MqttEnabled),
         AsWritten("Mqtt", "Host", "localhost", &S::MqttHost),
         AsWritten("Mqtt", "Port", "1883", &S::MqttPort),

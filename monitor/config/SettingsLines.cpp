@@ -36,6 +36,14 @@ std::vector<std::string> FieldsReadBack(const std::string& key, const std::strin
     return Split(value, ';');
 }
 
+// A supervision field of a [Targets] line: its range and where it goes.
+struct TargetsField {
+    double max;
+    bool whole;
+    double* value;
+    const double* had;  // kept when the field's text cannot be taken
+};
+
 }  // namespace
 
 void ReadCrystalLimits(KeyReading& r) {
@@ -81,6 +89,43 @@ void ReadSensorLine(KeyReading& r) {
     if (r.Passed(NumberSetting(r.Key(), r.Text(4), value)))
         s.ChannelTooling[i] = value * toolingScale;
     s.ChannelSerial[i] = Trim(r.Text(5));
+}
+
+void ReadTargetsLine(KeyReading& r) {
+    SupervisionSettings& settings = r.State().ChannelSupervision[r.Channel()];
+    const std::optional<std::string> line = r.Stored(r.Key());
+    SupervisionSettings read{.lifeWarning = 0};
+    if (line) {
+        const SupervisionSettings had = settings;
+        double quality = read.quality;
+        const double hadQuality = had.quality;
+        const std::array<TargetsField, 6> fields{
+            {{kTargetMax, false, &read.target, &had.target},
+             {kTargetMax, false, &read.margin, &had.margin},
+             {kLifeWarningMax, false, &read.lifeWarning, &had.lifeWarning},
+             {kQualityLevelMax, true, &quality, &hadQuality},
+             {kStabilityHzMax, false, &read.stabilityThreshold, &had.stabilityThreshold},
+             {kStabilityHzMax, false, &read.stabilityAlarm, &had.stabilityAlarm}}};
+        const std::vector<std::string> texts = Split(*line, ';');
+        for (size_t i = 0; i < fields.size() && i < texts.size(); ++i) {
+            if (Trim(texts[i]).empty()) continue;
+            double value = 0;
+            const bool number = r.Passed(NumberSetting(r.Key(), texts[i], value));
+            if (number && fields[i].whole) value = std::nearbyint(value);
+            const bool taken = number && r.Passed(RangeCheck(r.Key(), value, 0, fields[i].max));
+            *fields[i].value = taken ? value : *fields[i].had;
+        }
+        read.quality = static_cast<int32_t>(quality);
+    }
+    settings = read;
+}
+
+std::optional<ZelvoError> WriteTargetsLine(const MainState& s, size_t ch, std::string& text) {
+    const SupervisionSettings& t = s.ChannelSupervision[ch];
+    text = ShortestNumberText(t.target) + ";" + ShortestNumberText(t.margin) + ";" +
+           ShortestNumberText(t.lifeWarning) + ";" + std::to_string(t.quality) + ";" +
+           ShortestNumberText(t.stabilityThreshold) + ";" + ShortestNumberText(t.stabilityAlarm);
+    return std::nullopt;
 }
 
 std::optional<ZelvoError> WriteSensorLine(const MainState& s, size_t ch, std::string& text) {

@@ -1,6 +1,6 @@
 #pragma once
-// The setup-file keys of several fields: the crystal limits (Freq) and the
-// sensor lines (Sensor 1 ... Sensor 8).
+// The setup-file keys of several fields: the crystal limits (Freq), the
+// sensor lines (Sensor 1 ... Sensor 8) and their supervision lines ([Targets]).
 
 #include <optional>
 #include <string>
@@ -22,5 +22,13 @@ void ReadSensorLine(KeyReading& reading);
 // or quotes, or a line beyond the value limit).
 std::optional<ZelvoError> WriteSensorLine(const MainState& state, size_t channel,
                                           std::string& text);
+
+// [Targets] Sensor n: target; margin; life warning %; quality level; stability
+// threshold Hz; stability alarm Hz. A missing line (a file of an older program) turns
+// every check off, as does an empty or missing field; a field that is no number or out
+// of its range keeps what it had.
+void ReadTargetsLine(KeyReading& reading);
+std::optional<ZelvoError> WriteTargetsLine(const MainState& state, size_t channel,
+                                           std::string& text);
 
 }  // namespace zelvo

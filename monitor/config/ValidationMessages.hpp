@@ -24,6 +24,14 @@ inline constexpr const char* kChannelNameMessage =
     "Channel name must be at most 100 characters, without ; or control characters.";
 inline constexpr const char* kSerialNumberMessage =
     "Serial number must be at most 100 characters, without ; or control characters.";
+inline constexpr const char* kTargetRangeMessage = "Target must be between 0 and 9999.999.";
+inline constexpr const char* kMarginRangeMessage = "Target warning must be between 0 and 9999.999.";
+inline constexpr const char* kLifeWarningRangeMessage = "Life warning must be between 0 and 99 %.";
+inline constexpr const char* kQualityRangeMessage = "Quality must be an integer between 0 and 9.";
+inline constexpr const char* kStabilityThresholdRangeMessage =
+    "Stability threshold must be between 0 and 1000000 Hz.";
+inline constexpr const char* kStabilityAlarmRangeMessage =
+    "Stability alarm must be between 0 and 1000000 Hz.";
 
 // Hints of the parameter grid's columns, followed by the lock suffix.
 inline constexpr const char* kDensityHint = "Enter material density in gm/cc";

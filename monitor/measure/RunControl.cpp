@@ -88,6 +88,7 @@ void Start(MainContext& ctx) {
     }
 
     ctx.tmrRun.SetInterval(SweepIntervalFor(s.Period));
+    for (Supervisor& supervisor : s.ChannelSupervisor) supervisor.Reset();
     s.RunNum = s.RunNum + 1 > 9999 ? 1 : s.RunNum + 1;
     ctx.views.runBar.SetRunNumberText(std::to_string(s.RunNum));
     // Kept before anything of the run is written: a run that is killed still used it.
@@ -106,6 +107,7 @@ void Stop(MainContext& ctx) {
 void ZeroAll(MainContext& ctx) {
     // ZeroAll of the sensor manager always succeeds.
     ctx.sensors.ZeroAll();
+    for (Supervisor& supervisor : ctx.state.ChannelSupervisor) supervisor.Reset();
 }
 
 }  // namespace
@@ -189,7 +191,9 @@ void grdRdgs_Click(MainContext& ctx, int row, int column) {
             ZeroAll(ctx);
         } else {
             // An absent sensor answers 7; its row already shows it.
-            ctx.sensors.Zero(ctx.state.ChannelSerial[static_cast<size_t>(row)]);
+            const auto ch = static_cast<size_t>(row);
+            ctx.sensors.Zero(ctx.state.ChannelSerial[ch]);
+            ctx.state.ChannelSupervisor[ch].Reset();
         }
     });
 }

@@ -28,7 +28,8 @@ void cmdFSwitch_Click(MainContext& ctx, int index);
 void StartIfPending(MainContext& ctx);
 
 // A click on the readings grid: column 2 of a channel row zeroes that channel, or
-// every sensor while Shift is held.
+// every sensor while Shift is held. A zero resets the supervision of the channels it
+// zeroes, as Start resets every channel's.
 void grdRdgs_Click(MainContext& ctx, int row, int column);
 
 enum class Key { Shift, Control, Digit0, Other };

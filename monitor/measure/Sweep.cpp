@@ -1,5 +1,6 @@
 #include "Sweep.hpp"
 
+#include <cmath>
 #include <string>
 
 #include "Format.hpp"
@@ -57,6 +58,20 @@ void ApplyStatus(MainContext& ctx, size_t ch, int status, const ReadingResult& r
     }
 }
 
+// The reading judged by the channel's supervisor. The target is in kA or ug/cm2 and is
+// reached by the thickness as the records show it (to the thousandth of the display
+// unit), so that its event comes with the first record that shows the target.
+void Supervise(MainState& s, size_t ch, double rate, double thickness,
+               const ReadingResult& result) {
+    const double shown = std::round(thickness * 1000) / 1000;
+    const SupervisionReading reading{.thickness = s.Units == 2 ? shown / 1000 : shown,
+                                     .rate = rate,
+                                     .frequency = result[kResultFrequency],
+                                     .life = result[kResultLife]};
+    s.ChannelSupervisor[ch].Judge(s.ChannelSupervision[ch], reading, s.RunMode == kRunning,
+                                  s.RunMode != kPaused);
+}
+
 void ShowReading(MainContext& ctx, size_t ch, const ReadingResult& result) {
     MainState& s = ctx.state;
     IReadingsGrid& grid = ctx.views.readings;
@@ -85,6 +100,7 @@ void ShowReading(MainContext& ctx, size_t ch, const ReadingResult& result) {
     s.ChannelValues[kValueThickness][ch] = thickness;
     s.ChannelValues[kValueFrequency][ch] = result[kResultFrequency];
     s.ChannelValues[kValueLife][ch] = result[kResultLife];
+    Supervise(s, ch, rate, thickness, result);
 
     if (s.RunMode == kRunning) {
         cFilter& filter = FilterOf(s, static_cast<int>(ch));
@@ -126,6 +142,7 @@ void GetReadings(MainContext& ctx) {
         s.ChannelReadInSweep.fill(false);
         bool anyRead = false;
         for (size_t ch = 0; ch <= static_cast<size_t>(s.ShowLast); ++ch) {
+            s.ChannelSupervisor[ch].BeginSweep();
             ReadingResult result{};
             const int status = ctx.sensors.GetReading(s.ChannelSerial[ch], result);
             if (status == ZelvoStatus::Success) {

@@ -2,7 +2,8 @@
 // The reading sweep (frmMain_GetReadings): reads every displayed channel, converts
 // rate and thickness to the display units, smooths the rate while Running, writes
 // the readings grid, hands the values to the charts and, after the sweep, to the
-// data log.
+// data log. Each reading is judged by its channel's supervisor; the events it raises
+// stay with the supervisor until the channel's next sweep.
 
 #include "MainView.hpp"
 

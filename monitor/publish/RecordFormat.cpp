@@ -63,6 +63,19 @@ std::string ChannelFields(const SweepRecord& record, const ChannelRecord& c) {
     return fields + ",\"status\":" + JsonString(c.status);
 }
 
+// An event's value and limit: thickness or mass to the thousandth, the others to the tenth.
+std::string EventNumber(const RaisedEvent& event, double value) {
+    const bool target =
+        event.event == SupervisionEvent::Target || event.event == SupervisionEvent::TargetNear;
+    return FormatNumber(value, target ? "0.000" : "0.0");
+}
+
+std::string EventFields(const RaisedEvent& event) {
+    return "\"event\":" + JsonString(EventName(event.event)) +
+           ",\"value\":" + EventNumber(event, event.value) +
+           ",\"limit\":" + EventNumber(event, event.limit);
+}
+
 }  // namespace
 
 std::optional<RecordFormat> RecordFormatNamed(std::string_view name) {
@@ -90,7 +103,7 @@ std::string CsvHeader(const SweepRecord& record) {
         header += p + "name" + p + "serial" + p + units.rate + p + units.thickness + p +
                   kFrequencyName + p + kLifeName + p + "status";
     }
-    return header;
+    return header + ",events";
 }
 
 std::string CsvLine(const SweepRecord& record) {
@@ -101,7 +114,14 @@ std::string CsvLine(const SweepRecord& record) {
         line += "," + CsvField(c.name) + "," + CsvField(c.serial) + "," + v.rate + "," +
                 v.thickness + "," + v.frequency + "," + v.life + "," + CsvField(c.status);
     }
-    return line;
+    std::string events;
+    for (const ChannelRecord& c : record.channels) {
+        for (const RaisedEvent& event : c.events) {
+            events += (events.empty() ? "" : ";") + std::to_string(c.channel) + ":" +
+                      std::string(EventName(event.event));
+        }
+    }
+    return line + "," + events;
 }
 
 std::string JsonLine(const SweepRecord& record) {
@@ -110,11 +130,36 @@ std::string JsonLine(const SweepRecord& record) {
         if (i > 0) line += ",";
         line += "{" + ChannelFields(record, record.channels[i]) + "}";
     }
+    line += "],\"events\":[";
+    bool first = true;
+    for (const ChannelRecord& c : record.channels) {
+        for (const RaisedEvent& event : c.events) {
+            line += (first ? "{" : ",{") + std::string("\"channel\":") + std::to_string(c.channel) +
+                    "," + EventFields(event) + "}";
+            first = false;
+        }
+    }
     return line + "]}";
 }
 
 std::string ChannelJson(const SweepRecord& record, const ChannelRecord& channel) {
     return "{" + SweepFields(record) + "," + ChannelFields(record, channel) + "}";
+}
+
+std::string EventJson(const SweepRecord& record, const ChannelRecord& channel,
+                      const RaisedEvent& event) {
+    return "{\"time\":" + JsonString(IsoUtc(record.time)) +
+           ",\"run\":" + std::to_string(record.run) +
+           ",\"channel\":" + std::to_string(channel.channel) +
+           ",\"serial\":" + JsonString(channel.serial) + "," + EventFields(event) + "}";
+}
+
+std::string EventLine(const SweepRecord& record, const ChannelRecord& channel,
+                      const RaisedEvent& event) {
+    return channel.name + " (" + channel.serial + ") " + std::string(EventName(event.event)) +
+           " at " + FormatNumber(record.runTime, "0.00") +
+           " s: " + EventNumber(event, event.value) + " (limit " + EventNumber(event, event.limit) +
+           ")";
 }
 
 std::string JsonString(std::string_view text) {

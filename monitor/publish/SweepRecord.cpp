@@ -45,6 +45,8 @@ SweepRecord MakeSweepRecord(const MainState& state,
             const std::string text = rowText(ch);
             channel.status = IsRowText(text) ? text : kStatusNoReading;
         }
+        const Supervisor& supervisor = state.ChannelSupervisor[c];
+        channel.events.assign(supervisor.begin(), supervisor.end());
         record.channels.push_back(std::move(channel));
     }
     return record;

@@ -25,9 +25,10 @@ struct ChannelRecord {
     bool valid = false;  // read successfully in this sweep; the values below count only then
     double rate = 0;     // filtered rate in the display units
     double thickness = 0;
-    double frequency = 0;  // Hz
-    double life = 0;       // %
-    std::string status;    // "ok" or the row text
+    double frequency = 0;             // Hz
+    double life = 0;                  // %
+    std::string status;               // "ok" or the row text
+    std::vector<RaisedEvent> events;  // raised by supervision in this sweep
 };
 
 struct SweepRecord {

@@ -31,6 +31,8 @@ std::vector<PublishMessage> SweepMessages(const std::string& prefix, const Sweep
         const std::string base = prefix + "/" + std::to_string(channel.channel);
         messages.push_back({base + "/reading", ChannelJson(record, channel), false});
         messages.push_back({base + "/status", channel.status, true});
+        for (const RaisedEvent& event : channel.events)
+            messages.push_back({base + "/event", EventJson(record, channel, event), false});
     }
     return messages;
 }

@@ -7,6 +7,9 @@
 //   <prefix>/<n>/reading     {"time":..., "run_time_s":..., "channel":n, ...}
 //   <prefix>/<n>/status      "ok" or the row text, retained; "stopped" when the
 //                            run stops or the monitor ends in order
+//   <prefix>/<n>/event       a supervision event, once: {"time":..., "run":...,
+//                            "channel":n, "serial":..., "event":"target", "value":...,
+//                            "limit":...}
 
 #include <set>
 #include <string>

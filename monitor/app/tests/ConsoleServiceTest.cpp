@@ -69,7 +69,8 @@ TEST_F(ConsoleServiceTest, EachFormatWritesOneRecordPerSweepWithPoints) {
     ASSERT_EQ(cli_.Run("--seconds 1 --format jsonl"), 0) << cli_.Err();
     ASSERT_GE(Out().size(), 2u);
     for (const std::string& line : Out()) {
-        EXPECT_TRUE(line.starts_with(R"({"time":")") && line.ends_with("}]}")) << line;
+        EXPECT_TRUE(line.starts_with(R"({"time":")") && line.ends_with("}],\"events\":[]}"))
+            << line;
     }
     EXPECT_EQ(cli_.Run("--format xml"), 2);
     EXPECT_NE(cli_.Err().find("--format needs text, csv or jsonl"), std::string::npos)
@@ -164,6 +165,37 @@ TEST_F(ConsoleServiceTest, SweepsAndTheDataLogGoOnWhileTheBrokerIsAway) {
         if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) ++logRecords;
     EXPECT_EQ(logRecords, recordsWithReadings);
     EXPECT_GT(recordsWithReadings, 10u);
+}
+
+TEST_F(ConsoleServiceTest, ATargetIsSaidInTheFirstRecordReachingItAndPublishedOnce) {
+    MosquittoBroker broker((cli_.Folder() / "broker").string());
+    Prepare(MqttOn(broker.Port()));
+    EXPECT_EQ(cli_.Run("--quality 1=10"), 2);
+    EXPECT_NE(cli_.Err().find("--quality 1=10: Quality must be an integer between 0 and 9."),
+              std::string::npos)
+        << cli_.Err();
+    ASSERT_TRUE(broker.Start());
+    TestSubscriber subscriber(broker.Port(), "zelvo/zelvo/1/event");
+    ASSERT_EQ(cli_.Run("--seconds 3 --format jsonl --target 1=0.003"), 0) << cli_.Err();
+    static const std::regex thickness(R"("thickness_kA":(\d\.\d{3}))");
+    size_t withEvent = 0, reaching = 0;
+    for (size_t i = 0; i < Out().size(); ++i) {
+        std::smatch m;
+        const std::string line = Out()[i];
+        ASSERT_TRUE(std::regex_search(line, m, thickness)) << line;
+        if (reaching == 0 && std::stod(m[1]) >= 0.003) reaching = i + 1;
+        if (line.find(R"("events":[{"channel":1,"event":"target","value":0.003,"limit":0.003}])") !=
+            std::string::npos)
+            withEvent = withEvent == 0 ? i + 1 : 99999;
+    }
+    EXPECT_GT(reaching, 0u);
+    EXPECT_EQ(withEvent, reaching);
+    EXPECT_NE(cli_.Err().find("Sensor 1 (ZS0001) target at "), std::string::npos) << cli_.Err();
+    ASSERT_TRUE(subscriber.WaitFor([](const Messages& m) { return !m.empty(); }));
+    EXPECT_NE(subscriber.Messages()[0].payload.find(R"("serial":"ZS0001","event":"target")"),
+              std::string::npos);
+    EXPECT_NE(cli_.Read("zelvo.cfg").find("[Targets]\r\nSensor 1=0.003;0;10;0;25;0\r\n"),
+              std::string::npos);
 }
 
 TEST_F(ConsoleServiceTest, TheLastWillSaysTheMonitorIsGone) {

@@ -180,7 +180,7 @@ TEST_F(SettingsTest, SensorLinesThatWouldNotReadBackWholeAreNotWritten) {
     EXPECT_EQ(report.find("Channel 1 "), std::string::npos);
     const std::string text = folder_.Read("s.cfg");
     EXPECT_NE(text.find("Sensor 3=Old;2700;1080;10000;ZS3\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("Sensor 5="), std::string::npos);
+    EXPECT_EQ(text.substr(0, text.find("[Targets]")).find("Sensor 5="), std::string::npos);
     EXPECT_EQ(text.find("lines"), std::string::npos);
 
     IniRead(state_, window_, "s.cfg");
@@ -209,6 +209,7 @@ TEST_F(SettingsTest, Layout109WrittenFormsAndRoundTripRestoreEveryVariable) {
         w.ChannelSerial[ch] = ch == 4 ? "" : "ZS000" + std::to_string(ch);
     }
     FilterOf(w, 0).Size(7);
+    w.ChannelSupervision[2] = {0.5, 0.05, 12.5, 7, 30, 400};
     IniWrite(w, "round.cfg");  // created when missing
     ASSERT_EQ(Reports(), 0);
     EXPECT_EQ(GetSetupFile(), "round.cfg");
@@ -217,7 +218,8 @@ TEST_F(SettingsTest, Layout109WrittenFormsAndRoundTripRestoreEveryVariable) {
     for (const char* line :
          {"Locked=-1\r\n", "Filter=7\r\n", "Freq=6123456;5012346;6000001\r\n", "Period=137\r\n",
           "RunNum=77\r\n", "Sensor 1=Chan 0;2700;1080;8765;ZS0000\r\n",
-          "Sensor 5=Chan 12;3194;1124;9165;\r\n"}) {
+          "Sensor 5=Chan 12;3194;1124;9165;\r\n", "[Targets]\r\nSensor 1=0;0;10;0;25;0\r\n",
+          "Sensor 3=0.5;0.05;12.5;7;30;400\r\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
     }
     size_t at = text.find("[Application]\r\n");
@@ -231,6 +233,7 @@ TEST_F(SettingsTest, Layout109WrittenFormsAndRoundTripRestoreEveryVariable) {
     EXPECT_TRUE(desktop_.Messages().empty());
     EXPECT_EQ(state_.IniVer, 109);
     EXPECT_EQ(ExactFields(state_), ExactFields(w));
+    EXPECT_EQ(state_.ChannelSupervision, w.ChannelSupervision);
     EXPECT_EQ(std::tie(state_.Period, state_.FreqMax, state_.FreqMin, state_.FreqInit),
               std::make_tuple(1.37, 6123456.0, 5012346.0, 6000001.0));
     EXPECT_EQ(window_.views, std::vector<int16_t>{2});
@@ -256,6 +259,8 @@ TEST_F(SettingsTest, LayoutVersionsScalesFlagsAndWholeNumbers) {
     EXPECT_EQ(
         std::tie(state_.ChannelDensity[1], state_.ChannelZFactor[1], state_.ChannelTooling[1]),
         std::make_tuple(19.3, 0.381, 95.0));
+    // A file of an older program has no supervision: every check is off.
+    EXPECT_EQ(state_.ChannelSupervision[1], SupervisionSettings{.lifeWarning = 0});
 
     for (const auto& [version, density] :
          std::vector<std::pair<std::string, double>>{{"107", 2.7}, {"109", 0.27}}) {
@@ -290,7 +295,9 @@ TEST_F(SettingsTest, BadValuesAreReportedOnceAndTheRestIsStillRead) {
     WriteCfg("bad.cfg",
              "[Application]\r\nIniVer=109\r\nOnTop=abc\r\nRunNum=99999\r\nShowLast=12\r\n"
              "Period=5000\r\nUnits=7\r\nView=7\r\n[DataLog]\r\nLogFile=mine.log\r\n"
-             "[Zelvo]\r\nSensor 1=Al;x;1080;10000;ZS0001\r\n[Custom]\r\nMine=1\r\n");
+             "[Zelvo]\r\nSensor 1=Al;x;1080;10000;ZS0001\r\n[Custom]\r\nMine=1\r\n"
+             "[Targets]\r\nSensor 1=2;x;20;10\r\n");
+    state_.ChannelSupervision[0] = {.margin = 0.5, .quality = 3};
     auto kept = [](MainState& s) {
         return std::tie(s.OnTop, s.RunNum, s.ShowLast, s.Period, s.ChannelDensity[0]);
     };
@@ -307,6 +314,8 @@ TEST_F(SettingsTest, BadValuesAreReportedOnceAndTheRestIsStillRead) {
     EXPECT_EQ(std::tie(state_.Units, state_.View, state_.LogFile, state_.ChannelSerial[0],
                        state_.ChannelZFactor[0]),
               std::make_tuple(7, 7, std::string("mine.log"), std::string("ZS0001"), 1.08));
+    EXPECT_EQ(state_.ChannelSupervision[0],
+              (SupervisionSettings{2, 0.5, 20, 3, kDefaultStabilityThreshold, 0}));
 
     IniWrite(state_, "bad.cfg");  // written back, no setting of the file is lost
     const std::string text = folder_.Read("bad.cfg");

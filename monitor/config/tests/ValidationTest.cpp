@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FakeDesktop.hpp"
+#include "SupervisionChecks.hpp"
 #include "Validation.hpp"
 #include "ValidationChecks.hpp"
 #include "cErrHandler.hpp"
@@ -240,4 +241,31 @@ TEST_F(ValidationTest, ParameterGridChecksOnEnterAndLostFocusAndHints) {
     EXPECT_EQ(ParameterHint(kToolingColumn, true), "Enter sensor tooling factor (locked).");
     EXPECT_EQ(ParameterHint(kZFactorColumn, false), "Enter material Z factor.");
     EXPECT_EQ(ParameterHint(kNameColumn, false), ".");
+}
+
+TEST(SupervisionEntryTest, EachEntryStatesItsRangeWhenRefusedAndShowsWhatItTakes) {
+    using F = SupervisionField;
+    const struct {
+        F field;
+        const char* text;
+        const char* shownOrMessage;
+    } cases[] = {
+        {F::Target, "0.5", "0.500"},
+        {F::Target, "10000", "Target must be between 0 and 9999.999."},
+        {F::Margin, "-0.1", "Target warning must be between 0 and 9999.999."},
+        {F::LifeWarning, "99", "99.0"},
+        {F::LifeWarning, "99.5", "Life warning must be between 0 and 99 %."},
+        {F::Quality, "8.6", "9"},
+        {F::Quality, "10", "Quality must be an integer between 0 and 9."},
+        {F::StabilityThreshold, "x", "Stability threshold must be between 0 and 1000000 Hz."},
+        {F::StabilityAlarm, "1e6", "1000000.0"},
+        {F::StabilityAlarm, "1000001", "Stability alarm must be between 0 and 1000000 Hz."},
+    };
+    SupervisionSettings settings;
+    for (const auto& c : cases) {
+        const EntryCheck check = CheckSupervision(c.field, c.text);
+        EXPECT_EQ(check.accepted ? check.shown : check.message, c.shownOrMessage) << c.text;
+        if (check.accepted) SetSupervision(settings, c.field, check.value);
+    }
+    EXPECT_EQ(settings, (SupervisionSettings{0.5, 0, 99, 9, kDefaultStabilityThreshold, 1e6}));
 }

@@ -33,13 +33,26 @@ SweepRecord TwoChannels(int32_t units, const std::string& secondRowText) {
         state, [&](int row) { return row == 1 ? secondRowText : "5999000.25"; }, 1.5, kTime);
 }
 
+// The same with a target reached on the first channel and the second's crystal worn.
+SweepRecord WithEvents() {
+    SweepRecord record = TwoChannels(0, "");
+    record.channels[0].events = {{SupervisionEvent::Target, 0.5004, 0.5}};
+    record.channels[1].events = {{SupervisionEvent::Life, 9.96, 10}};
+    return record;
+}
+
 TEST(RecordFormatTest, JsonLineNamesUnitsAndGivesNullForAFailedChannel) {
     EXPECT_EQ(JsonLine(TwoChannels(0, "XTAL FAIL")),
               R"({"time":"2026-12-07T05:01:02.345Z","run_time_s":1.500,"run":12,"channels":[)"
               R"({"channel":1,"name":"Au, top","serial":"ZS0001","rate_A_per_s":1.23,)"
               R"("thickness_kA":0.500,"frequency_Hz":5999000.25,"life_pct":98.8,"status":"ok"},)"
               R"({"channel":2,"name":"Sensor 2","serial":"ZS0002","rate_A_per_s":null,)"
-              R"("thickness_kA":null,"frequency_Hz":null,"life_pct":null,"status":"XTAL FAIL"}]})");
+              R"("thickness_kA":null,"frequency_Hz":null,"life_pct":null,"status":"XTAL FAIL"}],)"
+              R"("events":[]})");
+    const std::string line = JsonLine(WithEvents());
+    EXPECT_EQ(line.substr(line.find("],\"events\"")),
+              R"(],"events":[{"channel":1,"event":"target","value":0.500,"limit":0.500},)"
+              R"({"channel":2,"event":"life","value":10.0,"limit":10.0}]})");
 }
 
 TEST(RecordFormatTest, StatusIsTheRowTextOrNoReading) {
@@ -71,11 +84,14 @@ TEST(RecordFormatTest, CsvHeaderNamesTheUnitsOnceAndLinesMatchIt) {
                       c.thickness +
                       ",ch1_frequency_Hz,ch1_life_pct,ch1_status,ch2_name,ch2_serial,"
                       "ch2_" +
-                      c.rate + ",ch2_" + c.thickness + ",ch2_frequency_Hz,ch2_life_pct,ch2_status");
+                      c.rate + ",ch2_" + c.thickness +
+                      ",ch2_frequency_Hz,ch2_life_pct,ch2_status,events");
     }
     EXPECT_EQ(CsvLine(TwoChannels(0, "")),
               "2026-12-07T05:01:02.345Z,1.500,12,\"Au, top\",ZS0001,1.23,0.500,5999000.25,98.8,ok,"
-              "Sensor 2,ZS0002,,,,,no reading");
+              "Sensor 2,ZS0002,,,,,no reading,");
+    const std::string line = CsvLine(WithEvents());
+    EXPECT_EQ(line.substr(line.rfind(',')), ",1:target;2:life");
 }
 
 TEST(RecordFormatTest, NumbersUseAPointWhateverTheLocale) {
@@ -145,6 +161,16 @@ TEST(SweepTopicsTest, EachChannelHasItsReadingAndARetainedStatus) {
     EXPECT_EQ(messages[3].topic, "zelvo/lab/2/status");
     EXPECT_EQ(messages[3].payload, "COMM ERR");
     EXPECT_EQ(MonitorStatusTopic("zelvo/lab"), "zelvo/lab/status");
+
+    // An event once, on its channel's own topic, after the channel's reading and status.
+    const std::vector<PublishMessage> events = SweepMessages("zelvo/lab", WithEvents());
+    ASSERT_EQ(events.size(), 6u);
+    EXPECT_EQ(events[2].topic, "zelvo/lab/1/event");
+    EXPECT_FALSE(events[2].retained);
+    EXPECT_EQ(events[2].payload,
+              R"({"time":"2026-12-07T05:01:02.345Z","run":12,"channel":1,"serial":"ZS0001",)"
+              R"("event":"target","value":0.500,"limit":0.500})");
+    EXPECT_EQ(events[5].topic, "zelvo/lab/2/event");
 }
 
 TEST(SweepTopicsTest, PrefixIsTheSettingOrTheSetupFileName) {

@@ -59,14 +59,54 @@ bool Unescape(const std::string& text, std::string& out) {
 }
 
 const std::map<std::string, Fault>& FaultNames() {
-    static const std::map<std::string, Fault> names = {
-        {"none", Fault::None},          {"open", Fault::OpenFails},   {"baud", Fault::BaudFails},
-        {"noreply", Fault::NoReply},    {"nul", Fault::NulOnly},      {"lower", Fault::LowerEcho},
-        {"minus1", Fault::Minus1},      {"minus2", Fault::Minus2},    {"zero", Fault::Zero},
-        {"letters", Fault::Letters},    {"noecho", Fault::NoEcho},    {"split", Fault::Split},
-        {"badb", Fault::BadGateCycles}, {"badc", Fault::BadGateTime}, {"unplug", Fault::Unplug},
-        {"vanish", Fault::Vanish},      {"slow", Fault::Slow},        {"replug", Fault::Replug}};
+    static const std::map<std::string, Fault> names = {{"none", Fault::None},
+                                                       {"open", Fault::OpenFails},
+                                                       {"baud", Fault::BaudFails},
+                                                       {"noreply", Fault::NoReply},
+                                                       {"nul", Fault::NulOnly},
+                                                       {"lower", Fault::LowerEcho},
+                                                       {"minus1", Fault::Minus1},
+                                                       {"minus2", Fault::Minus2},
+                                                       {"zero", Fault::Zero},
+                                                       {"letters", Fault::Letters},
+                                                       {"noecho", Fault::NoEcho},
+                                                       {"split", Fault::Split},
+                                                       {"badb", Fault::BadGateCycles},
+                                                       {"badc", Fault::BadGateTime},
+                                                       {"unplug", Fault::Unplug},
+                                                       {"vanish", Fault::Vanish},
+                                                       {"slow", Fault::Slow},
+                                                       {"replug", Fault::Replug},
+                                                       {"hop", Fault::Hop},
+                                                       {"erratic", Fault::Erratic},
+                                                       {"wear", Fault::Wear}};
     return names;
+}
+
+// The faults that disturb the crystal rather than the link: hop:T:HZ, erratic:T:PCT, wear:PCT.
+bool SetCrystalFault(const std::string& argument, SensorConfig& sensor, std::string& message) {
+    if (sensor.fault == Fault::Wear) {
+        double life = 0;
+        if (!ToDouble(argument, life) || life < 0 || life > 100) {
+            message = "fault \"wear\" needs the crystal's life left in %, 0 to 100, e.g. wear:8";
+            return false;
+        }
+        sensor.startFrequency = kLifeEndHz + (kLifeFullHz - kLifeEndHz) * life / 100;
+        return true;
+    }
+    const bool hop = sensor.fault == Fault::Hop;
+    const size_t split = argument.find(':');
+    const bool timed = split != std::string::npos &&
+                       ToDouble(argument.substr(0, split), sensor.faultAt) && sensor.faultAt >= 0 &&
+                       ToDouble(argument.substr(split + 1), sensor.faultAmount);
+    if (!timed ||
+        (hop ? sensor.faultAmount == 0 : sensor.faultAmount <= 0 || sensor.faultAmount > 100)) {
+        message = hop ? "fault \"hop\" needs a time in s and a jump in Hz, e.g. hop:5:120"
+                      : "fault \"erratic\" needs a time in s and a variation in % (above 0 up to "
+                        "100), e.g. erratic:5:40";
+        return false;
+    }
+    return true;
 }
 
 bool SetFault(const std::string& value, SensorConfig& sensor, std::string& message) {
@@ -83,6 +123,8 @@ bool SetFault(const std::string& value, SensorConfig& sensor, std::string& messa
         return false;
     }
     sensor.fault = it->second;
+    if (sensor.fault == Fault::Hop || sensor.fault == Fault::Erratic || sensor.fault == Fault::Wear)
+        return SetCrystalFault(argument, sensor, message);
     if (sensor.fault == Fault::Unplug || sensor.fault == Fault::Vanish) {
         if (!ToInteger(argument, sensor.faultCount) || sensor.faultCount < 0) {
             message = "fault \"" + name + "\" needs a count of exchanges, e.g. " + name + ":5";

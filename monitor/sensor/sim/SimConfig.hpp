@@ -30,7 +30,14 @@ enum class Fault {
     Vanish,         // takes command N + 1, then is gone before replying
     Slow,           // replies after a delay in ms
     Replug,         // as Unplug, then back after a number of seconds as a new device
+    Hop,            // the frequency jumps by a number of Hz at a given time (a mode hop)
+    Erratic,        // from a given time the rate varies by up to a percentage per reading
+    Wear,           // the crystal starts with a given percentage of its life left
 };
+
+// The default crystal limits of the monitor, by which Wear's life is counted.
+inline constexpr double kLifeFullHz = 6000000.0;
+inline constexpr double kLifeEndHz = 5000000.0;
 
 struct SensorConfig {
     std::string productId = "5C3E";
@@ -45,6 +52,8 @@ struct SensorConfig {
     double delayMs = 0.0;        // reply delay of Slow
     double splitMs = 0.0;        // pause before Split's second piece; 0: none, two reads
     double replugSeconds = 0.0;  // time off the bus of Replug
+    double faultAt = 0.0;        // simulated time Hop and Erratic begin, s
+    double faultAmount = 0.0;    // Hz of Hop, % of Erratic
     bool hasReply = false;       // reading replies replaced by `reply`
     std::string reply;
 };

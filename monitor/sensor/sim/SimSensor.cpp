@@ -46,8 +46,9 @@ double SimSensor::TrueFrequency(double now) const {
     // Inverse of the thickness formula for a Z-ratio of 1: the crystal loses
     // frequency as the film's areal mass grows.
     double f0 = config_.startFrequency;
-    double thickness = config_.depositRate * std::max(0.0, now);
+    double thickness = config_.depositRate * std::max(0.0, now) + erraticThickness_;
     double f = kQuartzConstant * f0 / (kQuartzConstant + thickness * config_.density * f0);
+    if (config_.fault == Fault::Hop && now >= config_.faultAt) f += config_.faultAmount;
     return std::isfinite(f) && f > 1.0 ? f : 1.0;
 }
 
@@ -155,6 +156,7 @@ std::string SimSensor::ReadingReply(double now) {
         default:
             break;
     }
+    VaryDeposit(now);
     double f = TrueFrequency(now);
     if (config_.noise > 0) f = std::max(1.0, f + config_.noise * Gaussian());
     // Time the acknowledged number of crystal cycles takes, in reference ticks.
@@ -163,6 +165,15 @@ std::string SimSensor::ReadingReply(double now) {
     auto [ptr, ec] = std::to_chars(text, text + sizeof text, static_cast<int64_t>(ticks));
     if (ec != std::errc()) return "!A-2\r\n";  // counter overflow
     return "!A" + std::string(text, ptr) + "\r\n";
+}
+
+void SimSensor::VaryDeposit(double now) {
+    const double from = std::max(lastReadingAt_, config_.faultAt);
+    lastReadingAt_ = std::max(lastReadingAt_, now);
+    if (config_.fault != Fault::Erratic || now <= from) return;
+    // A rate between (1 - PCT %) and (1 + PCT %) of the steady one, drawn per reading.
+    const double uniform = static_cast<double>(SplitMix(rng_) >> 11) * 0x1.0p-53 * 2 - 1;
+    erraticThickness_ += config_.depositRate * (now - from) * uniform * config_.faultAmount / 100;
 }
 
 void SimSensor::Queue(std::string reply, double now) {

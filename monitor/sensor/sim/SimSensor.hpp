@@ -43,7 +43,8 @@ class SimSensor {
     // Time the next queued reply piece is due (infinity when none is queued).
     double NextReplyAt() const;
 
-    // Crystal frequency without noise at time `now`.
+    // Crystal frequency without noise at time `now` (with a hop that is due and the
+    // erratic deposit so far).
     double TrueFrequency(double now) const;
     const std::string& LastCommand() const { return lastCommand_; }
     int64_t CommandCount() const { return commandCount_; }
@@ -61,6 +62,8 @@ class SimSensor {
     std::string ReadingReply(double now);
     void Queue(std::string reply, double now);
     double Gaussian();
+    // Erratic: the deposit since the last reading at this reading's own rate.
+    void VaryDeposit(double now);
 
     SensorConfig config_;
     uint64_t rng_;
@@ -75,6 +78,8 @@ class SimSensor {
     std::deque<Chunk> output_;
     int64_t gateCycles_ = kFirmwareGateCycles;
     int64_t gateTime_ = kFirmwareGateTime;
+    double lastReadingAt_ = 0;     // time of the last "!A"
+    double erraticThickness_ = 0;  // A deposited beyond the steady rate
 };
 
 }  // namespace vdsim

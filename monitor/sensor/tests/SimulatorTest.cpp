@@ -30,6 +30,8 @@ TEST_F(SimulatorTest, BadConfigurationTextsAreRefusedWithAReason) {
           "colour=red", "freq=0", "noise", "d0.reply=%4", "fault=split:0", "fault=split:x"}) {
         EXPECT_THROW(sim_.Configure(bad), std::invalid_argument) << bad;
     }
+    for (const char* bad : {"fault=hop:1:0", "fault=erratic:1:0", "fault=wear:101", "fault=wear"})
+        EXPECT_THROW(sim_.Configure(bad), std::invalid_argument) << bad;
     EXPECT_THAT([&] { sim_.Configure("devices=2;d3.pid=1"); },
                 ::testing::ThrowsMessage<std::invalid_argument>(
                     "\"d3.pid\": there is no device 3 (devices=2)"));
@@ -97,6 +99,29 @@ TEST_F(SimulatorTest, ASplitReplyComesInTwoReadsTheSecondAfterItsPause) {
         }
         EXPECT_EQ(Exchange(h, ""), "07\r\n") << fault;
     }
+}
+
+TEST_F(SimulatorTest, CrystalsThatAreWornHopOrDepositErratically) {
+    sim_.Configure("devices=4;d0.fault=wear:8;d1.fault=hop:2:120;d2.fault=erratic:1:50");
+    auto frequency = [&](int device) {
+        return std::stod(sim_.Control("frequency " + std::to_string(device)));
+    };
+    sim_.SetTime(0);
+    EXPECT_DOUBLE_EQ(frequency(0), 5080000);  // 8 % of the way from 5 MHz to 6 MHz
+    std::vector<int32_t> h(4);
+    for (int d = 0; d < 4; ++d) ASSERT_EQ(bridge_.VD_Open(d, h[d]), 0);
+    auto read = [&](double time) {  // every sensor read at `time`
+        sim_.SetTime(time);
+        for (int d = 1; d < 4; ++d) Exchange(h[d], "!A1\r\n");
+    };
+    read(1);
+    EXPECT_EQ(frequency(2), frequency(3));  // steady until its time
+    read(2);
+    EXPECT_NEAR(frequency(1) - frequency(3), 120, 1e-6);
+    const double erratic = frequency(2) - frequency(3);
+    read(3);
+    EXPECT_NE(frequency(2) - frequency(3), erratic);         // each reading its own rate
+    EXPECT_NEAR(frequency(2), frequency(3), 1.6 * 2 * 0.5);  // within 50 % of 2 A/s for 2 s
 }
 
 TEST_F(SimulatorTest, NoiseIsRepeatableForAGivenSeed) {
