@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <utility>
 
 #include "../../config/tests/ScratchFolder.hpp"
+#include "ChartStateFile.hpp"
 #include "FakeDesktop.hpp"
 #include "GraphSetup.hpp"
 #include "ViewRules.hpp"
@@ -78,6 +81,29 @@ TEST_F(GraphTest, FullSlotsKeepTheNewestPointsAndTheAxisJumpsByTheScrollFraction
     }
 }
 
+TEST_F(GraphTest, EverySlotCountScrollsInEveryModeWithoutAReport) {
+    // The keep rule over the whole range of slot counts: the new point always fits.
+    for (int slots = 1; slots <= kMaxSlots; ++slots) {
+        for (int32_t scroll = 0; scroll <= 4; ++scroll) {
+            const double fraction = ScrollFraction(scroll);
+            const int kept = KeptPoints(slots, fraction);
+            ASSERT_LE(kept, slots - 1) << slots << " " << scroll;
+            ASSERT_GE(kept, slots * (1 - fraction) - 1) << slots << " " << scroll;
+        }
+    }
+    // Whole runs through two scrolls for the small counts, where rounding bites.
+    for (int slots : {1, 2, 3, 10, 49, 50, 51, 150}) {
+        for (int32_t scroll = 0; scroll <= 4; ++scroll) {
+            SCOPED_TRACE(std::to_string(slots) + " " + std::to_string(scroll));
+            for (ChartData& chart : graphs_.Graph) chart = ChartData(slots);
+            Start(10, scroll);
+            for (int p = 1; p <= 2 * slots + 2; ++p) Reading(p * 10.0);
+            EXPECT_TRUE(desktop_.Messages().empty());
+            EXPECT_EQ(Chart(1).X(Chart(1).Shown()), (2 * slots + 2) * 10.0);
+        }
+    }
+}
+
 TEST_F(GraphTest, APointOnlyWhenASlotsShareOfTheWidthHasPassed) {
     Start(100, 1);  // 500 slots over 100 s: at least 0.2 s apart
     int added = 0;
@@ -105,7 +131,7 @@ TEST_F(GraphTest, XValuesAndTitlesFollowTheXUnits) {
     for (const Row& r : {Row{0, 150, 150, "Time (Sec.)"}, Row{1, 150, 2.5, "Time (Min.)"},
                          Row{2, 5400, 1.5, "Time (Hr.)"}}) {
         Start(60, 1);
-        ASSERT_TRUE(cboXUnits_Click(state_, r.units));
+        ASSERT_TRUE(cboXUnits_Click(graphs_, state_, r.units));
         Reading(r.t);
         EXPECT_EQ(Chart(1).X(1), r.x);
         EXPECT_EQ(XAxisTitle(state_.XUnits), r.title);
@@ -180,19 +206,26 @@ TEST_F(GraphTest, HoursAtATenthOfASecondStayWithinTheSlotsAndTheAxis) {
     EXPECT_EQ(Chart(2).Y(8, Chart(2).Shown()), Chart(2).X(Chart(2).Shown()) + 7);
 }
 
-TEST_F(GraphTest, AUnitChangeDuringARunPlotsInTheNewUnitAndSpacesPointsInIt) {
+TEST_F(GraphTest, AUnitChangeDuringARunConvertsTheAxesAndPointsSoTheNewestStayInView) {
     Start(60, 1);
     for (int k = 1; k <= 1200; ++k) Reading(k * 0.1);
-    const AxisRange axis = Chart(1).xAxis;
-    ASSERT_TRUE(cboXUnits_Click(state_, 1));
-    const int before = Chart(1).Shown();
+    const AxisRange seconds = Chart(1).xAxis;
+    const int shown = Chart(2).Shown();
+    const double newest = Chart(2).X(shown);
+    ASSERT_TRUE(cboXUnits_Click(graphs_, state_, 1));
+    for (int g = 1; g <= kChartCount; ++g) {
+        EXPECT_EQ(Chart(g).xAxis, (AxisRange{seconds.min / 60, seconds.max / 60}));
+        EXPECT_EQ(Chart(g).X(shown), newest / 60);
+    }
+    // 500 slots over one minute: a point every 0.12 s, in minutes, inside the axis.
     int added = 0;
-    for (int k = 1; k <= 100; ++k) added += Reading(120 + k * 0.1)[0] ? 1 : 0;
-    // 500 slots over 60 minutes: a point every 7.2 s.
-    EXPECT_EQ(added, 1);
-    EXPECT_EQ(Chart(1).Shown(), before + 1);
-    EXPECT_NEAR(Chart(1).X(before + 1), 2 + 7.2 / 60, 1e-3);
-    EXPECT_EQ(Chart(1).xAxis, axis);
+    for (int k = 1; k <= 10; ++k) added += Reading(120 + k * 0.1)[0] ? 1 : 0;
+    EXPECT_EQ(added, 5);
+    EXPECT_NEAR(Chart(1).X(Chart(1).Shown()), 120.9 / 60, 1e-9);
+    EXPECT_LE(Chart(1).X(Chart(1).Shown()), Chart(1).xAxis.max);
+    const double minutes = Chart(3).xAxis.max;
+    ASSERT_TRUE(cboXUnits_Click(graphs_, state_, 2));
+    EXPECT_NEAR(Chart(3).xAxis.max, minutes / 60, 1e-12);
 }
 
 TEST_F(GraphTest, AWidthOfZeroOrBelowNeverScrolls) {
@@ -200,7 +233,8 @@ TEST_F(GraphTest, AWidthOfZeroOrBelowNeverScrolls) {
         Start(width, 1);
         for (int k = 1; k <= 700; ++k) Reading(k * 0.1);
         EXPECT_EQ(Chart(1).xAxis, (AxisRange{0, static_cast<double>(width)}));
-        EXPECT_EQ(Chart(1).Shown(), 450);  // every reading a point: dropped to 375 at 501 and 626
+        EXPECT_EQ(Chart(1).Shown(),
+                  450);  // every reading a point: dropped to 375 at 501 and 626
     }
     const std::optional<AxisRange> automatic =
         (Start(0, 1), Reading(2), Reading(5), ShownXRange(Chart(1)));
@@ -282,6 +316,48 @@ TEST_F(GraphTest, EmptyYBoxesBecomeZeroAndAValueTooLargeIsReported) {
     EXPECT_EQ(state_.XRange, 60);
     ASSERT_FALSE(desktop_.Messages().empty());
     EXPECT_NE(desktop_.Messages().back().text.find("frmMain_ValidateXAxis"), std::string::npos);
+}
+
+// A message box that takes the focus from the box it was shown for.
+class FocusTakingDesktop : public testing::FakeDesktop {
+  public:
+    MsgResult MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                         MsgIcon icon, int defaultButton) override {
+        const MsgResult result = FakeDesktop::MessageBox(text, title, buttons, icon, defaultButton);
+        if (onShown) onShown();
+        return result;
+    }
+    std::function<void()> onShown;
+};
+
+TEST(GraphEntryTest, AnEntryGivesOneMessageWhateverTheFocusDoesAfterwards) {
+    testing::ScratchFolder folder{"graph-entry"};
+    ErrHandler().Destination(folder.Path("ERRORS.TXT"));
+    FocusTakingDesktop desktop;
+    MainState state;
+    state.View = 1;
+    GraphState graphs;
+    LoadGraphData(graphs, state);
+    StripDouble strip;
+    StripEntries entries(graphs, state, strip);
+    for (StripBox box : {StripBox::XAxis, StripBox::YMax}) {
+        SCOPED_TRACE(static_cast<int>(box));
+        desktop.ClearMessages();
+        bool focusTaken = false;  // by the first message box only
+        desktop.onShown = [&] {
+            if (!std::exchange(focusTaken, true)) entries.LostFocus(box);
+        };
+        strip.texts[box] = box == StripBox::XAxis ? "-5" : "99999999999";
+        EXPECT_FALSE(entries.Enter(box));
+        desktop.onShown = nullptr;
+        EXPECT_FALSE(entries.LostFocus(box));  // the refused text left as it was
+        EXPECT_EQ(desktop.Messages().size(), 1u);
+    }
+    // A changed text is applied when the box loses the focus.
+    strip.texts[StripBox::YMax] = "40";
+    EXPECT_TRUE(entries.LostFocus(StripBox::YMax));
+    EXPECT_EQ(state.YMax, 40);
+    EXPECT_EQ(desktop.Messages().size(), 1u);
 }
 
 TEST(GraphKeysTest, TheRangeBoxTakesNumbersOnlyAndEnterValidates) {
