@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTest>
 
+#include "DisplayTexts.hpp"
 #include "TextFile.hpp"
 #include "WindowHarness.hpp"
 
@@ -38,61 +39,50 @@ class WindowPrintTest : public QObject {
     void withoutAPrinterPrintScreenSaysSo();
 };
 
-// Prints the window into a PDF file named after the job and renders the page by
-// pdftoppm at the screen's resolution; the job's name is the PDF's title.
-QImage PrintedPage(WindowHarness& h, const QString& name, QString& title) {
-    const QString pdf = QString::fromStdString(h.folder.Path(name.toStdString() + ".pdf"));
+// Prints the window into a PDF file, renders the page by pdftoppm at the
+// screen's resolution and reads the PDF's title, the job's name.
+QImage PrintedPage(WindowHarness& h, const std::string& name, QString& title) {
+    const QString pdf = QString::fromStdString(h.folder.Path(name + ".pdf"));
     h.W().Printing().PrintToPdf(pdf);
     h.desktop.ClearMessages();
     h.W().mnuPrint->trigger();
-    if (!h.desktop.Messages().empty() || !FileExists(pdf.toStdString())) return {};
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    info.waitForFinished(60000);
-    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith("Title:")) title = line.mid(6).trimmed();
-    }
-    const QString prefix = QString::fromStdString(h.folder.Path(name.toStdString()));
-    QProcess render;
-    render.start("pdftoppm",
-                 {"-r", QString::number(h.W().logicalDpiX()), "-png", "-singlefile", pdf, prefix});
-    if (!render.waitForFinished(60000) || render.exitCode() != 0) return {};
-    return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+    QProcess tool;
+    tool.start("pdfinfo", {pdf});
+    tool.waitForFinished(60000);
+    title = QString::fromUtf8(tool.readAllStandardOutput()).section('\n', 0, 0).mid(6).trimmed();
+    const QString png = QString::fromStdString(h.folder.Path(name));
+    tool.start("pdftoppm",
+               {"-r", QString::number(h.W().logicalDpiX()), "-png", "-singlefile", pdf, png});
+    tool.waitForFinished(60000);
+    return QImage(png + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
 void WindowPrintTest::printScreenPutsTheWindowAtTheTopLeftAtItsOwnSizeOrFitsItToThePage() {
     WindowHarness h;
     h.StartUp();
     h.W().mnuView[1]->trigger();
-    const int dpi = h.W().logicalDpiX();
-    const QRect printable = h.W().Printing().Printer().pageLayout().paintRectPixels(dpi);
-    // The design size fits an A4 page; a maximised window of 1600 x 1000 does not,
-    // and lies partly beyond the screen.
+    const QRect printable =
+        h.W().Printing().Printer().pageLayout().paintRectPixels(h.W().logicalDpiX());
+    // The design size fits an A4 page; a maximised 1600 x 1000 does not, and lies
+    // partly beyond the screen.
     for (const QSize size : {QSize(), QSize(1600, 1000)}) {
         if (size.isValid()) h.W().resize(size);
         h.Settle();
         const QSize window = h.W().frameGeometry().size();
         QString title;
-        const QImage page = PrintedPage(h, QString("page%1").arg(window.width()), title);
-        QVERIFY(!page.isNull());
+        const QImage page = PrintedPage(h, std::to_string(window.width()), title);
+        QVERIFY(h.desktop.Messages().empty() && !page.isNull());
         QCOMPARE(title, QString("Zelvo - [lab.cfg]"));
         const double scale = std::min({1.0, printable.width() / double(window.width()),
                                        printable.height() / double(window.height())});
         const QRect expected(printable.topLeft(), (QSizeF(window) * scale).toSize());
         const QRect ink = InkBounds(page);
         // Rounding of the page's points to pixels: one pixel either way.
-        QVERIFY2((ink.topLeft() - expected.topLeft()).manhattanLength() <= 2 &&
-                     qAbs(ink.width() - expected.width()) <= 1 &&
-                     qAbs(ink.height() - expected.height()) <= 1,
-                 qPrintable(QString("expected %5x%6 ink %1x%2 at %3,%4")
-                                .arg(ink.width())
-                                .arg(ink.height())
-                                .arg(ink.left())
-                                .arg(ink.top())
-                                .arg(expected.width())
-                                .arg(expected.height())));
-        // The picture is the window's: the rate chart's black plot inside it, and
-        // the run bar's light colour at its far right, which lies off the screen.
+        QVERIFY((ink.topLeft() - expected.topLeft()).manhattanLength() <= 2 &&
+                qAbs(ink.width() - expected.width()) <= 1 &&
+                qAbs(ink.height() - expected.height()) <= 1);
+        // The window's picture: the rate chart's black plot, and the light run bar
+        // at the far right, which lies off the screen.
         const QPoint chart = h.W().chart.Graph[0]->mapTo(&h.W(), QPoint(5, 5));
         QCOMPARE(page.pixel(expected.topLeft() + chart * scale) & 0xFFFFFF, 0u);
         const QPoint right(window.width() - 3,
@@ -109,8 +99,7 @@ void WindowPrintTest::withoutAPrinterPrintScreenSaysSo() {
     h.desktop.ClearMessages();
     h.W().mnuPrint->trigger();
     h.Settle();
-    QCOMPARE(h.MessageTexts(), std::vector<std::string>{"No printer found. Add a printer to the "
-                                                        "system, then choose Print Screen again."});
+    QCOMPARE(h.MessageTexts(), std::vector<std::string>{texts::kNoPrinter});
     QVERIFY(!FileExists(h.folder.Path("ERRORS.TXT")));
 }
 
