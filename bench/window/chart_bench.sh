@@ -50,5 +50,5 @@ one_run() {
 echo "Rate chart shown, 8 channels at 0.1 s, slots full; ${span} s measured per run:"
 for _ in $(seq 1 "$runs"); do one_run; done > "$work/runs"
 awk '{ printf "  %% of one core: %s   resident MiB: %s -> %s   peak MiB: %s\n", $1, $2, $3, $4 }' "$work/runs"
-echo "  median: $(cut -d' ' -f1 "$work/runs" | median) % of one core (goal: at most 5 %)"
-echo "  median peak: $(cut -d' ' -f4 "$work/runs" | median) MiB resident (goal: at most 80 MiB)"
+echo "  median: $(cut -d' ' -f1 "$work/runs" | median) % of one core (goal: at most 2 %)"
+echo "  median peak: $(cut -d' ' -f4 "$work/runs" | median) MiB resident (goal: at most 45 MiB)"

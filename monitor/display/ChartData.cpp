@@ -1,6 +1,7 @@
 #include "ChartData.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace zelvo {
@@ -23,6 +24,7 @@ void ChartData::SetShown(int count) {
         throw ZelvoError(err::SubscriptOutOfRange,
                          "Cannot show " + std::to_string(count) + " points");
     }
+    if (count < shown_) ++revision_;
     shown_ = count;
 }
 
@@ -32,6 +34,7 @@ double ChartData::X(int point) const {
 
 void ChartData::SetX(int point, double value) {
     x_[Slot(point)] = value;
+    Changing(point);
 }
 
 double ChartData::Y(int series, int point) const {
@@ -40,11 +43,13 @@ double ChartData::Y(int series, int point) const {
 
 void ChartData::SetY(int series, int point, double value) {
     y_.at(static_cast<size_t>(series - 1))[Slot(point)] = value;
+    Changing(point);
 }
 
 void ChartData::Fill(double value) {
     std::fill(x_.begin(), x_.end(), value);
     for (auto& series : y_) std::fill(series.begin(), series.end(), value);
+    ++revision_;
 }
 
 void ChartData::MovePoints(int count, int destination, int source) {
@@ -64,6 +69,7 @@ void ChartData::MovePoints(int count, int destination, int source) {
     };
     move(x_);
     for (auto& series : y_) move(series);
+    ++revision_;
 }
 
 std::optional<AxisRange> ShownXRange(const ChartData& chart) {
@@ -75,6 +81,13 @@ std::optional<AxisRange> ShownXRange(const ChartData& chart) {
         range.max = std::max(range.max, chart.X(p));
     }
     return range;
+}
+
+DrawnAxis DrawnYAxis(const ChartData& chart) {
+    const AxisRange y = chart.yAxis;
+    if (y.min != y.max) return {y, chart.yStep};
+    const double half = std::max(1.0, std::fabs(y.min) * 0.01);
+    return {{y.min - half, y.max + half}, 2 * half * 0.2};
 }
 
 }  // namespace zelvo

@@ -5,6 +5,7 @@
 // Points and series count from 1, as the plot rules number them.
 
 #include <array>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -37,6 +38,9 @@ class ChartData {
     int Shown() const { return shown_; }
     // Number of points shown, 0 to Slots().
     void SetShown(int count);
+    // Changes whenever points already shown change, move or go; the same while
+    // points are only added, so that a drawing can add just the new ones.
+    uint64_t Revision() const { return revision_; }
 
     double X(int point) const;
     void SetX(int point, double value);
@@ -57,13 +61,27 @@ class ChartData {
 
   private:
     size_t Slot(int point) const;
+    // A change to a point already shown makes a new revision.
+    void Changing(int point) {
+        if (point <= shown_) ++revision_;
+    }
     std::vector<double> x_;
     std::array<std::vector<double>, kSeriesCount> y_;
     int shown_ = 0;
+    uint64_t revision_ = 0;
 };
 
 // The X range a chart shows: its X axis, or with a width of 0 (automatic
 // scaling) the span of the points shown (nothing when no point is shown).
 std::optional<AxisRange> ShownXRange(const ChartData& chart);
+
+// The Y range a chart draws and the spacing of its labels: its Y axis and Y
+// step; equal bounds give a band of 1 % of the value (at least 1) either side,
+// labelled in fifths, so that the clipped points stay in view.
+struct DrawnAxis {
+    AxisRange range;
+    double step = 0;
+};
+DrawnAxis DrawnYAxis(const ChartData& chart);
 
 }  // namespace zelvo

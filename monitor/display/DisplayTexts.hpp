@@ -102,6 +102,11 @@ inline constexpr const char* kXScroll[] = {"Strip", "25%", "50%", "75%", "100%"}
 // Chart X-axis titles by X unit, and the refusal of a negative X width.
 inline constexpr const char* kXAxisTitles[] = {"Time (Sec.)", "Time (Min.)", "Time (Hr.)"};
 inline constexpr const char* kXRangeNegative = "X Axis Range must be greater than zero.";
+// Print Screen without a printer, and with a job the printer refused.
+inline constexpr const char* kNoPrinter =
+    "No printer found. Add a printer to the system, then choose Print Screen again.";
+inline constexpr const char* kPrintRefused =
+    "The printer did not accept the page. Check the printer, then choose Print Screen again.";
 // Rate resolutions.
 inline constexpr const char* kRateItems[] = {"0.0", "0.00"};
 

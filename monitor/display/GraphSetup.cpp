@@ -74,8 +74,35 @@ bool ValidateYAxis(GraphState& graphs, MainState& state, IGraphStrip& strip) {
     });
 }
 
-bool cboXUnits_Click(MainState& state, int32_t index) {
-    return RunProcedure(ProcName("_cboXUnits"), [&] { state.XUnits = index; });
+bool StripEntries::Enter(StripBox box) {
+    return !validating_ && Validate(box);
+}
+
+bool StripEntries::LostFocus(StripBox box) {
+    if (validating_) return false;
+    const auto last = validated_.find(box);
+    if (last != validated_.end() && last->second == strip_.Text(box)) return false;
+    return Validate(box);
+}
+
+bool StripEntries::Validate(StripBox box) {
+    validating_ = true;
+    const bool applied = box == StripBox::XAxis ? ValidateXAxis(graphs_, state_, strip_)
+                                                : ValidateYAxis(graphs_, state_, strip_);
+    // What the check left in the boxes (a refused width restored, "0" for no value).
+    const bool bothY = box != StripBox::XAxis;
+    for (StripBox checked : {box, bothY ? StripBox::YMin : box, bothY ? StripBox::YMax : box}) {
+        validated_[checked] = strip_.Text(checked);
+    }
+    validating_ = false;
+    return applied;
+}
+
+bool cboXUnits_Click(GraphState& graphs, MainState& state, int32_t index) {
+    return RunProcedure(ProcName("_cboXUnits"), [&] {
+        ConvertXUnits(graphs, state.XUnits, index);
+        state.XUnits = index;
+    });
 }
 
 bool cboXScroll_Click(MainState& state, int32_t index) {

@@ -3,6 +3,7 @@
 // typed into its boxes, the X unit and scroll lists, and its keys.
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "modGraph.hpp"
@@ -28,8 +29,31 @@ bool ValidateXAxis(GraphState& graphs, MainState& state, IGraphStrip& strip);
 // settings; no order between them is enforced. Nothing to apply without a chart shown.
 bool ValidateYAxis(GraphState& graphs, MainState& state, IGraphStrip& strip);
 
-// The X unit list: stores XUnits; the caller titles the X axes with XAxisTitle.
-bool cboXUnits_Click(MainState& state, int32_t index);
+// When the strip's boxes are validated, so that one entry gives one message:
+// Enter validates the box, losing the focus only when its text changed since it
+// was last validated, and nothing while a validation runs (a message box it
+// shows takes the focus from the box).
+class StripEntries {
+  public:
+    StripEntries(GraphState& graphs, MainState& state, IGraphStrip& strip)
+        : graphs_(graphs), state_(state), strip_(strip) {}
+    // Each returns true when the boxes were applied.
+    bool Enter(StripBox box);
+    bool LostFocus(StripBox box);
+
+  private:
+    bool Validate(StripBox box);
+
+    GraphState& graphs_;
+    MainState& state_;
+    IGraphStrip& strip_;
+    std::map<StripBox, std::string> validated_;
+    bool validating_ = false;
+};
+
+// The X unit list: stores XUnits and re-expresses the charts' X axes and points
+// in it; the caller titles the X axes with XAxisTitle.
+bool cboXUnits_Click(GraphState& graphs, MainState& state, int32_t index);
 // The X scroll list: stores XScroll.
 bool cboXScroll_Click(MainState& state, int32_t index);
 

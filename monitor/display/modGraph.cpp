@@ -1,5 +1,6 @@
 #include "modGraph.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "DisplayTexts.hpp"
@@ -27,7 +28,7 @@ void NextSlot(ChartData& chart, int32_t& pointCount, double fraction) {
         ++pointCount;
         return;
     }
-    const int32_t keep = RoundToInt32(shown - fraction * slots);
+    const int32_t keep = KeptPoints(slots, fraction);
     if (keep != 0) chart.MovePoints(keep, 1, slots - keep + 1);
     pointCount = keep + 1;
     chart.SetShown(keep);
@@ -50,8 +51,8 @@ void PlotPoint(GraphState& graphs, MainState& state, int g, double tU) {
     const double fraction = ScrollFraction(state.XScroll);
     NextSlot(chart, pointCount, fraction);
     ScrollX(chart, tU, fraction);
+    // The new point is written whole before it is shown.
     chart.SetX(pointCount, tU);
-    chart.SetShown(pointCount);
     for (int c = 0; c <= state.ShowLast && c < kChannelCount; ++c) {
         double y = ChartValue(state, g, c);
         if (y > chart.yLimits.max) {
@@ -61,12 +62,19 @@ void PlotPoint(GraphState& graphs, MainState& state, int g, double tU) {
         }
         chart.SetY(c + 1, pointCount, y);
     }
+    chart.SetShown(pointCount);
 }
 
 }  // namespace
 
 double ScrollFraction(int32_t xScroll) {
     return xScroll == 0 ? 0.01 : xScroll / 4.0;
+}
+
+int32_t KeptPoints(int slots, double fraction) {
+    // With few slots the rounded share to drop can be nothing (1 % of 50 rounds to
+    // 0): one point at least then makes room for the next.
+    return std::clamp(RoundToInt32(slots - fraction * slots), 0, slots - 1);
 }
 
 double XUnitSeconds(int32_t xUnits) {
@@ -112,6 +120,17 @@ std::array<bool, kChartCount> GraphReading(GraphState& graphs, MainState& state,
         }
     });
     return plotted;
+}
+
+void ConvertXUnits(GraphState& graphs, int32_t fromUnits, int32_t toUnits) {
+    const double from = XUnitSeconds(fromUnits);
+    const double to = XUnitSeconds(toUnits);
+    if (from == to) return;
+    const auto convert = [&](double x) { return x * from / to; };
+    for (ChartData& chart : graphs.Graph) {
+        chart.xAxis = {convert(chart.xAxis.min), convert(chart.xAxis.max)};
+        for (int p = 1; p <= chart.Shown(); ++p) chart.SetX(p, convert(chart.X(p)));
+    }
 }
 
 void SetYBounds(ChartData& chart, int32_t min, int32_t max) {

@@ -26,6 +26,9 @@ struct GraphState {
 // Fraction of the slots dropped and of the X width scrolled, by XScroll:
 // 0 "Strip" 0.01, otherwise XScroll / 4.
 double ScrollFraction(int32_t xScroll);
+// Points kept of `slots` full slots when the scroll fraction of them is dropped:
+// the newest ones, always leaving a slot free for the point that follows.
+int32_t KeptPoints(int slots, double fraction);
 // Seconds per X unit by XUnits: 1, 60 or 3600.
 double XUnitSeconds(int32_t xUnits);
 // The X-axis title by XUnits: "Time (Sec.)", "Time (Min.)", "Time (Hr.)".
@@ -38,6 +41,10 @@ void GraphInit(GraphState& graphs, const std::string& xRangeText);
 // Offers the displayed channels' values at run time runSeconds to the three
 // charts. Returns, per chart, whether it received a point.
 std::array<bool, kChartCount> GraphReading(GraphState& graphs, MainState& state, double runSeconds);
+
+// Re-expresses the X axes and the points of the three charts from one X unit in
+// another, so that a run goes on in view after the unit changes.
+void ConvertXUnits(GraphState& graphs, int32_t fromUnits, int32_t toUnits);
 
 // The chart steps of LoadData: Y axes, clip limits and label steps from the Y
 // bounds of the settings, X axes from 0 to XRange, then GraphInit.

@@ -1,6 +1,20 @@
 #include "modPrintForm.hpp"
 
+#include <algorithm>
+
+#include "AppInfo.hpp"
+#include "Desktop.hpp"
+#include "DisplayTexts.hpp"
+
 namespace zelvo {
+namespace {
+
+bool Tell(const char* text) {
+    Desktop().MessageBox(text, GetAppInfo().title, MsgButtons::OK, MsgIcon::Exclamation);
+    return false;
+}
+
+}  // namespace
 
 void PageSetupAtStartUp(cPageSetupDialog& page, IPageSetupService& service, IPrinters& printers) {
     page.Flags = kPsdReturnDefault;
@@ -11,10 +25,12 @@ void PageSetupAtStartUp(cPageSetupDialog& page, IPageSetupService& service, IPri
     static_cast<void>(filled);
 }
 
-bool mnuPrint_Click(const cPageSetupDialog& page, IPrinters& printers) {
-    // Every refused step is skipped and the next one runs, as printing never
-    // reports an error. Without any printer there is nothing to do.
-    if (!printers.AnyPrinter()) return false;
+bool mnuPrint_Click(cPageSetupDialog& page, IPageSetupService& service, IPrinters& printers,
+                    const std::string& caption) {
+    if (!printers.AnyPrinter()) return Tell(texts::kNoPrinter);
+    // The default printer may have changed since start-up. A refused step is
+    // skipped and the next one runs: the printer keeps its own value then.
+    PageSetupAtStartUp(page, service, printers);
     if (printers.CurrentDeviceName() != page.DeviceName()) {
         for (const std::string& name : printers.DeviceNames()) {
             if (name == page.DeviceName()) {
@@ -29,7 +45,12 @@ bool mnuPrint_Click(const cPageSetupDialog& page, IPrinters& printers) {
     static_cast<void>(printers.SetPaperSize(page.PaperSize));
     static_cast<void>(printers.SetPrintQuality(page.PrintQuality));
     printers.ProcessEvents();
-    return printers.PrintFormImage();
+    return printers.PrintFormImage(caption) || Tell(texts::kPrintRefused);
+}
+
+double FitToPage(double width, double height, double areaWidth, double areaHeight) {
+    if (width <= 0 || height <= 0) return 1;
+    return std::min({1.0, areaWidth / width, areaHeight / height});
 }
 
 }  // namespace zelvo

@@ -1,5 +1,6 @@
 #include "ChartFrame.hpp"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -19,8 +20,12 @@ namespace {
 class StripBoxEvents : public QObject {
   public:
     StripBoxEvents(QLineEdit* box, std::function<KeyOutcome(int)> filter,
-                   std::function<void()> validate)
-        : QObject(box), box_(box), filter_(std::move(filter)), validate_(std::move(validate)) {
+                   std::function<void()> enter, std::function<void()> lostFocus)
+        : QObject(box),
+          box_(box),
+          filter_(std::move(filter)),
+          enter_(std::move(enter)),
+          lostFocus_(std::move(lostFocus)) {
         box->installEventFilter(this);
     }
 
@@ -29,7 +34,7 @@ class StripBoxEvents : public QObject {
         if (event->type() == QEvent::FocusIn) {
             QTimer::singleShot(0, box_, [box = box_] { box->setSelection(0, box->text().size()); });
         } else if (event->type() == QEvent::FocusOut) {
-            validate_();
+            lostFocus_();
         } else if (event->type() == QEvent::KeyPress) {
             return KeyPress(static_cast<QKeyEvent*>(event));
         }
@@ -49,13 +54,14 @@ class StripBoxEvents : public QObject {
         }
         if (ascii < 0) return false;
         const KeyOutcome outcome = filter_(ascii);
-        if (outcome == KeyOutcome::Validate) validate_();
+        if (outcome == KeyOutcome::Validate) enter_();
         return outcome != KeyOutcome::Pass;
     }
 
     QLineEdit* box_;
     std::function<KeyOutcome(int)> filter_;
-    std::function<void()> validate_;
+    std::function<void()> enter_;
+    std::function<void()> lostFocus_;
 };
 
 }  // namespace
@@ -84,22 +90,45 @@ ChartFrame::ChartFrame(QWidget* host, Resizer& resizer, MainState& state) : stat
 }
 
 void ChartFrame::ConnectStrip() {
-    const auto x = [this] {
-        if (ValidateXAxis(graphs_, state_, *this)) RedrawAll();
-    };
-    const auto y = [this] {
-        if (ValidateYAxis(graphs_, state_, *this)) RedrawAll();
-    };
-    new StripBoxEvents(txtXAxis, txtXAxis_KeyPress, x);
-    new StripBoxEvents(txtYMin, txtYAxis_KeyPress, y);
-    new StripBoxEvents(txtYMax, txtYAxis_KeyPress, y);
+    for (StripBox box : {StripBox::XAxis, StripBox::YMin, StripBox::YMax}) {
+        new StripBoxEvents(
+            Box(box), box == StripBox::XAxis ? txtXAxis_KeyPress : txtYAxis_KeyPress,
+            [this, box] {
+                if (entries_.Enter(box)) RedrawAll();
+            },
+            [this, box] {
+                if (entries_.LostFocus(box)) RedrawAll();
+            });
+    }
     QObject::connect(cboXUnits, &QComboBox::activated, [this](int index) {
-        if (cboXUnits_Click(state_, index)) TitleXAxes();
+        if (!cboXUnits_Click(graphs_, state_, index)) return;
+        TitleXAxes();
+        RedrawAll();
     });
     QObject::connect(cboXScroll, &QComboBox::activated, [this](int index) {
         const bool stored = cboXScroll_Click(state_, index);
         static_cast<void>(stored);  // a failure has been reported; nothing else to do
     });
+}
+
+void ChartFrame::FillLists() {
+    cboXUnits->clear();
+    for (const char* item : texts::kXUnits) cboXUnits->addItem(Q(item));
+    cboXUnits->setCurrentIndex(state_.XUnits);
+    cboXScroll->clear();
+    for (const char* item : texts::kXScroll) cboXScroll->addItem(Q(item));
+    cboXScroll->setCurrentIndex(state_.XScroll);
+}
+
+void ChartFrame::ColourStrip(bool fewColours) {
+    QPalette palette = fraGraphSetup->palette();
+    const QPalette standard = QApplication::palette(fraGraphSetup);
+    palette.setColor(QPalette::Window,
+                     fewColours ? standard.color(QPalette::Button) : Graph[0]->Background());
+    palette.setColor(QPalette::WindowText,
+                     fewColours ? standard.color(QPalette::ButtonText) : Graph[0]->Foreground());
+    fraGraphSetup->setPalette(palette);
+    fraGraphSetup->setAutoFillBackground(true);
 }
 
 void ChartFrame::TitleXAxes() {

@@ -34,6 +34,11 @@ class ChartFrame : public IChart, public IGraphStrip {
     // Shows chart 1 to 3 (0: none) with the Y-axis title of the unit mode and
     // applies the Y bounds in the strip.
     void ShowChart(int chart);
+    // Fills the X unit and X scroll lists and selects the settings in force.
+    void FillLists();
+    // The colour-depth rule for the strip: with few colours the button face,
+    // otherwise the background of chart 1.
+    void ColourStrip(bool fewColours);
 
     // The settings strip's boxes, for the plot rules.
     std::string Text(StripBox box) const override;
@@ -61,6 +66,7 @@ class ChartFrame : public IChart, public IGraphStrip {
 
     MainState& state_;
     GraphState graphs_;
+    StripEntries entries_{graphs_, state_, *this};
     int shown_ = 0;
 };
 

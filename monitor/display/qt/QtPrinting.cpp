@@ -37,6 +37,9 @@ void QtPrinting::PrintToPdf(const QString& path) {
 
 std::optional<PageSetupResult> QtPrinting::PageSetup(const PageSetupRequest& request) {
     if ((request.flags & kPsdReturnDefault) == 0 || !AnyPrinter()) return std::nullopt;
+    // The default printer now, not the one of the program's start.
+    const QString current = QPrinterInfo::defaultPrinterName();
+    if (!toPdf_ && !current.isEmpty()) printer_->setPrinterName(current);
     const QPageLayout layout = printer_->pageLayout();
     const QSizeF mm = layout.pageSize().size(QPageSize::Millimeter);
     DeviceMode dm;
@@ -120,28 +123,34 @@ void QtPrinting::ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
-// The window's rectangle on the screen, frame and caption included; where the
-// platform cannot read the screen, the window's own picture.
+// The window's rectangle on the screen, frame and caption included. A window
+// partly off its screen, or a platform that cannot read the screen, gives the
+// window's own picture instead: the screen would show black for the hidden part.
 QPixmap QtPrinting::CaptureWindow() const {
     QScreen* screen = window_->screen();
-    if (screen != nullptr) {
-        const QRect frame = window_->frameGeometry().translated(-screen->geometry().topLeft());
+    const QRect frame = window_->frameGeometry();
+    if (screen != nullptr && screen->geometry().contains(frame)) {
+        const QRect local = frame.translated(-screen->geometry().topLeft());
         const QPixmap shot =
-            screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+            screen->grabWindow(0, local.x(), local.y(), local.width(), local.height());
         if (!shot.isNull() && shot.size() == frame.size()) return shot;
     }
     return window_->grab();
 }
 
-bool QtPrinting::PrintFormImage() {
+bool QtPrinting::PrintFormImage(const std::string& jobName) {
     window_->raise();
     const QPixmap picture = CaptureWindow();
     if (picture.isNull()) return false;
+    printer_->setDocName(QString::fromStdString(jobName));
     QPainter painter;
     if (!painter.begin(printer_.get())) return false;
-    // At the picture's own size: its pixels at the screen's resolution.
-    const double screenDpi = window_->logicalDpiX();
-    const double scale = printer_->resolution() / screenDpi / picture.devicePixelRatio();
+    // Its own size is its pixels at the screen's resolution, in printer dots.
+    const double ownSize =
+        printer_->resolution() / double(window_->logicalDpiX()) / picture.devicePixelRatio();
+    const QSizeF size = QSizeF(picture.size()) * ownSize;
+    const double scale =
+        ownSize * FitToPage(size.width(), size.height(), printer_->width(), printer_->height());
     painter.scale(scale, scale);
     painter.drawPixmap(0, 0, picture);
     return painter.end();

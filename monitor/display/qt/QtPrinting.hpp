@@ -1,9 +1,10 @@
 #pragma once
 // Printing on Qt's print support (CUPS): the page-setup service reads the
-// current printer's settings, the printers are Qt's, and PrintFormImage
-// captures the main window from the screen (frame and caption included where
-// the platform allows, the window's own picture otherwise) and draws it at its
-// own size at the top-left of the printable area.
+// settings of the default printer of the moment, the printers are Qt's, and
+// PrintFormImage captures the main window from the screen (frame and caption
+// included where the platform allows; the window's own picture when the screen
+// cannot give it all) and draws it at the top-left of the printable area, at its
+// own size or scaled down to fit.
 
 #include <QPrinter>
 #include <QString>
@@ -35,7 +36,7 @@ class QtPrinting : public IPrinters, public IPageSetupService {
     bool SetPaperSize(int16_t paperSize) override;
     bool SetPrintQuality(int16_t quality) override;
     void ProcessEvents() override;
-    bool PrintFormImage() override;
+    bool PrintFormImage(const std::string& jobName) override;
 
   private:
     QPixmap CaptureWindow() const;

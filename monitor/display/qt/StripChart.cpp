@@ -27,7 +27,10 @@ void StyleAxis(QCPAxis* axis) {
 
 }  // namespace
 
-StripChart::StripChart(int chart, QWidget* parent) : QWidget(parent), plot_(new QCustomPlot(this)) {
+StripChart::StripChart(int chart, QWidget* parent)
+    : QWidget(parent),
+      plot_(new QCustomPlot(this)),
+      yTicker_(QSharedPointer<QCPAxisTickerFixed>::create()) {
     setObjectName(QString("Graph_%1").arg(chart));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -43,6 +46,10 @@ StripChart::StripChart(int chart, QWidget* parent) : QWidget(parent), plot_(new 
     plot_->legend->setBorderPen(QPen(kForeground));
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
     for (int s = 1; s <= kSeriesCount; ++s) plot_->addGraph()->setAdaptiveSampling(true);
+    plot_->yAxis->setTicker(yTicker_);
+    // The series on a layer of their own: a new point redraws them alone, over
+    // the kept pictures of the grid below and of the axes and legend above.
+    plot_->layer("main")->setMode(QCPLayer::lmBuffered);
     ApplyStyle(DesignChartStyle());
 }
 
@@ -64,6 +71,7 @@ void StripChart::SetYTitle(const QString& title) {
 
 void StripChart::SetSeries(int series, const QString& label, bool visible) {
     QCPGraph* graph = Series(series);
+    if (visible != graph->visible()) drawn_ = -1;  // its points: all or none
     graph->setName(label);
     graph->setVisible(visible);
     if (visible) {
@@ -104,29 +112,64 @@ void StripChart::ApplyStyle(const ChartStyle& style) {
 }
 
 void StripChart::Show(const ChartData& data) {
-    const int shown = data.Shown();
-    QVector<double> x(shown);
-    for (int p = 1; p <= shown; ++p) x[p - 1] = data.X(p);
-    QVector<double> y(shown);
+    const bool added = data.Revision() == revision_ && data.Shown() > drawn_ && drawn_ >= 0;
+    const bool pointsChanged = added || data.Revision() != revision_ || data.Shown() != drawn_;
+    if (pointsChanged) ShowPoints(data);
+    if (ShowAxes(data)) {
+        plot_->replot(QCustomPlot::rpQueuedReplot);
+    } else if (pointsChanged) {
+        plot_->layer("main")->replot();
+    }
+}
+
+void StripChart::ShowPoints(const ChartData& data) {
+    const bool append = data.Revision() == revision_ && drawn_ >= 0 && data.Shown() >= drawn_;
+    const int from = append ? drawn_ + 1 : 1;
+    const int count = data.Shown() - from + 1;
+    QVector<double> x(count);
+    for (int p = 0; p < count; ++p) x[p] = data.X(from + p);
+    QVector<double> y(count);
     for (int s = 1; s <= kSeriesCount; ++s) {
         QCPGraph* graph = Series(s);
         if (!graph->visible()) {
             graph->data()->clear();
             continue;
         }
-        for (int p = 1; p <= shown; ++p) y[p - 1] = data.Y(s, p);
-        graph->setData(x, y, true);
+        for (int p = 0; p < count; ++p) y[p] = data.Y(s, from + p);
+        if (append) {
+            graph->addData(x, y, true);
+        } else {
+            graph->setData(x, y, true);
+        }
     }
-    if (const std::optional<AxisRange> range = ShownXRange(data)) {
-        plot_->xAxis->setRange(range->min, range->max);
+    revision_ = data.Revision();
+    drawn_ = data.Shown();
+}
+
+bool StripChart::ShowAxes(const ChartData& data) {
+    bool moved = false;
+    if (const std::optional<AxisRange> range = ShownXRange(data); range && *range != x_) {
+        x_ = *range;
+        plot_->xAxis->setRange(x_.min, x_.max);
+        moved = true;
     }
-    plot_->yAxis->setRange(data.yAxis.min, data.yAxis.max);
-    if (data.yStep > 0) {
-        auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
-        ticker->setTickStep(data.yStep);
-        plot_->yAxis->setTicker(ticker);
+    const DrawnAxis y = DrawnYAxis(data);
+    if (y.range != y_ || y.step != yStep_) {
+        y_ = y.range;
+        yStep_ = y.step;
+        plot_->yAxis->setRange(y_.min, y_.max);
+        yTicker_->setTickStep(yStep_);
+        moved = true;
     }
-    plot_->replot(QCustomPlot::rpQueuedReplot);
+    return moved;
+}
+
+QColor StripChart::Background() const {
+    return kBackground;
+}
+
+QColor StripChart::Foreground() const {
+    return kForeground;
 }
 
 QString StripChart::Header() const {

@@ -4,6 +4,7 @@
 // the axis titles, and the X and Y ranges the plot rules set.
 
 #include <QColor>
+#include <QSharedPointer>
 #include <QWidget>
 #include <array>
 
@@ -13,6 +14,7 @@
 class QCustomPlot;
 class QCPGraph;
 class QCPTextElement;
+class QCPAxisTickerFixed;
 
 namespace zelvo::qt {
 
@@ -32,9 +34,13 @@ class StripChart : public QWidget {
     void SetSeriesStyle(int series, const SeriesStyle& style);
     // The appearance of a chart state file: series colours, font family, header.
     void ApplyStyle(const ChartStyle& style);
-    // Draws the data's points shown and its axes; the redraw is queued, so
-    // several changes within one turn of the event loop draw once.
+    // Draws the data's points shown and its axes. Points only added since the
+    // last call are appended; when the axes stay, only the series are drawn again
+    // over the kept picture of axes, grid and legend; nothing changed, nothing drawn.
     void Show(const ChartData& data);
+    // The plot's background, which the settings strip may take.
+    QColor Background() const;
+    QColor Foreground() const;
 
     QString XTitle() const;
     QString Header() const;
@@ -53,9 +59,19 @@ class StripChart : public QWidget {
   private:
     QCPGraph* Series(int series) const;
     void ApplyFonts();
+    void ShowPoints(const ChartData& data);
+    // Sets the axes to the data's; true when they moved.
+    bool ShowAxes(const ChartData& data);
 
     QCustomPlot* plot_;
     QCPTextElement* header_ = nullptr;
+    QSharedPointer<QCPAxisTickerFixed> yTicker_;
+    // What was drawn last: the data's revision and point count (-1: nothing
+    // kept), the X range, the Y range and step.
+    uint64_t revision_ = 0;
+    int drawn_ = -1;
+    AxisRange x_, y_;
+    double yStep_ = 0;
 };
 
 }  // namespace zelvo::qt

@@ -151,7 +151,10 @@ void frmMain::LoadChartFiles() {
 }
 
 void frmMain::ApplyColourDepthRule() {
-    if (screen() == nullptr || screen()->depth() > 8) return;
+    // At most 256 colours: eight bits a pixel or fewer.
+    const bool fewColours = screen() != nullptr && screen()->depth() <= 8;
+    chart.ColourStrip(fewColours);
+    if (!fewColours) return;
     for (int r = 0; r < grdRdgs->rowCount(); ++r) {
         for (int c = 0; c < kReadingsColumns; ++c) {
             if (QTableWidgetItem* cell = grdRdgs->item(r, c)) cell->setBackground(Qt::white);

@@ -34,8 +34,8 @@ void frmMain::ConnectRunBar() {
     connect(mnuSaveAs, &QAction::triggered, this, [this] { mnuSaveAS_Click(state_, *this); });
     connect(mnuExit, &QAction::triggered, this, [this] { close(); });
     connect(mnuPrint, &QAction::triggered, this, [this] {
-        const bool printed = mnuPrint_Click(pageSetup_, printing_);
-        static_cast<void>(printed);  // printing shows nothing, printed or not
+        const bool printed = mnuPrint_Click(pageSetup_, printing_, printing_, S(windowTitle()));
+        static_cast<void>(printed);  // a page not printed has been told to the operator
     });
     for (int v = 0; v < 4; ++v) {
         connect(mnuView[static_cast<size_t>(v)], &QAction::triggered, this,

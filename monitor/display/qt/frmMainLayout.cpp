@@ -43,10 +43,7 @@ void frmMain::FormInit() {
         EditLocked(state_.Locked);
         setup.grdSN->Init();
         FillZelvoGrid(state_, *setup.grdSN);
-        chart.cboXUnits->clear();
-        for (const char* item : texts::kXUnits) chart.cboXUnits->addItem(Q(item));
-        chart.cboXScroll->clear();
-        for (const char* item : texts::kXScroll) chart.cboXScroll->addItem(Q(item));
+        chart.FillLists();
     });
 }
 

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <utility>
 
 #include "../../config/tests/ScratchFolder.hpp"
+#include "ChartStateFile.hpp"
 #include "FakeDesktop.hpp"
 #include "GraphSetup.hpp"
 #include "ViewRules.hpp"
@@ -23,6 +26,16 @@ class StripDouble : public IGraphStrip {
     std::map<StripBox, std::string> texts{
         {StripBox::XAxis, "60"}, {StripBox::YMin, "0"}, {StripBox::YMax, "20"}};
     std::vector<StripBox> focused;
+};
+
+// The next message box after onShown is set takes the focus from its box.
+struct FocusTakingDesktop : testing::FakeDesktop {
+    MsgResult MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                         MsgIcon icon, int defaultButton) override {
+        if (auto taken = std::exchange(onShown, nullptr)) taken();
+        return FakeDesktop::MessageBox(text, title, buttons, icon, defaultButton);
+    }
+    std::function<void()> onShown;
 };
 
 class GraphTest : public ::testing::Test {
@@ -45,7 +58,7 @@ class GraphTest : public ::testing::Test {
     }
     const ChartData& Chart(int g) const { return graphs_.Chart(g); }
 
-    testing::FakeDesktop desktop_;
+    FocusTakingDesktop desktop_;
     testing::ScratchFolder folder_{"graph"};
     MainState state_;
     GraphState graphs_;
@@ -78,6 +91,22 @@ TEST_F(GraphTest, FullSlotsKeepTheNewestPointsAndTheAxisJumpsByTheScrollFraction
     }
 }
 
+TEST_F(GraphTest, EverySlotCountScrollsInEveryModeWithoutAReport) {
+    for (int slots = 1; slots <= kMaxSlots; ++slots) {
+        for (int32_t scroll = 0; scroll <= 4; ++scroll) {
+            const double fraction = ScrollFraction(scroll);
+            const int kept = KeptPoints(slots, fraction);  // the new point always fits
+            ASSERT_LE(kept, slots - 1) << slots << " " << scroll;
+            ASSERT_GE(kept, slots * (1 - fraction) - 1) << slots << " " << scroll;
+        }
+    }
+    for (ChartData& chart : graphs_.Graph) chart = ChartData(10);
+    Start(10, 0);  // "Strip" would keep all ten
+    for (int p = 1; p <= 30; ++p) Reading(p * 10.0);
+    EXPECT_TRUE(desktop_.Messages().empty());
+    EXPECT_EQ(Chart(1).X(Chart(1).Shown()), 300);
+}
+
 TEST_F(GraphTest, APointOnlyWhenASlotsShareOfTheWidthHasPassed) {
     Start(100, 1);  // 500 slots over 100 s: at least 0.2 s apart
     int added = 0;
@@ -105,7 +134,7 @@ TEST_F(GraphTest, XValuesAndTitlesFollowTheXUnits) {
     for (const Row& r : {Row{0, 150, 150, "Time (Sec.)"}, Row{1, 150, 2.5, "Time (Min.)"},
                          Row{2, 5400, 1.5, "Time (Hr.)"}}) {
         Start(60, 1);
-        ASSERT_TRUE(cboXUnits_Click(state_, r.units));
+        ASSERT_TRUE(cboXUnits_Click(graphs_, state_, r.units));
         Reading(r.t);
         EXPECT_EQ(Chart(1).X(1), r.x);
         EXPECT_EQ(XAxisTitle(state_.XUnits), r.title);
@@ -180,19 +209,20 @@ TEST_F(GraphTest, HoursAtATenthOfASecondStayWithinTheSlotsAndTheAxis) {
     EXPECT_EQ(Chart(2).Y(8, Chart(2).Shown()), Chart(2).X(Chart(2).Shown()) + 7);
 }
 
-TEST_F(GraphTest, AUnitChangeDuringARunPlotsInTheNewUnitAndSpacesPointsInIt) {
+TEST_F(GraphTest, AUnitChangeDuringARunConvertsTheAxesAndPointsSoTheNewestStayInView) {
     Start(60, 1);
     for (int k = 1; k <= 1200; ++k) Reading(k * 0.1);
-    const AxisRange axis = Chart(1).xAxis;
-    ASSERT_TRUE(cboXUnits_Click(state_, 1));
-    const int before = Chart(1).Shown();
-    int added = 0;
-    for (int k = 1; k <= 100; ++k) added += Reading(120 + k * 0.1)[0] ? 1 : 0;
-    // 500 slots over 60 minutes: a point every 7.2 s.
-    EXPECT_EQ(added, 1);
-    EXPECT_EQ(Chart(1).Shown(), before + 1);
-    EXPECT_NEAR(Chart(1).X(before + 1), 2 + 7.2 / 60, 1e-3);
-    EXPECT_EQ(Chart(1).xAxis, axis);
+    const AxisRange seconds = Chart(1).xAxis;
+    const int shown = Chart(2).Shown();
+    const double newest = Chart(2).X(shown);
+    ASSERT_TRUE(cboXUnits_Click(graphs_, state_, 1));
+    for (int g = 1; g <= kChartCount; ++g) {
+        EXPECT_EQ(Chart(g).xAxis, (AxisRange{seconds.min / 60, seconds.max / 60}));
+        EXPECT_EQ(Chart(g).X(shown), newest / 60);
+    }
+    Reading(120.2);  // a slot's share of the minute later: a point in minutes, in view
+    EXPECT_EQ(Chart(1).X(Chart(1).Shown()), 120.2 / 60);
+    EXPECT_LE(Chart(1).X(Chart(1).Shown()), Chart(1).xAxis.max);
 }
 
 TEST_F(GraphTest, AWidthOfZeroOrBelowNeverScrolls) {
@@ -282,6 +312,23 @@ TEST_F(GraphTest, EmptyYBoxesBecomeZeroAndAValueTooLargeIsReported) {
     EXPECT_EQ(state_.XRange, 60);
     ASSERT_FALSE(desktop_.Messages().empty());
     EXPECT_NE(desktop_.Messages().back().text.find("frmMain_ValidateXAxis"), std::string::npos);
+}
+
+TEST_F(GraphTest, AnEntryGivesOneMessageWhateverTheFocusDoesAfterwards) {
+    state_.View = 1;
+    StripDouble strip;
+    StripEntries entries(graphs_, state_, strip);
+    for (StripBox box : {StripBox::XAxis, StripBox::YMax}) {
+        desktop_.ClearMessages();
+        desktop_.onShown = [&] { entries.LostFocus(box); };
+        strip.texts[box] = box == StripBox::XAxis ? "-5" : "99999999999";
+        EXPECT_FALSE(entries.Enter(box));
+        EXPECT_FALSE(entries.LostFocus(box));  // the refused text left as it was
+        EXPECT_EQ(desktop_.Messages().size(), 1u);
+    }
+    strip.texts[StripBox::YMax] = "40";  // a new text is applied on leaving the box
+    EXPECT_TRUE(entries.LostFocus(StripBox::YMax));
+    EXPECT_EQ(state_.YMax, 40);
 }
 
 TEST(GraphKeysTest, TheRangeBoxTakesNumbersOnlyAndEnterValidates) {

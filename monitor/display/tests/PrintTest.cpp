@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "DisplayTexts.hpp"
+#include "FakeDesktop.hpp"
 #include "modPrintForm.hpp"
 
 namespace zelvo {
@@ -33,7 +35,9 @@ class PrintersDouble : public IPrinters {
     bool SetPaperSize(int16_t v) override { return Step("paper " + std::to_string(v), v > 0); }
     bool SetPrintQuality(int16_t v) override { return Step("quality " + std::to_string(v), v > 0); }
     void ProcessEvents() override { steps.push_back("events"); }
-    bool PrintFormImage() override { return Step("print", captureWorks); }
+    bool PrintFormImage(const std::string& job) override {
+        return Step("print " + job, captureWorks);
+    }
 
     bool Step(const std::string& step, bool accepted) {
         steps.push_back(step);
@@ -106,42 +110,53 @@ TEST(PrintTest, ShowMasksTheFlagsAndKeepsEverythingWhenTheServiceFailsOrReturnsN
     EXPECT_EQ(page.DeviceName(), std::string(32, 'P'));
 }
 
-TEST(PrintTest, PrintScreenChoosesThePrinterSetsItUpAndPrintsWhateverIsRefused) {
+TEST(PrintTest, PrintScreenTakesTheDefaultPrinterOfNowSetsItUpAndPrintsWhateverIsRefused) {
     struct Row {
         std::string current;
         std::vector<std::string> names;
         std::vector<std::string> firstSteps;
     };
-    const std::vector<std::string> rest = {"copies 0",   "duplex 2", "orientation 2", "paper 9",
-                                           "quality -4", "events",   "print"};
+    const std::vector<std::string> rest = {
+        "copies 0",   "duplex 2", "orientation 2",          "paper 9",
+        "quality -4", "events",   "print Zelvo - [lab.cfg]"};
     for (const Row& r : {Row{"Lab-Laser", {"Lab-Laser"}, {}},
                          Row{"Office", {"Office", "Lab-Laser", "Lab-Laser"}, {"select Lab-Laser"}},
                          Row{"Office", {"Office", "Plotter"}, {}}}) {
         ServiceDouble service;
-        service.answer = PageSetupResult{LaserMode(), {}, {}};
+        DeviceMode office;
+        office.deviceName = "Office";
+        service.answer = PageSetupResult{office, {}, {}};
         PrintersDouble printers;
         printers.names = r.names;
         printers.current = r.current;
         cPageSetupDialog page;
         PageSetupAtStartUp(page, service, printers);
-        EXPECT_TRUE(mnuPrint_Click(page, printers));
+        service.answer = PageSetupResult{LaserMode(), {}, {}};  // the default changed since
+        EXPECT_TRUE(mnuPrint_Click(page, service, printers, "Zelvo - [lab.cfg]"));
         std::vector<std::string> expected = r.firstSteps;
         expected.insert(expected.end(), rest.begin(), rest.end());
         EXPECT_EQ(printers.steps, expected) << r.current;
     }
 }
 
-TEST(PrintTest, WithoutAPrinterOrACapturePrintScreenPrintsNothing) {
+TEST(PrintTest, WithoutAPrinterOrWithTheJobRefusedTheOperatorIsToldOnce) {
+    testing::FakeDesktop desktop;
+    ServiceDouble service;
     PrintersDouble printers;
     cPageSetupDialog page;
-    EXPECT_FALSE(mnuPrint_Click(page, printers));
+    EXPECT_FALSE(mnuPrint_Click(page, service, printers, "Zelvo"));
     EXPECT_TRUE(printers.steps.empty());
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].text, texts::kNoPrinter);
+    EXPECT_EQ(desktop.Messages()[0].title, "Zelvo");
 
     printers.names = {"Office"};
     printers.current = "Office";
     printers.captureWorks = false;
-    EXPECT_FALSE(mnuPrint_Click(page, printers));
-    EXPECT_EQ(printers.steps.back(), "print");
+    EXPECT_FALSE(mnuPrint_Click(page, service, printers, "Zelvo"));
+    EXPECT_EQ(printers.steps.back(), "print Zelvo");
+    ASSERT_EQ(desktop.Messages().size(), 2u);
+    EXPECT_EQ(desktop.Messages()[1].text, texts::kPrintRefused);
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ class WindowChartTest : public QObject {
     void theStripBoxesApplyTheirValues();
     void stateFilesRestoreTheChartsAndABadOneIsReported();
     void theStripShowsTheStoredBoundsOfTheChartShownAtStart();
+    void listsAxisAndStripFollowTheSettingsInForce();
 };
 
 void WindowChartTest::stripTextsSeriesLabelsAndTitles() {
@@ -146,6 +147,21 @@ void WindowChartTest::theStripShowsTheStoredBoundsOfTheChartShownAtStart() {
     QCOMPARE(h.W().chart.txtYMin->text(), QString("-3"));
     QCOMPARE(h.W().chart.txtYMax->text(), QString("7"));
     QCOMPARE(h.W().chart.Graph[1]->YRangeDrawn(), (AxisRange{-3, 7}));
+}
+
+void WindowChartTest::listsAxisAndStripFollowTheSettingsInForce() {
+    WindowHarness h;
+    WriteFileBytes(h.folder.Path("lab.cfg"),
+                   "[Application]\r\nIniVer=109\r\nView=1\r\n"
+                   "[Graph]\r\nXUnits=1\r\nXScroll=3\r\n");
+    h.StartUp();
+    qt::ChartFrame& c = h.W().chart;
+    // More than 256 colours: the strip takes the rate chart's background.
+    QCOMPARE(c.fraGraphSetup->palette().color(QPalette::Window), c.Graph[0]->Background());
+    h.W().setup.optUnits[1]->setChecked(true);  // refills the lists
+    QCOMPARE(c.cboXUnits->currentText() + c.cboXScroll->currentText(), QString("Min.75%"));
+    Type(c.txtYMax, "abc");  // Y Max read as 0, as Y Min: a band around 0
+    QCOMPARE(c.Graph[0]->YRangeDrawn(), (AxisRange{-1, 1}));
 }
 
 }  // namespace zelvo
