@@ -34,6 +34,10 @@ PreparedReport PrepareReport(const ReportInput& input) {
     return prepared;
 }
 
+std::string ReportPathFor(const std::string& logPath) {
+    return std::filesystem::path(logPath).replace_extension(".pdf").string();
+}
+
 std::string SetupBeside(const std::string& logPath) {
     const std::filesystem::path beside =
         std::filesystem::path(logPath).parent_path() / kDefaultSetupFile;

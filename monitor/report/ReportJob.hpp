@@ -29,6 +29,9 @@ struct PreparedReport {
 // holds no run, or when it does not hold the run asked for.
 PreparedReport PrepareReport(const ReportInput& input);
 
+// The report the window writes for a log: the log's name with ".pdf", beside it.
+std::string ReportPathFor(const std::string& logPath);
+
 // The setup file that goes with a log when none is named: zelvo.cfg beside the
 // log (the application folder, where a bare log name is written), when there is one.
 std::string SetupBeside(const std::string& logPath);

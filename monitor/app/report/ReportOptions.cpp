@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportOptions.hpp"
 
-#include <filesystem>
-
 #include "Numbers.hpp"
+#include "ReportJob.hpp"
 
 namespace zelvo::report {
 namespace {
@@ -63,8 +62,7 @@ OptionsResult ParseReportOptions(const std::vector<std::string>& args, ReportOpt
         }
     }
     if (options.log.empty()) return Refuse(err, "no data log named");
-    if (options.out.empty())
-        options.out = std::filesystem::path(options.log).replace_extension(".pdf").string();
+    if (options.out.empty()) options.out = ReportPathFor(options.log);
     return OptionsResult::Run;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPointer>
 #include <array>
 #include <memory>
@@ -110,6 +111,8 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void chkOnTop_Click();
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
+    // File > Run Report: the report of the current data log's last run, opened.
+    void mnuRunReport_Click();
     void Form_KeyPress(int character);
     void Form_Deactivate();
 
@@ -124,6 +127,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void FormSizeAt(QSize outer);
     QLineEdit* BoxWidget(EntryBox box) const;
     void BuildMenus();
+    void AddRunReportItem(QMenu* file);
     void ConnectRunBar();
     void ConnectSetup();
     void ConnectGrids();
