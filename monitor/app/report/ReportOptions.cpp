@@ -3,6 +3,7 @@
 
 #include "Numbers.hpp"
 #include "ReportJob.hpp"
+#include "ReportOutput.hpp"
 
 namespace zelvo::report {
 namespace {
@@ -40,7 +41,7 @@ OptionsResult ParseReportOptions(const std::vector<std::string>& args, ReportOpt
             return OptionsResult::Done;
         }
         if (arg == "--version") {
-            out << "zelvomon-report " << ZELVO_VERSION << "\n";
+            out << "zelvomon-report (Zelvo) " << ZELVO_VERSION << "\n";
             return OptionsResult::Done;
         }
         const bool takesValue = arg == "--run" || arg == "--out" || arg == "--setup";
@@ -63,6 +64,7 @@ OptionsResult ParseReportOptions(const std::vector<std::string>& args, ReportOpt
     }
     if (options.log.empty()) return Refuse(err, "no data log named");
     if (options.out.empty()) options.out = ReportPathFor(options.log);
+    if (!qt::FormOf(options.out)) return Refuse(err, "--out names a .pdf, .html or .png file");
     return OptionsResult::Run;
 }
 
