@@ -77,6 +77,7 @@ std::optional<double> LogNumber(std::string_view text) {
 
 void DataLogReader::Line(std::string_view line, bool ended) {
     ++lineNumber_;
+    ended_ = ended;
     if (line.ends_with('\r')) line.remove_suffix(1);
     std::string_view rest = line;
     if (line.find('\0') != std::string_view::npos) {
@@ -88,13 +89,13 @@ void DataLogReader::Line(std::string_view line, bool ended) {
     } else if (line.starts_with("Time,")) {
         HeaderLine(line);
     } else if (!line.empty()) {
-        RecordLine(line, ended);
+        RecordLine(line);
     }
 }
 
 void DataLogReader::StartLine(std::string_view rest) {
     auto stamp = ParseStamp(rest);
-    if (!stamp) return Notice("a start line without its run number, date or time; left out");
+    if (!stamp) return Unreadable("a start line without its run number, date or time; left out");
     stamp->second.line = lineNumber_;
     LoggedRun* run = Current();
     // The log switched off and on again during a run opens a new block of that run;
@@ -112,7 +113,7 @@ void DataLogReader::StartLine(std::string_view rest) {
 
 void DataLogReader::StopLine(std::string_view rest) {
     auto stamp = ParseStamp(rest);
-    if (!stamp) return Notice("a stop line without its run number, date or time; left out");
+    if (!stamp) return Unreadable("a stop line without its run number, date or time; left out");
     stamp->second.line = lineNumber_;
     LoggedRun* run = Current();
     if (!run || run->number != stamp->first || run->blocks.back().stop) {
@@ -135,7 +136,11 @@ void DataLogReader::HeaderLine(std::string_view line) {
     Notice("an unknown column header; thickness in kA taken");
 }
 
-void DataLogReader::RecordLine(std::string_view line, bool ended) {
+void DataLogReader::Unreadable(const std::string& why) {
+    Notice(ended_ ? why : "cut short (the log ends in the middle of a line); left out");
+}
+
+void DataLogReader::RecordLine(std::string_view line) {
     LoggedRun* run = Current();
     if (!run) return Notice("a record outside a run (no start line before it); left out");
     if (run->blocks.back().stop) return Notice("a record after the run's stop line; left out");
@@ -152,8 +157,7 @@ void DataLogReader::RecordLine(std::string_view line, bool ended) {
     const bool whole = !values_.empty() && IsBlank(rest) && (fields - 1) % kFieldsPerChannel == 0 &&
                        (fields - 1) / kFieldsPerChannel <= kMaxChannels;
     if (!whole) {
-        return Notice(ended ? "not a record of the data log; left out"
-                            : "cut short (the log ends in the middle of a line); left out");
+        return Unreadable("not a record of the data log; left out");
     }
     const size_t count = (fields - 1) / kFieldsPerChannel;
     const size_t before = run->time.size();

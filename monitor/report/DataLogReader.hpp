@@ -69,13 +69,16 @@ class DataLogReader {
     void StartLine(std::string_view rest);
     void StopLine(std::string_view rest);
     void HeaderLine(std::string_view line);
-    void RecordLine(std::string_view line, bool ended);
+    void RecordLine(std::string_view line);
+    // A line that cannot be read: why, or that the log ends in its middle.
+    void Unreadable(const std::string& why);
     void CloseRun();
     void Notice(std::string text) { contents_.notices.push_back({lineNumber_, std::move(text)}); }
     LoggedRun* Current() { return open_ ? &contents_.runs.back() : nullptr; }
 
     DataLogContents contents_;
     size_t lineNumber_ = 0;
+    bool ended_ = true;        // the current line had its line end
     bool open_ = false;        // the last run takes records and blocks
     bool wantHeader_ = false;  // a start line came, its header not yet
     double dayOffset_ = 0;     // whole days added to the run time

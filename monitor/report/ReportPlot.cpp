@@ -111,8 +111,10 @@ PlotModel MakePlot(const LoggedRun& run, PlotQuantity quantity) {
     PlotModel model;
     model.y.title = ChartYTitle(chart, run.units);
     model.title = quantity == PlotQuantity::Rate ? "Rate" : (run.units == 1 ? "Mass" : "Thickness");
-    const double first = run.time.empty() ? 0 : run.time.front();
-    const double last = run.time.empty() ? 0 : run.time.back();
+    // Run times only go back in a log put together by hand; the axis holds them all.
+    const auto [earliest, latest] = std::minmax_element(run.time.begin(), run.time.end());
+    const double first = run.time.empty() ? 0 : *earliest;
+    const double last = run.time.empty() ? 0 : *latest;
     const int xUnit = XUnitFor(last);
     const double xScale = xUnit == 0 ? 1 : (xUnit == 1 ? 60 : 3600);
     model.x.title = XAxisTitle(xUnit);
