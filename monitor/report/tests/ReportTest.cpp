@@ -11,8 +11,8 @@
 #include "DataLogFormat.hpp"
 #include "Format.hpp"
 #include "ReportJob.hpp"
-#include "ZelvoError.hpp"
 #include "SimulatedLog.hpp"
+#include "ZelvoError.hpp"
 
 namespace {
 
