@@ -111,8 +111,9 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void chkOnTop_Click();
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
-    // File > Run Report: the report of the current data log's last run, opened.
-    void mnuRunReport_Click();
+    // File > Run Report: the report of the current data log's last run, written
+    // beside the log as a PDF and opened; true when both were done.
+    bool mnuRunReport_Click();
     void Form_KeyPress(int character);
     void Form_Deactivate();
 

@@ -2,13 +2,11 @@
 // The window's part in run reports: File > Run Report writes the report of the
 // current data log's last run beside the log and opens it in the desktop's viewer.
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QUrl>
 
 #include "DataLogFormat.hpp"
 #include "DisplayTexts.hpp"
+#include "FileUtil.hpp"
 #include "ReportOutput.hpp"
 #include "SetupFile.hpp"
 #include "UtilityError.hpp"
@@ -19,10 +17,13 @@ namespace zelvo::qt {
 void frmMain::AddRunReportItem(QMenu* file) {
     QAction* item = file->addAction(QString::fromUtf8(texts::kRunReportItem));
     item->setObjectName("mnuRunReport");
-    connect(item, &QAction::triggered, this, [this] { mnuRunReport_Click(); });
+    connect(item, &QAction::triggered, this, [this] {
+        const bool opened = mnuRunReport_Click();
+        static_cast<void>(opened);  // a failure has been shown
+    });
 }
 
-void frmMain::mnuRunReport_Click() {
+bool frmMain::mnuRunReport_Click() {
     // The run's file once a run has started, otherwise the file the next one takes.
     std::string log = state_.LogPath;
     if (log.empty())
@@ -38,13 +39,12 @@ void frmMain::mnuRunReport_Click() {
         failure = e;
     }
     QGuiApplication::restoreOverrideCursor();
-    if (failure) return ShowUtilityError("mnuRunReport_Click", *failure);
-    const QUrl url = QUrl::fromLocalFile(QFileInfo(QString::fromStdString(out)).absoluteFilePath());
-    if (!QDesktopServices::openUrl(url)) {
-        ShowUtilityError(
-            "mnuRunReport_Click",
-            ZelvoError(err::PathFileAccess, out + ": written, but no program opens it"));
+    if (failure) {
+        ShowUtilityError("mnuRunReport_Click", *failure);
+        return false;
     }
+    // Opened as View opens the log (QDesktopServices); a refusal is shown there.
+    return LaunchDocument(out, "");
 }
 
 }  // namespace zelvo::qt
