@@ -14,8 +14,8 @@ std::string Stamp(const LogStamp& stamp) {
 }
 
 // "1:02:03 (3723.00 s)"
-std::string Span(double seconds) {
-    std::string text = FormatNumber(seconds, "0.00") + " s";
+std::string Span(double seconds, const char* pattern = "0.00") {
+    std::string text = FormatNumber(seconds, pattern) + " s";
     if (seconds < 60) return text;
     const double days = std::floor(seconds / kSecondsPerDay);
     std::string clock = TimeOfDayText(seconds, "0");
@@ -93,7 +93,8 @@ std::vector<std::string> RunFacts(const RunSummary& summary, const std::string& 
                         : std::string("Stop: no stop line (the run ends with its last record)"));
     facts.push_back("Run time: " + Span(summary.runTime));
     if (summary.paused) {
-        facts.push_back("Paused: " + Span(*summary.paused) +
+        // The start and stop lines give whole seconds.
+        facts.push_back("Paused: " + Span(*summary.paused, "0") +
                         " in all (clock time from start to stop less the run time)");
     }
     if (summary.blocks > 1) {
