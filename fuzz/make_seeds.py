@@ -97,3 +97,18 @@ write("kitforge_fields", "linkvane", provider(b"".join(fields) + text("C:\\Linkv
 write("kitforge_fields", "quotes", provider(b"".join(
     [text(s) for s in ["A \"B\" %C%", "a;b", "lv", "0403", "6001", "Dev \"1\"", "Port,1",
                        "P%1%", "inst"]]) + text("C:\\x"), [0, 0]))
+
+# Data logs: a run of two channels, one failing once; appended runs with the log
+# switched off and on and a decimal comma; a run cut by a power cut.
+START = b"Start Log\tRun: 12\tDate: 6/12/2026   Time: 9:05:03\r\n"
+HEADER = b"Time, Rate(A/s), Thick(kA), Frequency(Hz)\r\n"
+RECORDS = (b"0.50, 01.27, 00.004, 5987654.32, 00.00, 00.000, 5999012.10, \r\n"
+           b"1.00, 01.31, 00.005, 5987641.07,      ,       ,           , \r\n")
+STOP = b"Stop Log\tRun: 12\tDate: 6/12/2026   Time: 9:05:04\r\n"
+write("data_log", "one-run", START + HEADER + RECORDS + STOP)
+write("data_log", "appended", START + HEADER + RECORDS + STOP + START + HEADER +
+      RECORDS + STOP +
+      b"Start Log\tRun: 13\tDate: 12.06.2026   Time: 23:59:59\nTime, MassRate, Mass, Frequency\n"
+      b"0,50, 01,27, 00,004, 5987654,32, \n86399,90, 01,00, 00,010, 5987000,00, \n")
+write("data_log", "cut", START + b"Time, Rate(A/s), Thick(A), Frequency(Hz)\r\n" + RECORDS +
+      b"1.50, 01.2")

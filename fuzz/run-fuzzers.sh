@@ -13,7 +13,7 @@ seconds="${2:-60}"
 shift $(($# < 2 ? $# : 2))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(ini_store settings sensor_exchange sim_config ports kitforge_fields)
+    targets=(ini_store settings sensor_exchange sim_config ports kitforge_fields data_log)
 fi
 # The targets' scratch files go to a memory file system when there is one: the
 # INI store replaces its file safely (synced), which is slow on a disk.

@@ -73,6 +73,7 @@ inline constexpr const char* kOpenItem = "&Open Configuration";
 inline constexpr const char* kSaveItem = "&Save Configuration";
 inline constexpr const char* kSaveAsItem = "Save Configuration &As";
 inline constexpr const char* kPrintItem = "&Print Screen";
+inline constexpr const char* kRunReportItem = "Run Report…";
 inline constexpr const char* kExitItem = "E&xit";
 inline constexpr const char* kViewMenu = "&View";
 inline constexpr const char* kRateGraphItem = "&Rate Graph";

@@ -99,6 +99,7 @@ void frmMain::BuildMenus() {
     mnuSaveAs = file->addAction(Q(texts::kSaveAsItem));
     file->addSeparator();
     mnuPrint = file->addAction(Q(texts::kPrintItem));
+    AddRunReportItem(file);
     file->addSeparator();
     mnuExit = file->addAction(Q(texts::kExitItem));
 

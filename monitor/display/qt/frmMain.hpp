@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPointer>
 #include <array>
 #include <memory>
@@ -111,6 +112,9 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void chkOnTop_Click();
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
+    // File > Run Report: the report of the current data log's last run, written
+    // beside the log as a PDF and opened; true when both were done.
+    bool mnuRunReport_Click();
     void Form_KeyPress(int character);
     void Form_Deactivate();
 
@@ -125,6 +129,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void FormSizeAt(QSize outer);
     QLineEdit* BoxWidget(EntryBox box) const;
     void BuildMenus();
+    void AddRunReportItem(QMenu* file);
     void ConnectRunBar();
     void ConnectSetup();
     void ConnectGrids();

@@ -119,7 +119,7 @@ void WindowControlsTest::menusListsAndGridTips() {
     }
     QCOMPARE(menus,
              QStringList({"&File: &Open Configuration, &Save Configuration, Save "
-                          "Configuration &As, -, &Print Screen, -, E&xit",
+                          "Configuration &As, -, &Print Screen, Run Report…, -, E&xit",
                           "&View: &Rate Graph, &Thickness Graph, &Frequency Graph, -, &Setup",
                           "&Help: &Help, -, &About"}));
     QCOMPARE(h.W().setup.cboRows->count(), 8);
