@@ -25,6 +25,7 @@ MaterialMenu::MaterialMenu(MainContext& ctx, Validation& checks, QWidget* parent
       lblTitle(new QLabel(this)),
       txtSearch(new QLineEdit(this)),
       lstMaterials(new QTreeWidget(this)),
+      cmdSupervision(new QPushButton("Supervision...", this)),
       ctx_(ctx),
       checks_(checks) {
     setObjectName("mnuMaterial");
@@ -42,6 +43,13 @@ MaterialMenu::MaterialMenu(MainContext& ctx, Validation& checks, QWidget* parent
     layout->addWidget(lblTitle);
     layout->addWidget(txtSearch);
     layout->addWidget(lstMaterials);
+    cmdSupervision->setObjectName("cmdSupervision");
+    cmdSupervision->setToolTip("Target, crystal life, quality and stability of this channel.");
+    layout->addWidget(cmdSupervision, 0, Qt::AlignLeft);
+    connect(cmdSupervision, &QPushButton::clicked, this, [this] {
+        hide();
+        if (onSupervision) onSupervision(row_);
+    });
     txtSearch->installEventFilter(this);
     connect(txtSearch, &QLineEdit::textChanged, this, [this] { Refill(); });
     connect(lstMaterials, &QTreeWidget::itemClicked, this, [this] { ChooseCurrent(); });

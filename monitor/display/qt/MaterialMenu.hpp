@@ -2,12 +2,15 @@
 // The parameter grid's row menu: the materials of the library for one channel,
 // narrowed by what the operator types. A popup with a search box over a list of
 // name, formula, density and Z factor; Up and Down move in the list, Enter or a
-// click chooses, Escape or a click elsewhere closes it.
+// click chooses, Escape or a click elsewhere closes it. Its Supervision button opens
+// the channel's supervision settings.
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTreeWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,9 @@ class MaterialMenu : public QFrame {
     QLabel* lblTitle;
     QLineEdit* txtSearch;
     QTreeWidget* lstMaterials;
+    // Beside the materials: the channel's supervision settings.
+    QPushButton* cmdSupervision;
+    std::function<void(int row)> onSupervision;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

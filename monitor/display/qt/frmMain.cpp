@@ -46,6 +46,7 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
       setup(central_, *resizer_),
       chart(central_, *resizer_, state_),
       publishStatus(*this),
+      supervision(*this, *grdRdgs),
       dataLog_(state_) {
     setObjectName(kFormName);
     setWindowTitle(Q(texts::kDesignCaption));
@@ -87,6 +88,7 @@ bool frmMain::Load() {
     tmrRun_->SetOnTick([this] {
         tmrRun_Timer(*ctx_);
         PublishSweep();
+        supervision.AfterSweep(state_, RunTimeNow(state_));
     });
     return true;
 }

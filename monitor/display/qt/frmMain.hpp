@@ -23,6 +23,7 @@
 #include "Resizer.hpp"
 #include "RunBar.hpp"
 #include "SetupPanel.hpp"
+#include "SupervisionView.hpp"
 #include "SweepPublishing.hpp"
 #include "Validation.hpp"
 
@@ -69,6 +70,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     SetupPanel setup;
     ChartFrame chart;
     PublishStatus publishStatus;  // the status bar, below the layout
+    SupervisionView supervision;  // supervision's events in the status bar and the rows
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuSaveAs;

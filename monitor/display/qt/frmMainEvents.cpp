@@ -13,6 +13,7 @@
 #include "HelpFile.hpp"
 #include "QtText.hpp"
 #include "RunControl.hpp"
+#include "SupervisionDialog.hpp"
 #include "frmMain.hpp"
 
 namespace zelvo::qt {
@@ -84,6 +85,10 @@ void frmMain::ConnectGrids() {
     };
     mnuMaterial = new MaterialMenu(*ctx_, *validation_, this);
     grdParams->onRowMenu = [this](int row, const QPoint& where) { mnuMaterial->Open(row, where); };
+    mnuMaterial->onSupervision = [this](int row) {
+        SupervisionDialog dialog(state_, static_cast<size_t>(row), this);
+        dialog.exec();
+    };
     AssignmentGrid* grdSN = setup.grdSN;
     grdSN->onHover = [grdSN](int, int column) {
         grdSN->setToolTip(Q(AssignmentToolTip(column, S(grdSN->toolTip()))));

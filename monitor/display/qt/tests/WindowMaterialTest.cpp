@@ -3,8 +3,12 @@
 // parameters are locked, and telling once about skipped lines of the user's file.
 
 #include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
+#include "SupervisionDialog.hpp"
 #include "TextFile.hpp"
 #include "WindowHarness.hpp"
 
@@ -35,6 +39,7 @@ class WindowMaterialTest : public QObject {
     void aRightClickedRowTakesTheTypedMaterial();
     void theKeyboardOpensTheMenuOnTheCurrentRowUnlessLocked();
     void skippedLinesOfTheUsersFileAreToldOncePerChange();
+    void supervisionIsSetBesideTheMaterialsAndWarnsOnTheRow();
 };
 
 void WindowMaterialTest::aRightClickedRowTakesTheTypedMaterial() {
@@ -112,6 +117,45 @@ void WindowMaterialTest::skippedLinesOfTheUsersFileAreToldOncePerChange() {
     RightClick(w.grdParams, 0, 0);
     QCOMPARE(h.desktop.Messages().size(), before + 1);
     w.mnuMaterial->hide();
+}
+
+// The row menu's Supervision button opens the channel's settings; a refused entry
+// keeps the dialog open; a reached target marks the row and is said once, with one
+// beep, until a Zero clears it.
+void WindowMaterialTest::supervisionIsSetBesideTheMaterialsAndWarnsOnTheRow() {
+    WindowHarness h;
+    h.StartUp();
+    qt::frmMain& w = h.W();
+    RightClick(w.grdParams, 0, 0);
+    QString refused;
+    bool keptOpen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<qt::SupervisionDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        dialog->txtField[0]->setText("0.001");
+        dialog->txtField[3]->setText("abc");
+        dialog->accept();
+        refused = QString::fromStdString(h.LastMessage());
+        keptOpen = dialog->isVisible() && dialog->focusWidget() == dialog->txtField[3];
+        dialog->txtField[3]->setText("0");
+        dialog->accept();
+    });
+    QTest::mouseClick(w.mnuMaterial->cmdSupervision, Qt::LeftButton);
+    QCOMPARE(refused, QString("Quality must be an integer between 0 and 9."));
+    QVERIFY(keptOpen);
+    QCOMPARE(h.State().ChannelSupervision[0].target, 0.001);
+
+    QTableWidgetItem* name = w.grdRdgs->verticalHeaderItem(0);
+    const QBrush plain = name->background();
+    w.runBar.cmdFSwitch[0]->click();
+    h.Sweep(40);  // 10 s at 2 A/s: past 0.001 kA
+    QVERIFY(name->background() != plain);
+    QVERIFY(w.supervision.lblEvents->text().startsWith(w.grdRdgs->Text(0, -1) + ": target at "));
+    QCOMPARE(h.desktop.Beeps(), 1);
+    QTest::mouseClick(w.grdRdgs->viewport(), Qt::LeftButton, {},
+                      w.grdRdgs->visualItemRect(w.grdRdgs->item(0, 2)).center());
+    h.Sweep(1);
+    QCOMPARE(name->background(), plain);
 }
 
 }  // namespace zelvo
