@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include "DrawnIcon.hpp"
 #include "PageTexts.hpp"
 
 namespace kitforge {
@@ -63,13 +64,7 @@ void CWizardBitmap::paintEvent(QPaintEvent*) {
 }
 
 QIcon WizardIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
+    return zelvo::qt::DrawnIcon([](QPainter& p) {
         // Box of the driver package.
         p.setPen(QPen(Qt::black, 3));
         p.setBrush(QColor(0xf2, 0xc1, 0x4e));
@@ -96,10 +91,7 @@ QIcon WizardIcon() {
         p.setBrush(Qt::white);
         p.drawRect(QRectF(46, 34, 6, 3));
         p.drawRect(QRectF(46, 40, 6, 3));
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    });
 }
 
 }  // namespace kitforge
