@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The manual's pictures of the window, made from the simulator on a private virtual
 # X server: the window with the setup panel and with the rate chart, each a few
-# seconds into a run on eight simulated sensors. Run it after a change to the window
+# seconds into a run on eight simulated sensors, one sweep a second. Run it after a change to the window
 # and commit the pictures.
 #   packaging/manual-screenshots.sh [ZELVOMON]   (default: build/monitor/app/gui/zelvomon)
 set -euo pipefail
@@ -15,19 +15,20 @@ done
 # simulated sensors assigned, and pressing Start.
 source bench/window/desktop.sh
 bench_start_desktop manual-screenshots
-export ZELVO_SIM="devices=8;rate=2;noise=0.3;d2.rate=5;d5.rate=0.5;d7.fault=minus2"
+export ZELVO_SIM="devices=8;rate=2;d1.rate=3.5;d2.rate=5;d4.rate=1.2;d5.rate=0.5;d7.fault=minus2"
 mkdir -p "$images"
 
 # shoot VIEW NAME: the window on view VIEW (0 the setup panel, 1 the rate chart)
-# after eight seconds of run, into images/NAME.png.
+# after twenty seconds of run, into images/NAME.png.
 shoot() {
     bench_setup_file "$1"
+    sed -i 's/^Period=10\r$/Period=100\r/' "$bench_work/app/zelvo.cfg"
     "$zelvomon" --simulate --app-dir "$bench_work/app" >/dev/null 2>&1 &
     local pid=$! window
     window=$(xdotool search --sync --pid "$pid" --name "Zelvo - " | head -1)
     sleep 2
     press_start "$pid"
-    sleep 8
+    sleep 20
     import -window "$window" -define png:exclude-chunks=date,time "$images/$2.png"
     kill -TERM "$pid"
     wait "$pid" || true
