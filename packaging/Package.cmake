@@ -9,6 +9,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
+# The archives' dates are those of the release texts, whenever cpack runs.
+set(epoch_file ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDate.cmake)
+file(WRITE ${epoch_file} "set(ENV{SOURCE_DATE_EPOCH} ${ZELVO_SOURCE_DATE_EPOCH})\n")
+set(CPACK_PROJECT_CONFIG_FILE ${epoch_file})
 set(CPACK_COMPONENTS_ALL ${ZELVO_PACKAGES})
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
