@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 namespace zelvo {
@@ -24,6 +25,16 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == '/') return folder + name;
     return folder + "/" + name;
+}
+
+std::string DefaultAppFolder() {
+    const char* appDir = std::getenv("ZELVO_APP_DIR");
+    if (appDir != nullptr && *appDir != '\0') return appDir;
+    // A relative data folder is no data folder: the user's data folders are absolute.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome != nullptr && *dataHome == '/') return JoinPath(dataHome, "zelvomon");
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
 }
 
 std::optional<ZelvoError> ProgramFile(std::string& path) {

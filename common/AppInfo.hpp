@@ -26,6 +26,11 @@ void SetAppInfo(const AppInfo& info);
 // Joins a folder and a name with "/" (no doubled separator).
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// The application folder when no --app-dir is given: ZELVO_APP_DIR when set and not
+// empty, else zelvomon in the user's data folder ($XDG_DATA_HOME when an absolute
+// path, else ~/.local/share).
+std::string DefaultAppFolder();
+
 // The running program's file (the target of /proc/self/exe).
 std::optional<ZelvoError> ProgramFile(std::string& path);
 

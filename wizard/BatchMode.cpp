@@ -16,20 +16,31 @@
 namespace kitforge {
 namespace {
 
-constexpr const char* kUsage = R"(Usage: kitforge --batch --type vcp|linkvane [options]
-       kitforge --lint FOLDER [--strict] [--format text|json]
-       kitforge --help | --version
-       kitforge [--data-dir DIR]            (the wizard pages)
+constexpr const char* kUsage = R"(Usage: kitforge [--data-dir DIR]
+  or:  kitforge --batch --type vcp|linkvane [OPTION]...
+  or:  kitforge --lint FOLDER [--strict] [--format text|json]
+  or:  kitforge --help | --version
 )";
 
-constexpr const char* kHelp = R"(
-Writes a driver package without the wizard pages. Every field starts from the
+constexpr const char* kHelp = R"(Writes a customised Windows driver package for a USB device built around the
+NR7x bridge chip, and checks one.
+
+Without --batch or --lint, kitforge opens its wizard: eight pages ask for the
+driver set and output kind, the company, INF name and USB IDs, the device names,
+the installer's names and options and the output folder; Next checks each page
+and says what is missing, and Finish on the summary page writes the package.
+
+With --batch it writes the package without the pages. Every field starts from the
 defaults of the chosen driver set; the options below replace single fields. The
 values pass the same checks, in the same order and with the same messages, as on
-the wizard pages; messages go to standard error. The exit status is 0 only when
-every file of the package was written and the package passes the check of
---lint, 1 when a check or the generation failed, 2 for a mistake on the command
-line or a package that the check finds not clean.
+the wizard pages; messages go to standard error. The package written is then
+checked as --lint checks one.
+
+Program:
+  --batch                    write the package from the options, without the pages
+  --lint FOLDER              check a driver package (see below)
+  --help                     this text
+  --version                  the program's name and version
 
 Driver set and output kind:
   --type vcp|linkvane        virtual COM port set (NR7x) or Linkvane direct-access set
@@ -81,6 +92,11 @@ Checking a package:
   --format text|json         with --lint: the report as text (default) or JSON
 
 Text is taken as UTF-8 and written into the package as Windows-1252.
+
+Exit status:
+  0 when every file of the package was written and the package passes the check
+  of --lint, 1 when a check or the generation failed, 2 for a mistake on the
+  command line or a package that the check finds not clean.
 )";
 
 // Messages of the pages and of the package sequence, one line each on standard

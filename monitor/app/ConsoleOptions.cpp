@@ -1,26 +1,29 @@
 #include "ConsoleOptions.hpp"
 
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
+#include "AppInfo.hpp"
 #include "Numbers.hpp"
 
 namespace zelvo::cli {
 
 const char* const kUsage =
-    "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N]\n"
-    "                    [--format text|csv|jsonl] [--material N=NAME]... [--reassign]\n"
-    "                    [--target N=VALUE[:MARGIN]]... [--life-warning N=PCT]...\n"
-    "                    [--quality N=LEVEL]... [--stability N=HZ[:THRESHOLD]]...\n"
-    "       zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] --list\n"
-    "       zelvomon-cli [--app-dir DIR] --materials\n"
-    "       zelvomon-cli --help | --version\n"
+    "Usage: zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] [--seconds N] "
+    "[--format text|csv|jsonl] [--material N=NAME]... [--reassign] "
+    "[--target N=VALUE[:MARGIN]]... [--life-warning N=PCT]... [--quality N=LEVEL]... "
+    "[--stability N=HZ[:THRESHOLD]]...\n"
+    "  or:  zelvomon-cli [--app-dir DIR] [--bridge PATH | --simulate] --list\n"
+    "  or:  zelvomon-cli [--app-dir DIR] --materials\n"
+    "  or:  zelvomon-cli --help | --version\n"
     "Runs the monitor without a window: reads the current setup file of the application\n"
     "folder, discovers the sensors and runs one measurement, writing one record per sweep\n"
     "to standard output, until SIGINT or SIGTERM (or for N seconds); then stops the run\n"
     "and writes the settings back. One monitor runs per application folder.\n"
-    "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
+    "\n"
+    "Options:\n"
+    "  --app-dir DIR   application folder (default $ZELVO_APP_DIR, else\n"
+    "                  $XDG_DATA_HOME/zelvomon, else ~/.local/share/zelvomon)\n"
     "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
     "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
     "                  programs, configured by ZELVO_SIM\n"
@@ -53,11 +56,14 @@ const char* const kUsage =
     "                  carried ones and those of materials.txt in the application folder\n"
     "  --help          this text\n"
     "  --version       the program's name and version\n"
+    "\n"
     "Sensors that leave during a run are looked for again and come back by themselves.\n"
     "SIGHUP ends the run as SIGINT and SIGTERM do.\n"
-    "Exit status: 0 after the run with the settings written back; 1 when the run did\n"
-    "not start, another monitor holds the application folder or the settings could not\n"
-    "be written; 2 for a bad option or an application folder that cannot be made.\n";
+    "\n"
+    "Exit status:\n"
+    "  0 after the run with the settings written back; 1 when the run did not start,\n"
+    "  another monitor holds the application folder or the settings could not be\n"
+    "  written; 2 for a bad option or an application folder that cannot be made.\n";
 
 namespace {
 
@@ -73,11 +79,6 @@ constexpr OptionRule kOptions[] = {
     {"--reassign", false}, {"--target", true},   {"--life-warning", true}, {"--quality", true},
     {"--stability", true},
 };
-
-std::string DefaultAppDir() {
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
-}
 
 bool Fail(const std::string& why) {
     std::cerr << "zelvomon-cli: " << why << "\n";
@@ -147,8 +148,7 @@ bool Apply(const std::string& name, const std::string& value, ConsoleOptions& op
 bool ParseConsoleOptions(const std::vector<std::string>& args, ConsoleOptions& options) {
     std::vector<std::pair<std::string, std::string>> values;
     if (!Collect(args, values)) return false;
-    const char* envDir = std::getenv("ZELVO_APP_DIR");
-    options.appDir = envDir != nullptr && *envDir != '\0' ? envDir : DefaultAppDir();
+    options.appDir = DefaultAppFolder();
     for (const auto& [name, value] : values) {
         if (!Apply(name, value, options)) return false;
     }

@@ -10,8 +10,10 @@ namespace zelvo {
 
 std::vector<std::string> ManualCandidates(const std::string& programFolder) {
     // The program's data folder, not share/doc: a system may leave documentation
-    // folders out of what it installs, and Help must still find its manual.
-    return {JoinPath(programFolder, "../share/zelvomon/manual/index.html"), ZELVO_SOURCE_MANUAL};
+    // folders out of what it installs, and Help must still find its manual. In a
+    // build folder the manual is linked in beside the program.
+    return {JoinPath(programFolder, "../share/zelvomon/manual/index.html"),
+            JoinPath(programFolder, "manual/index.html")};
 }
 
 std::string ManualFile(const std::string& programFolder,
@@ -25,8 +27,8 @@ std::string ManualFile(const std::string& programFolder,
 
 std::string ManualFile() {
     std::string program;
-    // Without the program's own path only the source tree's manual can be offered.
-    if (ProgramFile(program)) return ZELVO_SOURCE_MANUAL;
+    // Without the program's own path, the manual of a program installed in /usr.
+    if (ProgramFile(program)) return "/usr/share/zelvomon/manual/index.html";
     return ManualFile(GetPathPart(program), [](const std::string& path) {
         std::error_code error;
         return std::filesystem::exists(path, error);

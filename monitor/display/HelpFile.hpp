@@ -1,6 +1,6 @@
 #pragma once
-// The program's HTML manual: where it is installed with the program, or where it
-// lies in the source tree the program was built from.
+// The program's HTML manual: where it is installed with the program, or linked in
+// beside the program in its build folder.
 
 #include <functional>
 #include <string>
@@ -9,8 +9,8 @@
 namespace zelvo {
 
 // Places of the manual's contents page for a program in `programFolder`, nearest
-// first: the installed data folder (share/zelvomon/manual), then the source tree's
-// docs/manual.
+// first: the installed data folder (share/zelvomon/manual), then the build folder's
+// link to the source tree's docs/manual.
 std::vector<std::string> ManualCandidates(const std::string& programFolder);
 // The first candidate that exists, else the installed place (whose absence the
 // browser then reports).

@@ -13,8 +13,7 @@ std::vector<std::string> SimLibraryCandidates(const std::string& programFolder) 
     return {JoinPath(programFolder, kSimLibraryName),
             JoinPath(JoinPath(up, "sensor"), kSimLibraryName),
             JoinPath(JoinPath(JoinPath(up, ".."), "sensor"), kSimLibraryName),
-            JoinPath(JoinPath(up, "lib"), kSimLibraryName),
-            JoinPath(JoinPath(JoinPath(up, "lib"), "zelvomon"), kSimLibraryName)};
+            JoinPath(JoinPath(up, ZELVO_PLUGIN_DIR), kSimLibraryName)};
 }
 
 std::optional<ZelvoError> FindSimLibrary(const std::string& programFolder,

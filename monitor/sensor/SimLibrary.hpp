@@ -15,7 +15,7 @@ inline constexpr const char* kSimLibraryName = "libvdlink-sim.so";
 
 // Where the simulator may lie, nearest first, for a program in `programFolder`:
 // beside it, in the build tree's sensor folder (build/monitor/app/... beside
-// build/monitor/sensor), and in the installed lib folders.
+// build/monitor/sensor), and in the prefix's private folder of bridge libraries.
 std::vector<std::string> SimLibraryCandidates(const std::string& programFolder);
 
 // The first candidate that exists; FileNotFound naming every place looked at

@@ -22,12 +22,13 @@ if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
     exit 1
 fi
 libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
+plugins="$libdir/zelvomon"
 
 for file in bin/zelvomon bin/zelvomon-cli bin/zelvosim bin/kitforge \
-    "$libdir/libvdlink.so" lib/zelvomon/libvdlink-sim.so \
+    "$plugins/libvdlink.so" "$plugins/libvdlink-sim.so" \
     lib/udev/rules.d/70-zelvo-sensors.rules \
-    share/zelvomon/manual/index.html share/doc/zelvo/copyright \
-    share/doc/zelvo/changelog.Debian.gz \
+    share/zelvomon/manual/index.html share/zelvomon/manual/lab.html \
+    share/doc/zelvo-sensors/copyright share/doc/zelvomon-cli/changelog.Debian.gz \
     share/man/man1/zelvomon.1.gz share/man/man1/zelvomon-cli.1.gz \
     share/man/man1/zelvosim.1.gz share/man/man1/kitforge.1.gz \
     share/applications/zelvomon.desktop share/applications/kitforge.desktop \
@@ -39,7 +40,8 @@ done
 for program in zelvomon zelvomon-cli zelvosim kitforge; do
     [ -x "$prefix/bin/$program" ] || fail "not executable: bin/$program"
 done
-for library in "$libdir/libvdlink.so" lib/zelvomon/libvdlink-sim.so; do
+[ -e "$prefix/$libdir/libvdlink.so" ] && fail "a bridge library in the public library folder"
+for library in "$plugins/libvdlink.so" "$plugins/libvdlink-sim.so"; do
     [ -x "$prefix/$library" ] && fail "a library with execute bits: $library"
 done
 for page in zelvomon zelvomon-cli zelvosim kitforge; do

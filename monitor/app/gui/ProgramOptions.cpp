@@ -1,16 +1,9 @@
 #include "ProgramOptions.hpp"
 
-#include <cstdlib>
+#include "AppInfo.hpp"
 
 namespace zelvo::gui {
 namespace {
-
-std::string DefaultAppDir() {
-    const char* env = std::getenv("ZELVO_APP_DIR");
-    if (env != nullptr && *env != '\0') return env;
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : ".") + "/.local/share/zelvomon";
-}
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.rfind(prefix, 0) == 0;
@@ -21,7 +14,7 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 std::optional<ProgramOptions> ParseProgramOptions(const std::vector<std::string>& args,
                                                   std::string& problem) {
     ProgramOptions options;
-    options.appDir = DefaultAppDir();
+    options.appDir = DefaultAppFolder();
     bool bridge = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

@@ -10,8 +10,12 @@ namespace zelvo::gui {
 
 inline constexpr const char* kUsage =
     "Usage: zelvomon [--app-dir DIR] [--bridge PATH | --simulate]\n"
+    "  or:  zelvomon --help | --version\n"
     "Opens the deposition monitor's main window.\n"
-    "  --app-dir DIR   application folder (default $ZELVO_APP_DIR or ~/.local/share/zelvomon)\n"
+    "\n"
+    "Options:\n"
+    "  --app-dir DIR   application folder (default $ZELVO_APP_DIR, else\n"
+    "                  $XDG_DATA_HOME/zelvomon, else ~/.local/share/zelvomon)\n"
     "  --bridge PATH   bridge library (default $ZELVO_BRIDGE or libvdlink.so)\n"
     "  --simulate      simulated sensors: the libvdlink-sim.so built and installed with the\n"
     "                  program, configured by ZELVO_SIM\n"

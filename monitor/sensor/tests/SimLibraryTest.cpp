@@ -22,8 +22,8 @@ TEST(SimLibraryTest, FoundBesideTheProgramInTheBuildTreeOrInstalledAndNamedWhenM
          {Row{"/b/monitor/app/gui/libvdlink-sim.so", "/b/monitor/app/gui/libvdlink-sim.so"},
           Row{"/b/monitor/app/gui/../../sensor/libvdlink-sim.so",
               "/b/monitor/app/gui/../../sensor/libvdlink-sim.so"},
-          Row{"/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so",
-              "/b/monitor/app/gui/../lib/zelvomon/libvdlink-sim.so"}}) {
+          Row{"/b/monitor/app/gui/../" ZELVO_PLUGIN_DIR "/libvdlink-sim.so",
+              "/b/monitor/app/gui/../" ZELVO_PLUGIN_DIR "/libvdlink-sim.so"}}) {
         std::string path;
         auto exists = [&](const std::string& p) { return p == r.existing; };
         EXPECT_EQ(FindSimLibrary("/b/monitor/app/gui", exists, path), std::nullopt);
@@ -34,7 +34,8 @@ TEST(SimLibraryTest, FoundBesideTheProgramInTheBuildTreeOrInstalledAndNamedWhenM
         "/x", [](const std::string&) { return false; }, path);
     ASSERT_TRUE(none.has_value());
     EXPECT_EQ(none->Number(), err::FileNotFound);
-    EXPECT_NE(none->Description().find("/x/../lib/libvdlink-sim.so"), std::string::npos);
+    EXPECT_NE(none->Description().find("/x/../" ZELVO_PLUGIN_DIR "/libvdlink-sim.so"),
+              std::string::npos);
     EXPECT_EQ(path, "unchanged");
 
     EXPECT_TRUE(WantsSimulator({"--app-dir", "/tmp", "--simulate"}));

@@ -38,9 +38,12 @@ using Devices = std::vector<std::unique_ptr<PtyDevice>>;
 
 constexpr const char* kUsage =
     "Usage: zelvosim [--config TEXT]\n"
+    "  or:  zelvosim --help | --version\n"
     "Serves simulated Zelvo sensors on pseudo-terminals. TEXT (default $ZELVO_SIM)\n"
     "configures them as for libvdlink-sim.so. The first line written is the value\n"
     "for ZELVO_PORTS; the sensors are served until SIGINT or SIGTERM.\n"
+    "\n"
+    "Options:\n"
     "  --config TEXT   the sensors' configuration\n"
     "  --help          this text\n"
     "  --version       the program's name and version\n";
