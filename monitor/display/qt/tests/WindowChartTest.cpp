@@ -14,6 +14,16 @@ using zelvo::testing::WindowHarness;
 namespace zelvo {
 namespace {
 
+// Counts the paint events a widget receives.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
+
 void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
     box->selectAll();
@@ -34,6 +44,7 @@ class WindowChartTest : public QObject {
     void theStripShowsTheStoredBoundsOfTheChartShownAtStart();
     void listsAxisAndStripFollowTheSettingsInForce();
     void pointsAddedOneByOneLookAsTheWholeDrawing();
+    void aSweepIsPaintedWhenItEnds();
 };
 
 void WindowChartTest::stripTextsSeriesLabelsAndTitles() {
@@ -193,6 +204,22 @@ void WindowChartTest::pointsAddedOneByOneLookAsTheWholeDrawing() {
     whole.Show(data);
     QCoreApplication::processEvents();
     QCOMPARE(byPoint.grab().toImage(), whole.grab().toImage());
+}
+
+// The exchanges let events run; the cells and points they change are painted
+// together after the sweep, not at each exchange.
+void WindowChartTest::aSweepIsPaintedWhenItEnds() {
+    WindowHarness h;
+    h.StartUp();
+    h.W().mnuView[1]->trigger();
+    QTest::mouseClick(h.W().runBar.cmdFSwitch[0], Qt::LeftButton);
+    h.Settle();
+    h.desktop.SetOnProcessEvents([] { QCoreApplication::processEvents(); });
+    PaintCount cells(h.W().grdRdgs->viewport());
+    h.Sweep();
+    QCOMPARE(cells.count, 0);
+    h.Settle();
+    QVERIFY(cells.count > 0);
 }
 
 }  // namespace zelvo
