@@ -1,9 +1,10 @@
 #include "StripChart.hpp"
 
-#include <qcustomplot.h>
-
 #include <QEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "StripPlot.hpp"
 
 namespace zelvo::qt {
 namespace {
@@ -29,7 +30,7 @@ void StyleAxis(QCPAxis* axis) {
 
 StripChart::StripChart(int chart, QWidget* parent)
     : QWidget(parent),
-      plot_(new QCustomPlot(this)),
+      plot_(new StripPlot(this)),
       yTicker_(QSharedPointer<QCPAxisTickerFixed>::create()) {
     setObjectName(QString("Graph_%1").arg(chart));
     auto* layout = new QVBoxLayout(this);
@@ -45,11 +46,8 @@ StripChart::StripChart(int chart, QWidget* parent)
     plot_->legend->setTextColor(kForeground);
     plot_->legend->setBorderPen(QPen(kForeground));
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
-    for (int s = 1; s <= kSeriesCount; ++s) plot_->addGraph()->setAdaptiveSampling(true);
+    for (int s = 1; s <= kSeriesCount; ++s) plot_->AddSeries()->setAdaptiveSampling(true);
     plot_->yAxis->setTicker(yTicker_);
-    // The series on a layer of their own: a new point redraws them alone, over
-    // the kept pictures of the grid below and of the axes and legend above.
-    plot_->layer("main")->setMode(QCPLayer::lmBuffered);
     ApplyStyle(DesignChartStyle());
 }
 
@@ -61,12 +59,12 @@ QCPGraph* StripChart::Series(int series) const {
 
 void StripChart::SetXTitle(const QString& title) {
     plot_->xAxis->setLabel(title);
-    plot_->replot(QCustomPlot::rpQueuedReplot);
+    Replot();
 }
 
 void StripChart::SetYTitle(const QString& title) {
     plot_->yAxis->setLabel(title);
-    plot_->replot(QCustomPlot::rpQueuedReplot);
+    Replot();
 }
 
 void StripChart::SetSeries(int series, const QString& label, bool visible) {
@@ -79,7 +77,7 @@ void StripChart::SetSeries(int series, const QString& label, bool visible) {
     } else {
         graph->removeFromLegend();
     }
-    plot_->replot(QCustomPlot::rpQueuedReplot);
+    Replot();
 }
 
 void StripChart::SetSeriesStyle(int series, const SeriesStyle& style) {
@@ -113,13 +111,15 @@ void StripChart::ApplyStyle(const ChartStyle& style) {
 
 void StripChart::Show(const ChartData& data) {
     const bool added = data.Revision() == revision_ && data.Shown() > drawn_ && drawn_ >= 0;
-    const bool pointsChanged = added || data.Revision() != revision_ || data.Shown() != drawn_;
+    const bool pointsChanged = data.Revision() != revision_ || data.Shown() != drawn_;
+    // The new points' columns start at the last point drawn, whose line reaches them.
+    const double from = added ? data.X(std::max(drawn_, 1)) : 0;
     if (pointsChanged) ShowPoints(data);
-    if (ShowAxes(data)) {
-        plot_->replot(QCustomPlot::rpQueuedReplot);
-    } else if (pointsChanged) {
-        plot_->layer("main")->replot();
-    }
+    const bool moved = ShowAxes(data);
+    if (!moved && !pointsChanged) return;
+    if (moved || !isVisible()) return Replot();
+    if (added && plot_->DrawColumns(from, data.X(data.Shown()))) return;
+    plot_->layer("main")->replot();
 }
 
 void StripChart::ShowPoints(const ChartData& data) {
@@ -206,6 +206,21 @@ AxisRange StripChart::YRangeDrawn() const {
     return {plot_->yAxis->range().lower, plot_->yAxis->range().upper};
 }
 
+void StripChart::Replot() {
+    if (!isVisible()) {
+        stale_ = true;
+        return;
+    }
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void StripChart::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!stale_) return;
+    stale_ = false;
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
 void StripChart::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) ApplyFonts();
@@ -220,7 +235,7 @@ void StripChart::ApplyFonts() {
     }
     plot_->legend->setFont(f);
     if (header_ != nullptr) header_->setFont(f);
-    plot_->replot(QCustomPlot::rpQueuedReplot);
+    Replot();
 }
 
 }  // namespace zelvo::qt

@@ -11,12 +11,13 @@
 #include "ChartData.hpp"
 #include "ChartStateFile.hpp"
 
-class QCustomPlot;
 class QCPGraph;
 class QCPTextElement;
 class QCPAxisTickerFixed;
 
 namespace zelvo::qt {
+
+class StripPlot;
 
 struct SeriesStyle {
     QColor line;
@@ -35,8 +36,9 @@ class StripChart : public QWidget {
     // The appearance of a chart state file: series colours, font family, header.
     void ApplyStyle(const ChartStyle& style);
     // Draws the data's points shown and its axes. Points only added since the
-    // last call are appended; when the axes stay, only the series are drawn again
-    // over the kept picture of axes, grid and legend; nothing changed, nothing drawn.
+    // last call are appended; when the axes stay, they are drawn in the columns they
+    // reach over the kept pictures of the series, axes, grid and legend; nothing
+    // changed, nothing drawn. A hidden chart is drawn whole when shown.
     void Show(const ChartData& data);
     // The plot's background, which the settings strip may take.
     QColor Background() const;
@@ -55,15 +57,18 @@ class StripChart : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // The whole plot drawn again soon, or when shown if hidden.
+    void Replot();
     QCPGraph* Series(int series) const;
     void ApplyFonts();
     void ShowPoints(const ChartData& data);
     // Sets the axes to the data's; true when they moved.
     bool ShowAxes(const ChartData& data);
 
-    QCustomPlot* plot_;
+    StripPlot* plot_;
     QCPTextElement* header_ = nullptr;
     QSharedPointer<QCPAxisTickerFixed> yTicker_;
     // What was drawn last: the data's revision and point count (-1: nothing
@@ -72,6 +77,7 @@ class StripChart : public QWidget {
     int drawn_ = -1;
     AxisRange x_, y_;
     double yStep_ = 0;
+    bool stale_ = false;  // changed while hidden
 };
 
 }  // namespace zelvo::qt

@@ -1,11 +1,11 @@
 #include "frmMain.hpp"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 
 #include "Accessibility.hpp"
 #include "AppInfo.hpp"
@@ -26,6 +26,8 @@ namespace {
 
 // The design layout of four channels, until FormSize applies the settings.
 constexpr int32_t kDesignShowLast = 3;
+// The longest a sweep holds back the window's painting.
+constexpr int kPaintHoldMs = 200;
 
 QRect Rect(const DesignRect& r) {
     return {r.left, r.top, r.width, r.height};
@@ -47,8 +49,11 @@ frmMain::frmMain(ISensorManager& sensors, QWidget* parent)
       chart(central_, *resizer_, state_),
       publishStatus(*this),
       supervision(*this, *grdRdgs),
-      dataLog_(state_) {
+      dataLog_(state_),
+      paintHold_(new QTimer(this)) {
     setObjectName(kFormName);
+    paintHold_->setSingleShot(true);
+    connect(paintHold_, &QTimer::timeout, this, [this] { ReleasePaint(); });
     setWindowTitle(Q(texts::kDesignCaption));
     setWindowIcon(MonitorIcon());
     setCentralWidget(central_);
@@ -85,12 +90,37 @@ frmMain::~frmMain() {
 bool frmMain::Load() {
     if (!Form_Load(*ctx_)) return false;
     // Every sweep is also offered for publishing (frmMainPublish.cpp).
-    tmrRun_->SetOnTick([this] {
-        tmrRun_Timer(*ctx_);
-        PublishSweep();
-        supervision.AfterSweep(state_, RunTimeNow(state_));
-    });
+    tmrRun_->SetOnTick([this] { Sweep(); });
     return true;
+}
+
+void frmMain::Sweep() {
+    sweeping_ = true;
+    paintHold_->start(kPaintHoldMs);
+    tmrRun_Timer(*ctx_);
+    PublishSweep();
+    supervision.AfterSweep(state_, RunTimeNow(state_));
+    sweeping_ = false;
+    ReleasePaint();
+}
+
+void frmMain::ReleasePaint() {
+    paintHold_->stop();
+    if (!paintHeld_) return;
+    paintHeld_ = false;
+    QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+}
+
+// The exchanges of a sweep let events run: the paint asked for by the cells and
+// chart points changed so far waits for the sweep's end (or the hold's), unless a
+// message box shown meanwhile needs the window painted under it.
+bool frmMain::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest && sweeping_ && paintHold_->isActive() &&
+        QApplication::activeModalWidget() == nullptr) {
+        paintHeld_ = true;
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void frmMain::BuildMenus() {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -121,6 +122,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     void Form_Deactivate();
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -144,6 +146,10 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     int WindowState() const;
     std::unique_ptr<GuardedTimer> MakeTimer();
     void AfterTick();
+    // A sweep and its publishing, the window painted once for the whole sweep
+    // rather than at each exchange's event processing; a long sweep paints as it goes.
+    void Sweep();
+    void ReleasePaint();
     void PublishSweep();
 
     DataLog dataLog_;
@@ -157,6 +163,9 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     frmAbout* about_ = nullptr;
     bool unloaded_ = false;
     bool validating_ = false;
+    bool sweeping_ = false;
+    bool paintHeld_ = false;  // a paint asked for during the sweep, not done yet
+    QTimer* paintHold_;       // how long a sweep may hold its paint
     const QEvent* lastKey_ = nullptr;
     QPointer<QWidget> lastKeyReceiver_;
 };

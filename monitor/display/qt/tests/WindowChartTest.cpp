@@ -3,6 +3,8 @@
 // negative X range, and the chart state files.
 
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 
 #include "TextFile.hpp"
 #include "WindowHarness.hpp"
@@ -11,6 +13,16 @@ using zelvo::testing::WindowHarness;
 
 namespace zelvo {
 namespace {
+
+// Counts the paint events a widget receives.
+struct PaintCount : QObject {
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
 
 void Type(QLineEdit* box, const QString& text) {
     box->setFocus();
@@ -31,6 +43,8 @@ class WindowChartTest : public QObject {
     void stateFilesRestoreTheChartsAndABadOneIsReported();
     void theStripShowsTheStoredBoundsOfTheChartShownAtStart();
     void listsAxisAndStripFollowTheSettingsInForce();
+    void pointsAddedOneByOneLookAsTheWholeDrawing();
+    void aSweepIsPaintedWhenItEnds();
 };
 
 void WindowChartTest::stripTextsSeriesLabelsAndTitles() {
@@ -162,6 +176,50 @@ void WindowChartTest::listsAxisAndStripFollowTheSettingsInForce() {
     QCOMPARE(c.cboXUnits->currentText() + c.cboXScroll->currentText(), QString("Min.75%"));
     Type(c.txtYMax, "abc");  // Y Max read as 0, as Y Min: a band around 0
     QCOMPARE(c.Graph[0]->YRangeDrawn(), (AxisRange{-1, 1}));
+}
+
+// Points added one at a time are drawn into the columns they reach; the picture
+// must be the one a chart drawing all of them at once shows.
+void WindowChartTest::pointsAddedOneByOneLookAsTheWholeDrawing() {
+    ChartData data(500);
+    data.xAxis = {0, 30};
+    data.yAxis = data.yLimits = {0, 10};
+    data.yStep = 2;
+    qt::StripChart byPoint(1, nullptr);
+    qt::StripChart whole(1, nullptr);
+    for (qt::StripChart* chart : {&byPoint, &whole}) {
+        for (int s = 1; s <= kSeriesCount; ++s) chart->SetSeries(s, QString("S%1").arg(s), true);
+        chart->resize(490, 265);
+        chart->show();
+    }
+    for (int p = 1; p <= 240; ++p) {
+        data.SetX(p, p * 0.1 + (p % 3) * 0.03);
+        for (int s = 1; s <= kSeriesCount; ++s) {
+            data.SetY(s, p, std::clamp(5 + 4.5 * std::sin(p * 0.05 * s + s), 0.0, 9.7));
+        }
+        data.SetShown(p);
+        byPoint.Show(data);
+        if (p == 1) QCoreApplication::processEvents();  // the first drawing, whole
+    }
+    whole.Show(data);
+    QCoreApplication::processEvents();
+    QCOMPARE(byPoint.grab().toImage(), whole.grab().toImage());
+}
+
+// The exchanges let events run; the cells and points they change are painted
+// together after the sweep, not at each exchange.
+void WindowChartTest::aSweepIsPaintedWhenItEnds() {
+    WindowHarness h;
+    h.StartUp();
+    h.W().mnuView[1]->trigger();
+    QTest::mouseClick(h.W().runBar.cmdFSwitch[0], Qt::LeftButton);
+    h.Settle();
+    h.desktop.SetOnProcessEvents([] { QCoreApplication::processEvents(); });
+    PaintCount cells(h.W().grdRdgs->viewport());
+    h.Sweep();
+    QCOMPARE(cells.count, 0);
+    h.Settle();
+    QVERIFY(cells.count > 0);
 }
 
 }  // namespace zelvo

@@ -1,15 +1,12 @@
 // Print Screen through Qt's print support into a PDF file: the page, rendered
 // by pdftoppm at the screen's resolution, shows the window's picture at the
 // top-left of the printable area, at its own size or scaled down to fit, in a job
-// named after the window's caption. Without a printer the operator is told so.
+// named after the window's caption.
 
 #include <QImage>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QTest>
 
-#include "DisplayTexts.hpp"
-#include "TextFile.hpp"
 #include "WindowHarness.hpp"
 
 using zelvo::testing::WindowHarness;
@@ -36,7 +33,6 @@ class WindowPrintTest : public QObject {
 
   private slots:
     void printScreenPutsTheWindowAtTheTopLeftAtItsOwnSizeOrFitsItToThePage();
-    void withoutAPrinterPrintScreenSaysSo();
 };
 
 // Prints the window into a PDF file, renders the page by pdftoppm at the
@@ -89,18 +85,6 @@ void WindowPrintTest::printScreenPutsTheWindowAtTheTopLeftAtItsOwnSizeOrFitsItTo
                            h.W().chart.fraGraph->mapTo(&h.W(), QPoint()).y() - 8);
         QVERIFY(qGray(page.pixel(expected.topLeft() + right * scale)) > 128);
     }
-}
-
-void WindowPrintTest::withoutAPrinterPrintScreenSaysSo() {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this computer has a printer");
-    WindowHarness h;
-    h.StartUp();
-    QCOMPARE(h.W().PageSetup().DeviceName(), std::string());
-    h.desktop.ClearMessages();
-    h.W().mnuPrint->trigger();
-    h.Settle();
-    QCOMPARE(h.MessageTexts(), std::vector<std::string>{texts::kNoPrinter});
-    QVERIFY(!FileExists(h.folder.Path("ERRORS.TXT")));
 }
 
 }  // namespace zelvo
