@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A desktop without windows: messages go to standard error and are answered with
 // a fixed answer policy; time is the real clock; timers never tick by themselves;

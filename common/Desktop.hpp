@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the core asks of the desktop. The Qt layer implements it (QtDesktop);
 // tests use FakeDesktop; command-line modes use ConsoleDesktop. The core reaches

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One monitor per application folder: an exclusive lock on a file in the folder,
 // held while the program runs and released by the kernel when it ends, however it

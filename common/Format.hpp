@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixed-point formatting with the patterns the system uses:
 // "0", "00", "0.0", "0.00", "0.000", "#00", "#000", "#.00", "#0.000", "0000000",

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number conversions shared by the whole suite. Files always use "." as the
 // decimal point whatever the locale.

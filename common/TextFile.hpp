@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 8-bit text files with CR LF line ends and no byte-order mark. Every write is
 // complete or reported: failures throw ZelvoError with the system's reason.

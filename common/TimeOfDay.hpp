@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seconds-since-midnight clock of both timers and the data log: elapsed time
 // across one midnight and the time-of-day text.

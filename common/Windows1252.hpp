@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's single-byte text (Windows-1252) and UTF-8. The setup file, the data
 // log, the materials files and kitforge's record hold Windows-1252; the desktop,

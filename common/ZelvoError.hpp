@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run-time error type of the suite: a number and a description, shown to the
 // operator as "Error: <number>. <description>" or by the error handler.

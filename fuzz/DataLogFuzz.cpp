@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run report's reading of any data log: the fuzzer's bytes are read as a log.
 // Every run keeps one value per record in each channel's columns, every channel's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bridge library whose sensors answer with the fuzzer's bytes, split into reads
 // as the fuzzer chooses. It counts every call on a handle that is not open, so
 // that the fuzz target can tell the monitor never reads from a closed handle.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control entry points of the fuzzing bridge library (libzelvo-fuzz-bridge.so),
 // reached with dlsym on the handle the monitor's binding opened.

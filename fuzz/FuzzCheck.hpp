@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A broken invariant in a fuzz target: the message and the input's position go to
 // standard error and the process aborts, so that libFuzzer keeps the reproducer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One scratch folder per fuzzing process, made on first use and reused by every
 // input (files in it are replaced, never accumulated).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI store over any file: the fuzzer's bytes are the file, then one key is
 // written and read back. A write must be read back as written, must leave every
 // other key's value as it was, and may change the bytes of one line only (the

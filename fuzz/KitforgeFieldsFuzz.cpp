@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kitforge's page checks over any typed values, then the INF and setup.ini
 // writers over every record the checks accept: each line of the written files
 // ends with CR LF and holds no other CR or LF, its double quotes are balanced,

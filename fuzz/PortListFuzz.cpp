@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ZELVO_PORTS parser over any text: it either refuses the text with a message
 // and leaves the list alone, or gives entries that are whole (a path, a product ID
 // of 1 to 4 upper-case hexadecimal digits, a serial number of at most 255

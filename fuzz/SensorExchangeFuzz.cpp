@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sensor manager over a bridge whose sensors answer with the fuzzer's bytes.
 // The fuzzer chooses the sensors' serial numbers (repeated ones too), their
 // replies and how these are split into reads, the operations, and events that

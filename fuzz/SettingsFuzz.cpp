@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings over any setup file: the fuzzer's bytes are read as a setup file
 // and the settings are written to a new file. What IniWrite wrote, IniRead must
 // read back without a failure report, and writing that again must give the same

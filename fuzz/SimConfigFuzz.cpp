@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's ZELVO_SIM parser over any text: it either refuses the text with
 // a message, or gives a bus of 0 to 64 devices with one configuration each whose
 // numbers are all finite and whose fault counts and delays are not negative.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpora of the fuzz targets into corpus/<target>/.
 
 Each seed is laid out as its target reads the fuzzer's bytes (FuzzedDataProvider:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target from its seed corpus for SECONDS seconds (default 60),
 # one after the other, under AddressSanitizer (leaks included) and
 # UndefinedBehaviorSanitizer. New inputs go to a scratch corpus, never into the

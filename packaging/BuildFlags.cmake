@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Hardened, reproducible optimised builds: the compiler and linker flags of
 # dpkg-buildflags with every hardening feature (fortified functions, stack
 # protector, read-only relocations bound at start), and the source and build

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages of the suite, one per component: cpack -G DEB in the build
 # folder. A lab box without a desktop installs zelvomon-cli and zelvo-sensors and
 # gets no Qt library.

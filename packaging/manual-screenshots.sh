@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual's pictures of the window, made from the simulator on a private virtual
 # X server: the window with the setup panel and with the rate chart, each a few
 # seconds into a run on eight simulated sensors, one sweep a second. Run it after a change to the window

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kitforge's command-line mode: builds a record from options, passes it through
 // the pages' checks in the pages' order and runs the package sequence.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wizard's settings record and the operations on it: defaults per driver set,
 // the checks of each page (shared by the pages and the command-line mode), the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thirteen carried data files: their numbers, the names they are written
 // under, their sizes, and where their bytes come from. The program installs a

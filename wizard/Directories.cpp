@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Directory names: the validity rule of the two kinds of path, and the typed
 // output folder as an absolute path on this computer.
 

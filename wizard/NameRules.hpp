@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rules for record values that become file names inside the package or fields of
 // the INF files. The pages check them on Next and the package sequence once more

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What each wizard page does with the values typed into it when the user moves on
 // (Next) or back (Back). The pages and the command-line mode call these, so the

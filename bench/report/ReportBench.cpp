@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report of a 10-hour run logged every 0.1 s on eight channels (360 000
 // records, about 80 MB), read and written as a one-page PDF (goal: under 5 s and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One reading against the simulated sensors loaded in-process.
 //   BM_GetReading:        the whole GetReading (the monitor's work and the simulator's)
 //   BM_SimulatorExchange: the same bridge calls made directly (the simulator's share)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enumeration with 32 ports, as a monitor repeats it every 2 s while a sensor is
 // gone: 24 USB-serial adapters mocked for udev among 64 terminals that are not on
 // USB, and 8 ports of zelvosim named by ZELVO_PORTS. Runs under umockdev-wrapper.

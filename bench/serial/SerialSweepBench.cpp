@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sweep of eight channels over pseudo-terminals served by zelvosim, with the
 // bytes timed as on the wire at 115200 baud, through libvdlink.so and the
 // monitor's sensor manager.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak: the monitor's sweep and data log on eight simulated sensors for a long
 // run on manual clocks (the desktop's and the simulator's move by one sweep
 // interval per sweep, so hours of deposition pass in minutes). Prints the resident

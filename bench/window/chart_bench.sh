@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Processor load and memory of the zelvomon window with the rate chart shown,
 # during a run on simulated sensors, under a virtual X server (Xvfb, 96 DPI).
 #

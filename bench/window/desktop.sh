@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the window benchmarks: a private virtual X server (Xvfb, 96 DPI) and a
 # scratch folder, both gone when the script exits; the program's environment; a setup
 # file with eight simulated sensors assigned to their channels (so that no question is

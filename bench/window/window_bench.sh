@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start time and idle processor load of the zelvomon window on simulated sensors,
 # under a virtual X server (Xvfb, 96 DPI).
 #

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a complete VCP package with the installer program (goal: under 50 ms):
 // two INF files, setup.ini, eight driver files and the installer, from the
 // compiled-in data files, into a folder under the system's temporary folder.

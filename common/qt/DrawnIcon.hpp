@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program's icon drawn by code at every size a desktop asks for, from one drawing

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scripted desktop for tests: records every message box, answers from a script,
 // and keeps a manual clock that only moves when the test (or Sleep) moves it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drops root's file-permission override for the lifetime of the scope (tests run as
 // root on CI machines), so that read-only files and folders are refused as for users.

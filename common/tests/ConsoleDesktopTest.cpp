@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console desktop's clock and dates, as the console program's data log uses them.
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes report-example.png, the run report shown in the manual: a 20-second run of
 # zelvomon-cli on four simulated sensors depositing at different rates (the third

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes supervision-example.png, the window shown in the manual's supervision
 # chapter: the window test that sets a target from the row menu runs on simulated

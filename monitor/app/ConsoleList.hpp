@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // zelvomon-cli --list: the sensors on the bus and the channels of the current setup
 // file they are assigned to. Nothing is started, sent, asked or written: the setup

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The material library on the console: --materials lists it, --material N=NAME
 // chooses channel N's material for the run as the parameter grid's row menu does.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ports discovery skipped, on the console: each is said once on standard
 // error (a discovery message may already have named it), and a run whose

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // zelvomon-cli's records on standard output, one per sweep in the chosen format,
 // besides the data log.

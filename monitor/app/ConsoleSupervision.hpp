@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Supervision on the console: --target, --life-warning, --quality and --stability

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's parts for a console: the grids keep their cell texts so that
 // each sweep can be printed; window operations that only concern a visible

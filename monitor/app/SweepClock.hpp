@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console's sweep timer: deadlines follow each other at the interval, from
 // deadline to deadline, so that the work of a sweep does not push the next one

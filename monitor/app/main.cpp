@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvomon-cli: loads the current setup file, discovers the sensors, runs one
 // measurement until SIGINT, SIGTERM or SIGHUP (or for a given time) writing one
 // record per sweep to standard output, stops the run as the Stop button does and

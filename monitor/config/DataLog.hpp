@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data log of the main window: the file of each run, its start, stop and
 // record lines, and the log's option and button handlers. Lines go to the run's

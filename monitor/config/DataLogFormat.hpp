@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of the data log: start line, column header, stop line and record
 // line, and the choice of the log file of a run. Pure text; no file access.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Appends the data log's lines to the file of the current run, one
 // open-append-close per line so that the file is complete after every line.

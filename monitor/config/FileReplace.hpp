@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file's whole content so that a write that cannot complete (full
 // disk, size limit, no permission) leaves the old content whole.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File routines of the monitor: appending a line to a text file, deleting a file,
 // splitting a path into folder and name, the short display form of a path, and

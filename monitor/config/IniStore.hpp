@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The INI store: private-profile reads and writes of single keys, with the
 // platform's reading rules (IniText). A write keeps every other line of the file

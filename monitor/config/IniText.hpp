@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of an INI file as the platform's profile functions see it, kept byte
 // for byte so that a write changes only the line it touches.

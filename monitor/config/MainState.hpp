@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's state in one place: every setting held in the setup file, the
 // channel tables, the run state and the window's own flags. The window owns one

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the monitor's procedures need of the main window, the sensor manager and
 // the data log, as narrow interfaces. The desktop layer implements the window

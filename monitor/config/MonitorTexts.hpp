@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The monitor core's own texts: messages, captions and row texts, kept in one
 // place so that they can be found and checked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing every setting of the monitor from and to a setup file in
 // the application folder (frmMain_IniRead, frmMain_IniWrite).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions of setup-file texts into settings. Each returns the failure, naming
 // the key, when the text cannot be taken (TypeMismatch for text that is not a

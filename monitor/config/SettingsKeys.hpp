@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one table of setup-file keys: section, key, default text per layout, how
 // the text becomes a setting and how the setting is written. IniRead reads the

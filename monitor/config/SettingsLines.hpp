@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The setup-file keys of several fields: the crystal limits (Freq), the
 // sensor lines (Sensor 1 ... Sensor 8) and their supervision lines ([Targets]).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain_IniRead: every setting from a setup file, in the order of the key table.
 
 #include "AppInfo.hpp"

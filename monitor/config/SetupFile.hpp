@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The current setup file: a bare file name in the application folder, remembered
 // in the per-user settings store so that the next start continues with it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks of the operator's typed settings and material parameters. An accepted
 // entry reaches the settings, its box and the sensors at once; a refused one is

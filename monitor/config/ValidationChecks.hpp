@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The range checks of the operator's typed entries, as pure functions of the
 // typed text. A text is a number only when all of it is one ("." as the decimal

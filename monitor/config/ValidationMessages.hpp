@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operator's messages and hints of input validation. Message boxes carry the
 // OK button only, no icon and the application's title.

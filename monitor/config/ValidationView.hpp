@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What input validation needs of the main window: the settings boxes it checks
 // and the parameter grid grdParams. The desktop layer implements them; tests use

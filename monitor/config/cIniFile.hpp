@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads and writes single keys of one INI file. No cache: every operation reads or
 // writes the file at that moment. Failures show "Error: <n>. <description>" titled

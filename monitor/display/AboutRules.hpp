@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box's texts: caption, version line with the program file's date,
 // operating-system line and program folder; and finding the program file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One strip chart's data and axes, as the chart component holds them: C point
 // slots with X values shared by all series, eight series of Y values, the number

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chart state files ("zelvo.oc2", "zelvo_Thick.oc2", "zelvo_Freq.oc2"): the
 // appearance and data layout a chart restores at start-up. A small text format

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's own texts: captions, tool tips, menu items, grid headers and
 // the about box, kept in one place so that they can be found and checked.

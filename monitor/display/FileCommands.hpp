@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's file commands: the setup-file menu items (open, save, save as)
 // and the data log's Select button, each through a fresh cFileDialog.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's layout arithmetic in design pixels (96 DPI, design size): the
 // measures of the regions, the grid heights and panel placement of FormSize, the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window position kept in the per-user store under "Form Positions": its
 // text "L=..;T=..;W=..;H=..;S=..;", reading it back, and keeping it on screen.

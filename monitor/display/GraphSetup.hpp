@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart settings strip fraGraphSetup: applying the Y bounds and the X width
 // typed into its boxes, the X unit and scroll lists, and its keys.

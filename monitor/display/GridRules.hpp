@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three grids of the main window as data: headers by unit mode, column
 // widths in percent, tool tips per column, and the cell font rules.

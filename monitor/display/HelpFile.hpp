@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's HTML manual: where it is installed with the program, or linked in
 // beside the program in its build folder.

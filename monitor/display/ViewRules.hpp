@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What setting the window's View property shows: the checked view menu item,
 // the frames of the lower region and the chart with its Y-axis title and bounds.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // cFileDialog: the open and save file dialogs behind properties. The caller sets
 // title, filter, default extension, start folder, initial name and option flags,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page-setup wrapper: asks the platform's page-setup service for the
 // default printer's device mode (without a dialog when Flags asks so) and keeps

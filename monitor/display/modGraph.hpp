@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plot rules of the three strip charts (rate, thickness, frequency): starting
 // a chart run, offering readings, decimation into the point slots, dropping the

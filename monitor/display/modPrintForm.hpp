@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the main window: the page setup of the default printer and the Print
 // Screen command. A refused setting is skipped; no printer at all, or a job the

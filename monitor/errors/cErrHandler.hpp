@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's single error handler: the stack of running procedures, the error
 // report file, the operator's message and the optional trace file.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes OUTPUT, a C++ source defining zelvo::CarriedMaterialsText() as the bytes of
 # INPUT, so that the program carries its materials file without looking for it.
 file(READ "${INPUT}" hex HEX)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parameter grid and settings boxes of a material choice made without a
 // window (the console): the grid's cells are only kept, and no settings box

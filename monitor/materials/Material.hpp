@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One material of the library and the reading of a materials file: INI-like text,
 // one material per line "Name = Formula; Density; Z factor[; Acoustic impedance]",

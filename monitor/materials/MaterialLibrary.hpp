@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The materials the operator can choose from: the carried table, added to and
 // overridden by the user's materials.txt in the application folder.

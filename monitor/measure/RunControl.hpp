@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Run control: the run states with their buttons, Start, Stop, Pause and Resume,
 // the elapsed run time, and the zeroing commands.

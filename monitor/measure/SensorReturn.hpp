@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sensors that leave the bus during a run and come back: a displayed channel whose
 // readings answer "not found" is marked gone, and after the sweep its serial number

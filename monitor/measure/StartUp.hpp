@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up and shutdown of the monitor: window load, the deferred first clock
 // tick with discovery, the clock, and the orderly close.

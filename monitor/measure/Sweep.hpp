@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reading sweep (frmMain_GetReadings): reads every displayed channel, converts
 // rate and thickness to the display units, smooths the rate while Running, writes

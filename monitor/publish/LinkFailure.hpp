@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a connection to the broker failed or was lost, in the operator's words and by
 // kind: the kind decides whether a failure is news (another kind) or a repeat.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Publishes messages to an MQTT broker from a worker thread of its own, so that a
 // broker that is down or slow never holds up the caller: Publish only queues.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The [Mqtt] settings of the setup file checked and made into the publisher's
 // settings. A value the publisher cannot use is refused, never replaced by a

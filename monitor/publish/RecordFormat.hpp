@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sweep records as text: the console's line for people, CSV with the units named
 // once in the header, and JSON objects with the units in the field names. Numbers

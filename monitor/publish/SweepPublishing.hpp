@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Publishing of a program's sweeps, kept in line with the settings: started when
 // the setup file turns it on, started again when the broker or the topic changes

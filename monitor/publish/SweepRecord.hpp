@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sweep as a record for machines: when it was taken, the run's time and, per
 // displayed channel, its identity, values and status. Built from the main window's

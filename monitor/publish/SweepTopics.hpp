@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MQTT messages of a sweep: per displayed channel its reading (JSON, as in
 // the console's JSON lines) and its status, retained so that a dashboard that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calls the main window makes of the sensor manager. Every per-sensor call
 // returns a sensor status code (SensorStatus.hpp).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sensor link's one vocabulary: the status codes every sensor operation
 // returns, the layout of a reading result and the discovery list. The window's

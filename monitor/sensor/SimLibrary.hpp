@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Choosing the bridge library, and finding the simulated one that is built and
 // installed with the programs, for --simulate.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* C interface of the bridge access library (libvdlink.so and the simulated
  * libvdlink-sim.so). Every call returns a status, 0 meaning success. Devices are
  * addressed by index 0 to count-1 until opened, then by a handle greater than 0.

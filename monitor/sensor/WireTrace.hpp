@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wire trace: when the environment variable ZELVO_TRACE_EXCHANGE names a
 // file, every exchange with a sensor is appended to it as one line of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Discovery: closes and reopens every Zelvo sensor on the bus and places each in
 // a device record. Connected sensors get their own records back first, with their
 // material, gate and zero point; new sensors then take records that no connected

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One exchange with a sensor over the bridge binding: empty both queues, write
 // the command line, then read until the first non-empty read or 0.1 s, letting

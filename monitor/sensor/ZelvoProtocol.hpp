@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Zelvo command protocol as pure functions: command texts, reply checks with
 // the status each failure gives, the reply number rule and the arithmetic that

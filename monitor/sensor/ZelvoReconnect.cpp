@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing the sensors on the bus, and a sensor that left the bus and came back: the same serial
 // number is opened again and goes back into its own record, so that its material, zero point, gate
 // and rate interval carry on. Any other sensor waits for discovery.

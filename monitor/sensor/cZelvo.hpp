@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sensor manager: the one object through which the monitor reaches its Zelvo
 // sensors. It discovers the sensors on the bus, keeps one record per opened

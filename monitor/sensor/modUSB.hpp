@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Run-time binding of the bridge access library. The library is opened by name
 // with dlopen when first needed and each entry point is bound with dlsym on its

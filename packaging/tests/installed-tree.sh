@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix, then checks that everything is in place
 # and that the installed programs find their own parts there: the real bridge
 # library by name, the simulator for --simulate, the carried data of kitforge.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every program answers --version with "NAME (Zelvo) VERSION" and --help with its
 # usage, both on standard output with status 0; help2man builds the man pages
 # from exactly these two answers.

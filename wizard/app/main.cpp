@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kitforge: the driver-package wizard. "--batch" and "--help" run the command-line
 // mode, "--lint" checks a package, "--version" names the program and its version;
 // without arguments the wizard pages start, and any other argument is refused with

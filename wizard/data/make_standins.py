@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zelvo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the thirteen stand-in data files of kitforge into this folder.
 
 Each stand-in has the exact size of the file it stands in for and says at its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fields of the INF templates that hold record values, as the INF parser
 // splits and reads them.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The package sequence: folders, INF files, setup.ini, driver files, installer.
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The files an INF file copies and names: each is in the package in the folder
 // that [SourceDisksNames] and [SourceDisksFiles] give for each processor.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // %key% strings of an INF file: every key used has its [Strings] entry, every
 // entry is used, and a '%' outside [Strings] stands in a %key% or a %%.

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // setup.ini as the installer program reads it: sections of whole-line values, the
 // sections it knows, their values, and the files they name.

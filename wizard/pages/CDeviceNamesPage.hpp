@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fourth page: the names the operating system shows for the USB device and, for
 // the virtual COM port set, the COM port.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sixth page: how the generated installer and uninstaller behave, each option
 // with a "?" button that explains it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the wizard: shows one page at a time. When a page closes towards another
 // page, builds that page from a copy of the closing page's record and shows it in

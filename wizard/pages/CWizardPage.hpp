@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common frame of the wizard's pages: caption, icon, the drawn picture column
 // at the left, the page's own area, and the buttons "Cancel", "< Back" and

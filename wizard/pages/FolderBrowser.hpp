@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder browser of the output-folder page: the folder tree, opened on the
 // desktop folder (the home folder when there is none), keeping no state between

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Building blocks shared by the pages' layouts: an edit field with its length
 // limit, and the upper-casing of the VID and PID fields.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the wizard's pages show: captions, labels, examples and help.
 // The messages of the checks and the field limits come from the core with the checks.

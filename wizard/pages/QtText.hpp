@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text between the record (Windows-1252) and the widgets: what the pages show is
 // decoded from the record, what the user typed goes to the core's checks as UTF-8.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture column at the left of every page and the program's icon, both
 // drawn at run time: the wizard's title written bottom to top in a black frame.

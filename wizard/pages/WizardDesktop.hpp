@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop the wizard's pages run on: the Qt desktop, with message boxes as wide
 // as the longest line of their text. The help texts break their lines themselves,

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zelvomon-report: the report of the runs of a data log as a PDF, an HTML page or
 // PNG pictures. Runs without a display: the offscreen platform is taken when none is set.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // zelvomon-cli run from a shell in a scratch folder, with its application folder
 // "lab" there, on the simulated sensors, and the pieces of its output the tests read.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvomon-cli run as a lab runs it: from a shell, in a folder of its own, on the
 // simulated sensors.
 

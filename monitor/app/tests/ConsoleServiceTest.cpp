@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvomon-cli as a lab service: records on standard output, runs that end on a
 // signal or a closed pipe, and readings published to a broker that goes away
 // and comes back.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shared library for LD_PRELOAD that makes one file's disk fill up: writes to
 // files whose name is ZELVO_DISKFULL_NAME take ZELVO_DISKFULL_FREE bytes in all,
 // the write that crosses that point writes what fits, and the following writes

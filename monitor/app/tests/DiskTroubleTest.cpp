@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run whose data log's disk fills up and later has space again, through a
 // preloaded library that makes the log file's writes fail with ENOSPC. The
 // operator is told once, the sweeps go on, the lines written before stay whole,

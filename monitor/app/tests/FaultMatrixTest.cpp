@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvomon-cli on eight simulated sensors with the data log on, one run of a few
 // seconds for each kind of fault of the simulator, in combinations (which status
 // each fault gives is the sensor layer's to check). Every run must end by itself

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvomon-cli left alone beside a chamber: a check that changes nothing, one
 // monitor per folder, run numbers that survive a kill, sensors that come back and
 // assignments that nobody changes unasked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a piece of a test in a child process whose files may not grow beyond a
 // size, so that a full disk can be met without filling one.

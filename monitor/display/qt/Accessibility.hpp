@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader is told of the main window: every control a person can
 // reach by a name (its caption, the label beside it or its frame's title, with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chart region: the chart frame fraGraph with the three strip charts (rate,
 // thickness, frequency), one shown at a time, and the settings strip

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window routines: saving and restoring a window's position in the per-user
 // store (section "Form Positions", key = the window's name), centring it on the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three grids of the main window: readings grdRdgs, parameters grdParams and
 // assignment grdSN, each implementing the core's view of it.

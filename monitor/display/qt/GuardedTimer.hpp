@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window timer that counts its ticks in progress. A sweep or a discovery runs
 // inside a tick and lets other events run while it waits on a sensor; the window

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard's way through the main window: Tab in reading order, and the Alt
 // letters of buttons that share theirs with a menu or the run button.

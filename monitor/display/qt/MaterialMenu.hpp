@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parameter grid's row menu: the materials of the library for one channel,
 // narrowed by what the operator types. A popup with a search box over a list of

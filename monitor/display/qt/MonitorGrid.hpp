@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The grid control of the main window over QTableWidget: row -1 is the header
 // row, column -1 the row-header column; widths in percent of the grid's width;

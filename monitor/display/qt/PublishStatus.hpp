@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's status area: a status bar below every control of the layout, with
 // the link to the MQTT broker and the counts of its messages (LinkStatusText), the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's file dialog for cFileDialog: QFileDialog with the request's
 // title, filters, default suffix, start folder and overwrite question.

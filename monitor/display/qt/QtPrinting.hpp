@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing on Qt's print support (CUPS): the page-setup service reads the
 // settings of the default printer of the moment, the printers are Qt's, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The proportional resizer: every registered control has a design rectangle (in
 // pixels at 96 DPI on the design-size window) and a design font size. While the

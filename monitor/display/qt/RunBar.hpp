@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The run bar along the top of the main window: the start/stop and pause buttons,
 // run time, run number, the data-log switch, the date and time, and the line

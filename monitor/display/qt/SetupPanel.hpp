@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The setup panel fraSetup with its four frames: DataLog, Measurement, Display
 // and Zelvos (with the assignment grid).

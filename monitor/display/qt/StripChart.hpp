@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One strip chart on screen: draws a chart's data (ChartData) with eight series
 // in their line and symbol colours, the series labels of the displayed channels,

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The strip chart's plot: the series sit on a layer with a picture of its own, so

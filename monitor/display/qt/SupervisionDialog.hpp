@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One channel's supervision settings, opened from the parameter grid's row menu:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Creates the window's controls with their names, captions and tool tips, and
 // places them at their design rectangles through the resizer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmAbout, the about box: product name, version with the program file's date,
 // legal notice, operating system, program folder and OK.

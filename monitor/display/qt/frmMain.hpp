@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // frmMain, the operator's main window: the run bar, the readings and parameter
 // grids, and below them the setup panel or the chart frame, with the File, View

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain: the controls' events forwarded to the core's handlers, the keyboard
 // hooks, and the settings boxes as the input checks see them.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmMain: building the grids and layout from the settings (FormInit, FormSize,
 // LoadData), the view region, the lock, and the controls that rebuild them.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's part in publishing: after each sweep the publisher is brought in
 // line with the settings (another setup file may have been opened), the sweeps
 // of a running run are published, as the data log records them (once the run has

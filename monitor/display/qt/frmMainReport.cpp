@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's part in run reports: File > Run Report writes the report of the
 // current data log's last run beside the log and opens it in the desktop's viewer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file dialog for tests: installed for its lifetime, it answers each request
 // from a script (nothing = cancel) and keeps the requests it was given.

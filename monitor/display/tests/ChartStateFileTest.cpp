@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chart state files: the design state, the carried files, settings over the
 // design state, and malformed lines reported with their line number.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip charts' plot rules: decimation into the point slots, dropping and
 // scrolling when the slots are full, X units, clipping, long runs, and the
 // settings strip's validation, lists and keys.

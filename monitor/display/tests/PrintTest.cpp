@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page setup and Print Screen: the default printer's settings taken at start-up,
 // the printer chosen and set up before the window's picture is printed, and
 // every refusal skipped without a word.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The carried materials file: every entry readable and within the parameter
 // grid's limits, no name twice, and each Z factor the quartz impedance over the
 // entry's stated acoustic impedance.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a material for a channel: the grid cells, the settings and the sensor
 // get the material's values through the checks of typed cells; the name follows
 // only while it is the default; locked parameters refuse the choice.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading materials files: what a line must hold, what is reported, and how the
 // user's file adds to and replaces the carried table.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading sweep and run control against a scripted sensor manager, and the
 // whole life of the monitor against the simulated sensors.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For tests: a mosquitto broker of the test's own on 127.0.0.1 on a free port,
 // which the test can stop, freeze, kill and start again on the same port, with a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The [Mqtt] settings of a setup file as publishing takes them: a value the
 // publisher cannot use is refused with its key and value named, publishing stays
 // off, and the setup file keeps the value as the operator wrote it; the status line.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The publisher, and publishing kept in line with the settings of the setup file,
 // against a real broker started by the test on 127.0.0.1.
 

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF of a simulated run: its text holds the table, its one page shows a line
 // in each channel's series colour.

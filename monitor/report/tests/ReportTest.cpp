@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reports of logs written by zelvomon-cli on the simulated sensors: the table says
 // what the records say, and damaged or unusual copies of the same log are read

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Discovery and channel assignment: opens every sensor, matches sensors to the
 // eight channels by serial number, asks the operator about missing and unclaimed

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one sensor manager cZelvo, seen through the calls the main
 // window makes of it. Release closes every sensor; afterwards every per-sensor

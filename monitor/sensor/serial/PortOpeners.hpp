@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Other programs that hold a port open, found through the descriptors listed
 // under /proc/*/fd and compared by device number. A program that opened the

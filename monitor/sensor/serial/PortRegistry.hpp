@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The library's state: the ports of the latest enumeration and the open
 // handles. Not thread-safe by itself; the entry points serialise the calls.

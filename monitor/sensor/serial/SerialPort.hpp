@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One serial port opened for the bridge library: exclusive, raw, 8N1 without
 // flow control. Every call returns a bridge status (VD_OK or a failure); a port

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The C entry points of the bridge library over Linux serial ports. One
 // registry per process, created on the first call; calls are serialised by one
 // lock (the monitor makes them from one thread; the lock keeps other users safe).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated bus: its sensors, the open handles and the simulator's clock
 // (seconds since configuration; the real steady clock unless a test sets it).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One simulated Zelvo sensor: a crystal that loses frequency as material
 // deposits, the command protocol ("!@", "!A", "!B", "!C" with CR LF) and the

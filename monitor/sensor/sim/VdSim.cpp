@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The C entry points of the simulated bridge library. One bus per process,
 // created on the first call; calls are serialised by one lock.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Common ground of the sensor tests: a scripted desktop, the simulator loaded
 // through the bridge binding, and a sensor manager created on demand.

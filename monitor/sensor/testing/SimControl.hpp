@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test access to the simulated bridge library libvdlink-sim.so: loads it with
 // dlopen (the same instance the monitor's bridge binding opens by the same path)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Discovery: product ID filter, failed opens, the line rate, the limit of 32,
 // record placement across discoveries (also with a new sensor enumerated ahead of
 // connected ones), and bridge libraries that cannot be bound or lack an entry

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One exchange of a command and its reply through the simulator: one case for
 // each way an exchange ends (the reply rules themselves are checked on the
 // protocol alone), the 0.1 s limit on a wrapping clock, re-entry while waiting,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure protocol unit: command texts, reply checks and the reading arithmetic
 // against reference figures, without a bus.
 

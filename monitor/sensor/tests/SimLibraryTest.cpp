@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the bridge library: --bridge, ZELVO_BRIDGE, or the simulator built and
 // installed with the programs for --simulate.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated bridge library through the bridge binding: configuration text,
 // product strings, what is not a command and deterministic noise. Its answers to
 // the four commands and its deposition are what the sensor manager's tests read.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One simulated sensor served on a pseudo-terminal. The host's bytes reach the
 // sensor after their time on the wire at the line rate the host has set, and

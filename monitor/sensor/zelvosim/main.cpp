@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvosim: serves the simulated Zelvo sensors on pseudo-terminals, one per
 // device, so that the real bridge library can be tried without hardware.
 //

@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The package check over packages that kitforge writes: each clean, and each
 // broken by hand in one place found at its file and line.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page rules as a user meets them; the checks themselves are tested in the
 // core, the package written in the walk-throughs.
 

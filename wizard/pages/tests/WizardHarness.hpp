@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the wizard as a user would, with a scripted desktop and folder browser
 // and the data files of the source tree. When KITFORGE_SCREENSHOT_DIR names a

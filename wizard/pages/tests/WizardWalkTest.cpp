@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walks the whole wizard for both driver sets and both output kinds, typing and
 // clicking as a user does, and checks the package that Finish writes.
 

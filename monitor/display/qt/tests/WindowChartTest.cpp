@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip charts in the main window: the settings strip's texts, the series
 // labels, plotting during a run with scrolling, the X units, the refusal of a
 // negative X range, and the chart state files.

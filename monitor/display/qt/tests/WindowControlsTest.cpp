@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls as the operator meets them: captions and tool tips,
 // units, channels, lock and on-top, entry checks on Enter, focus loss and grid
 // edits, and the proportional resizer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with the desktop around it: the about box and help, the
 // stored position, one instance per user, and the desktop's file dialog.
 

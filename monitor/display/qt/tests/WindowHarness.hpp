@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the main window as an operator would: a scripted desktop (message
 // answers, manual clocks and timers, an in-memory per-user store), a scripted

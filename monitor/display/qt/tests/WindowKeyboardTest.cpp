@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard alone: Tab in reading order through every
 // control and out of the grids, Alt letters that do what they show, a logged run,
 // an Open and a Save As without the mouse.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter grid's row menu of materials as the operator meets it: opened by a
 // right click, the menu key or Shift+F10, narrowed by typing, refused while the
 // parameters are locked, and telling once about skipped lines of the user's file.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print Screen through Qt's print support into a PDF file: the page, rendered
 // by pdftoppm at the screen's resolution, shows the window's picture at the
 // top-left of the printable area, at its own size or scaled down to fit, in a job

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator's path through the main window on simulated sensors: start-up
 // with discovery, readings, a run with pause and zeroing, the data log, the view
 // menu and the setup-file commands, and a close or Find while a sweep waits.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Discovery and channel assignment with a scripted sensor manager, and Find
 // pressed while a simulated sensor's exchange waits.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // zelvosim run as a child process for tests and benchmarks: started with a
 // configuration text, its ZELVO_PORTS line read, stopped with SIGTERM.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monitor's whole life on the serial bridge library: zelvomon-cli finds the
 // sensors zelvosim serves, assigns them on its first start, reads them with
 // thickness growing at the simulated rates and lets the ports go. Its data log

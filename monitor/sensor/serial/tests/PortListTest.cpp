@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ZELVO_PORTS text, the order of USB bus paths and the merge of the two
 // sources of ports with the entries it leaves out.
 

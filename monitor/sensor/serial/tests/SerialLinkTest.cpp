@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libvdlink.so through the monitor's bridge binding, against sensors served by
 // zelvosim on pseudo-terminals: what the wire adds to the simulator's tests.
 // Enumeration from ZELVO_PORTS, a terminal held exclusively at its line rate,

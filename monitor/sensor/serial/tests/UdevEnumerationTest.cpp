@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library's udev enumeration against mocked USB-serial devices: the order
 // by bus path, product IDs and serial numbers from the USB device, devices that
 // are not on USB left out, a device unplugged. Runs under umockdev-wrapper.

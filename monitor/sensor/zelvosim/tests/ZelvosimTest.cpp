@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zelvo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zelvosim as a program: its configuration checks, the ports it names, a clean
 // stop that closes the terminals, and a replugged sensor found again under the
 // path it was first named by.
