@@ -24,7 +24,8 @@ constexpr const char* kUsage = R"(Usage: kitforge [--data-dir DIR]
   or:  kitforge --help | --version
 )";
 
-constexpr const char* kHelp = R"(Writes a customised Windows driver package for a USB device built around the
+constexpr const char* kHelp =
+    R"(Writes a customised Windows driver package for a USB device built around the
 NR7x bridge chip, and checks one.
 
 Without --batch or --lint, kitforge opens its wizard: eight pages ask for the
