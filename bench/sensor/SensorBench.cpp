@@ -33,13 +33,21 @@ void Prepare(SimControl& sim) {
     sim.Configure("devices=1;rate=2;noise=0.5;seed=3");
 }
 
-void BM_GetReading(benchmark::State& state) {
+// One simulated sensor, found and opened through the simulated bridge library.
+struct OneSensor {
+    OneSensor() {
+        zelvo::DiscoveryList serials;
+        if (zelvo.FindZelvos(serials) != 1) throw std::runtime_error("simulator not found");
+    }
     SimControl sim;
-    Prepare(sim);
-    zelvo::VdBridge bridge(SimControl::LibraryPath());
-    zelvo::cZelvo zelvo(bridge);
-    zelvo::DiscoveryList serials;
-    if (zelvo.FindZelvos(serials) != 1) throw std::runtime_error("simulator not found");
+    bool configured = (Prepare(sim), true);  // before the bridge library loads
+    zelvo::VdBridge bridge{SimControl::LibraryPath()};
+    zelvo::cZelvo zelvo{bridge};
+};
+
+void BM_GetReading(benchmark::State& state) {
+    OneSensor one;
+    zelvo::cZelvo& zelvo = one.zelvo;
     zelvo::ReadingResult result{};
     for (auto _ : state) {
         int32_t status = zelvo.GetReading("ZS0001", result);
@@ -50,12 +58,8 @@ void BM_GetReading(benchmark::State& state) {
 BENCHMARK(BM_GetReading)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 void BM_GetReadingSupervised(benchmark::State& state) {
-    SimControl sim;
-    Prepare(sim);
-    zelvo::VdBridge bridge(SimControl::LibraryPath());
-    zelvo::cZelvo zelvo(bridge);
-    zelvo::DiscoveryList serials;
-    if (zelvo.FindZelvos(serials) != 1) throw std::runtime_error("simulator not found");
+    OneSensor one;
+    zelvo::cZelvo& zelvo = one.zelvo;
     zelvo::ReadingResult result{};
     // Every check on, none ever reached: each reading goes through all of them.
     const zelvo::SupervisionSettings settings{
