@@ -27,9 +27,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://zelvo.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(sensors "zelvo-sensors (= ${PROJECT_VERSION}-1)")
+# Both monitors load the MQTT client library when publishing starts, so the
+# library scan cannot see it.
+set(mqtt "libmosquitto1 (>= 1.6)")
 
 set(CPACK_DEBIAN_ZELVOMON_PACKAGE_NAME zelvomon)
-set(CPACK_DEBIAN_ZELVOMON_PACKAGE_DEPENDS ${sensors})
+set(CPACK_DEBIAN_ZELVOMON_PACKAGE_DEPENDS "${sensors}, ${mqtt}")
 # Help opens the manual in the user's browser; the grids' narrow font.
 set(CPACK_DEBIAN_ZELVOMON_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation2")
 set(CPACK_COMPONENT_ZELVOMON_DESCRIPTION
@@ -40,7 +43,7 @@ strip charts, runs measurements and writes a data log. Without sensors it
 runs on the simulated ones of the package zelvo-sensors.")
 
 set(CPACK_DEBIAN_ZELVOMON-CLI_PACKAGE_NAME zelvomon-cli)
-set(CPACK_DEBIAN_ZELVOMON-CLI_PACKAGE_DEPENDS ${sensors})
+set(CPACK_DEBIAN_ZELVOMON-CLI_PACKAGE_DEPENDS "${sensors}, ${mqtt}")
 set(CPACK_COMPONENT_ZELVOMON-CLI_DESCRIPTION
     "deposition monitor for Zelvo quartz-crystal sensors, without a window
 zelvomon-cli runs the deposition monitor's measurement from a shell or as a

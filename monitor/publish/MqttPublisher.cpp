@@ -10,6 +10,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "MosquittoOnDemand.hpp"
+
 namespace zelvo {
 namespace {
 
@@ -87,8 +89,12 @@ PublisherState MqttPublisher::State() const {
 }
 
 std::optional<ZelvoError> MqttPublisher::Open() {
+    if (!LibraryReady()) {
+        const std::string why = MosquittoLoadFailure();
+        return ZelvoError(err::InvalidCall,
+                          "MQTT library could not start" + (why.empty() ? "" : ": " + why));
+    }
     if (auto failure = CheckSettings(settings_)) return failure;
-    if (!LibraryReady()) return ZelvoError(err::InvalidCall, "MQTT library could not start");
     client_ = mosquitto_new(settings_.clientId.c_str(), false, this);
     if (client_ == nullptr) return ZelvoError(err::InvalidCall, "MQTT client could not be made");
     mosquitto_connect_callback_set(client_, &MqttPublisher::OnConnect);
