@@ -76,8 +76,6 @@ int32_t PortRegistry::Open(int32_t index, int32_t& handle) {
     const PortInfo& info = ports_[static_cast<size_t>(index)];
     std::unique_ptr<SerialPort> port;
     if (int32_t status = SerialPort::Open(info.path, port); status != VD_OK) return status;
-    // Opened without its lock by another program, the port is in use all the same.
-    if (FindOtherOpener(info.path)) return VD_DEVICE_IN_USE;
     handle = nextHandle_++;
     if (nextHandle_ <= 0) nextHandle_ = 1;
     handles_[handle] = Opened{std::move(port), info.productId};

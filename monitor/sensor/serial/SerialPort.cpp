@@ -11,10 +11,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 #include "BaudRates.hpp"
 #include "LowLatency.hpp"
+#include "PortOpeners.hpp"
 #include "VdLink.h"
 
 namespace vdserial {
@@ -46,6 +48,9 @@ bool MakeRaw(int fd) {
 constexpr int kQuietCharacters = 10;
 constexpr int kBitsPerCharacter = 10;  // start, 8 data bits, stop
 constexpr int kLeastQuietMs = 20;
+// A line still arriving after this long is returned as it stands: a device that
+// trickles bytes without ending its line never holds a sweep up for longer.
+constexpr auto kLongestLine = std::chrono::milliseconds(250);
 
 int QuietMilliseconds(int fd) {
     termios t{};
@@ -60,6 +65,7 @@ int QuietMilliseconds(int fd) {
 // until the line's LF, a full buffer, or a quiet line.
 int32_t FinishLine(int fd, char* bytes, int32_t capacity, int32_t& returned) {
     const int quietMs = QuietMilliseconds(fd);
+    const auto giveUp = std::chrono::steady_clock::now() + kLongestLine;
     int32_t searched = 0;
     const auto ended = [&] {
         return std::memchr(bytes + searched, '\n', static_cast<size_t>(returned - searched)) !=
@@ -67,8 +73,11 @@ int32_t FinishLine(int fd, char* bytes, int32_t capacity, int32_t& returned) {
     };
     while (returned < capacity && !ended()) {
         searched = returned;
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(giveUp - std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
         pollfd p{fd, POLLIN, 0};
-        const int ready = ::poll(&p, 1, quietMs);
+        const int ready = ::poll(&p, 1, std::min(quietMs, static_cast<int>(left.count())));
         if (ready == 0) break;  // quiet for long enough: the line is what came
         if (ready < 0) {
             if (errno == EINTR) continue;
@@ -109,6 +118,10 @@ int32_t SerialPort::Open(const std::string& path, std::unique_ptr<SerialPort>& p
         refused = VD_DEVICE_NOT_OPENED;
     } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
         refused = errno == EWOULDBLOCK || errno == EBUSY ? VD_DEVICE_IN_USE : VD_DEVICE_NOT_OPENED;
+    } else if (FindOtherOpener(path)) {
+        // Opened without its lock by another program, the port is in use all the
+        // same; found before the line is touched, so that program keeps its settings.
+        refused = VD_DEVICE_IN_USE;
     }
     if (refused != VD_OK) {
         ::close(fd);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -256,7 +257,8 @@ TEST_F(SerialLinkTest, TheSensorManagerSeesTheWiresFaultsAsInProcess) {
 }
 
 // A terminal program opens a port without taking its lock: the port is in use
-// all the same, and discovery names that program until it lets go.
+// all the same, discovery names that program until it lets go, and the program's
+// line settings stay as it set them.
 TEST_F(SerialLinkTest, APortOpenInAnotherProgramWithoutItsLockIsNamedAsInUse) {
     ZelvosimProcess sim("devices=2;rate=0");
     PortsEnvironment ports(sim.Ports());
@@ -276,10 +278,17 @@ TEST_F(SerialLinkTest, APortOpenInAnotherProgramWithoutItsLockIsNamedAsInUse) {
     char opened = 0;
     const bool told = ::read(ready[0], &opened, 1) == 1 && opened == '1';
     ::close(ready[0]);
+    const int line = ::open(served[0].path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    termios before{}, after{};
+    ASSERT_EQ(::tcgetattr(line, &before), 0);
     cZelvo zelvo(bridge_);
     DiscoveryList serials;
     const int16_t whileHeld = told ? zelvo.FindZelvos(serials) : -1;
     const std::vector<SkippedPort> skipped = zelvo.SkippedPorts();
+    ASSERT_EQ(::tcgetattr(line, &after), 0);
+    ::close(line);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(::cfgetispeed(&after), ::cfgetispeed(&before));
     ::kill(holder, SIGKILL);
     ASSERT_EQ(::waitpid(holder, nullptr, 0), holder);
     ASSERT_TRUE(told) << "the holder could not open " << served[0].path;
