@@ -30,6 +30,18 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// Makes a rename in the folder of `path` survive a power cut: until the folder
+// itself is written out, the old name may come back. 0 or the errno; a file
+// system that cannot sync folders (EINVAL) has nothing to write out.
+int SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    const int error = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+    return ::close(fd) == 0 ? error : (error != 0 ? error : errno);
+}
+
 // What became of a replacement through a new file.
 struct Outcome {
     bool prepared = false;  // false: the new file could not be prepared, nothing changed
@@ -59,8 +71,11 @@ Outcome ReplaceThroughNewFile(const std::string& target, const std::string& byte
     if (::fsync(fd) != 0) return discard(true, errno);
     int error = ::close(fd) == 0 ? 0 : errno;
     if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-    if (error != 0) ::unlink(temp.c_str());
-    return {true, error};
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        return {true, error};
+    }
+    return {true, SyncFolderOf(target)};
 }
 
 // Rewrites the existing file in place once the space for the new content is

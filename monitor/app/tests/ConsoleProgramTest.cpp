@@ -72,6 +72,10 @@ TEST(ConsoleProgramTest, PortsHeldByAnotherProgramAreNamedOnceAndAloneStopTheRun
     EXPECT_EQ(cli.Run(bridge + "0.1", "", "ZELVO_PORTS='" + sim.Ports() + "'"), 0) << cli.Err();
     EXPECT_EQ(Occurrences(cli.Err(), held), 1u) << cli.Err();
     EXPECT_NE(cli.Err().find(told), std::string::npos) << cli.Err();
+    // The sensor check beside the holder names the busy sensor and fails.
+    const std::string list = "--bridge " + ZelvosimProcess::LibraryPath() + " --list";
+    EXPECT_EQ(cli.Run(list, "", "ZELVO_PORTS='" + sim.Ports() + "'"), 1) << cli.Err();
+    EXPECT_NE(cli.Err().find(told), std::string::npos) << cli.Err();
 }
 
 TEST(ConsoleProgramTest, MaterialsAreListedWithTheUsersFileAddingAndOverriding) {
