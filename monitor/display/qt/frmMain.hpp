@@ -127,12 +127,16 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // FormSize for a window of the given outer size, which a window coming back
     // from maximised may not have yet.
     void FormSizeAt(QSize outer);
+    // # Zelvos chosen while maximised: laid out once the window manager has given
+    // the window its normal size back, then maximised again.
+    void LayOutRestored();
     QLineEdit* BoxWidget(EntryBox box) const;
     void BuildMenus();
     void AddRunReportItem(QMenu* file);
@@ -167,6 +171,7 @@ class frmMain : public QMainWindow, public IMainWindow, public IEntryBoxes {
     bool validating_ = false;
     bool sweeping_ = false;
     bool paintHeld_ = false;  // a paint asked for during the sweep, not done yet
+    QSize restoring_;         // the maximised size, while the restored one is awaited
     QTimer* paintHold_;       // how long a sweep may hold its paint
     const QEvent* lastKey_ = nullptr;
     QPointer<QWidget> lastKeyReceiver_;

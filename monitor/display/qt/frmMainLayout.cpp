@@ -5,6 +5,8 @@
 
 #include <QLayout>
 #include <QMenuBar>
+#include <QResizeEvent>
+#include <QTimer>
 #include <cmath>
 
 #include "DisplayTexts.hpp"
@@ -20,6 +22,10 @@
 
 namespace zelvo::qt {
 namespace {
+
+// How long a window restored from maximised waits for the window manager's normal
+// size before it is laid out all the same.
+constexpr int kRestoreWaitMs = 500;
 
 QRect Rect(const DesignRect& r) {
     return {r.left, r.top, r.width, r.height};
@@ -162,16 +168,34 @@ bool frmMain::PreResize(const QString& name, double size) {
 }
 
 void frmMain::cboRows_Click() {
-    const bool maximised = isMaximized();
     if (!state_.StartingUp) {
-        // Laid out at the normal size, then maximised again around it.
-        const QSize normal = maximised ? normalGeometry().size() : size();
-        if (maximised) showNormal();
         state_.ShowLast = std::max(0, setup.cboRows->currentIndex());
-        FormSizeAt(normal);
+        if (isMaximized()) {
+            // Restored first, laid out at the normal size when the window manager has
+            // given it back (a size set before would be lost under the maximised
+            // window), then maximised again around it.
+            restoring_ = size();
+            showNormal();
+            QTimer::singleShot(kRestoreWaitMs, this, [this] { LayOutRestored(); });
+        } else {
+            FormSizeAt(size());
+        }
     }
     chart.ShowSeries(state_.ShowLast + 1);
-    if (!state_.StartingUp && maximised) showMaximized();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (restoring_.isValid() && event->size() != restoring_) {
+        QTimer::singleShot(0, this, [this] { LayOutRestored(); });
+    }
+}
+
+void frmMain::LayOutRestored() {
+    if (!restoring_.isValid()) return;
+    restoring_ = QSize();
+    FormSizeAt(normalGeometry().size());
+    showMaximized();
 }
 
 void frmMain::optUnits_Click(int index) {
