@@ -14,7 +14,9 @@ struct AppInfo {
     std::string title = "Zelvo";
     std::string productName = "Zelvo";
     std::string companyName = "Zelvo Instruments";
-    std::string legalNotice = "Copyright (C) Zelvo Instruments. All rights reserved.";
+    // The about box's notice: the suite is free software under the GPL.
+    std::string legalNotice =
+        "Copyright (C) 2026 Zelvo developers. Free software under the GNU GPL, version 3 or later.";
     int major = 1;
     int minor = 0;
     int revision = 9;

@@ -26,27 +26,27 @@ fi
 libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
 plugins="$libdir/zelvomon"
 
-for file in bin/zelvomon bin/zelvomon-cli bin/zelvosim bin/kitforge \
+for file in bin/zelvomon bin/zelvomon-cli bin/zelvosim bin/zelvomon-report bin/kitforge \
     "$plugins/libvdlink.so" "$plugins/libvdlink-sim.so" \
     lib/udev/rules.d/70-zelvo-sensors.rules \
     share/zelvomon/manual/index.html share/zelvomon/manual/lab.html \
     share/doc/zelvo-sensors/copyright share/doc/zelvomon-cli/changelog.Debian.gz \
     share/man/man1/zelvomon.1.gz share/man/man1/zelvomon-cli.1.gz \
-    share/man/man1/zelvosim.1.gz share/man/man1/kitforge.1.gz \
+    share/man/man1/zelvosim.1.gz share/man/man1/zelvomon-report.1.gz share/man/man1/kitforge.1.gz \
     share/applications/zelvomon.desktop share/applications/kitforge.desktop \
     share/icons/hicolor/scalable/apps/zelvomon.svg share/icons/hicolor/scalable/apps/kitforge.svg \
     share/icons/hicolor/48x48/apps/zelvomon.png share/icons/hicolor/48x48/apps/kitforge.png \
     share/metainfo/org.zelvo.zelvomon.metainfo.xml share/metainfo/org.zelvo.kitforge.metainfo.xml; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
-for program in zelvomon zelvomon-cli zelvosim kitforge; do
+for program in zelvomon zelvomon-cli zelvosim zelvomon-report kitforge; do
     [ -x "$prefix/bin/$program" ] || fail "not executable: bin/$program"
 done
 [ -e "$prefix/$libdir/libvdlink.so" ] && fail "a bridge library in the public library folder"
 for library in "$plugins/libvdlink.so" "$plugins/libvdlink-sim.so"; do
     [ -x "$prefix/$library" ] && fail "a library with execute bits: $library"
 done
-for page in zelvomon zelvomon-cli zelvosim kitforge; do
+for page in zelvomon zelvomon-cli zelvosim zelvomon-report kitforge; do
     zcat "$prefix/share/man/man1/$page.1.gz" | grep -qF -- '\-\-version' ||
         fail "man page $page does not hold the program's options"
 done
