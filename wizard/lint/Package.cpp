@@ -66,7 +66,8 @@ std::optional<zelvo::ZelvoError> ReadPackageFolder(const std::string& folder, Pa
     fs::recursive_directory_iterator it(folder, error), end;
     for (; !error && it != end; it.increment(error)) {
         if (!it->is_regular_file(error)) continue;
-        PackageFile file{fs::relative(it->path(), folder, error).generic_string(), {}};
+        // Named as the folder holds it: a link stands for a file where the link is.
+        PackageFile file{it->path().lexically_relative(folder).generic_string(), {}};
         if (HasExtension(file.path, ".inf") || zelvo::EqualsNoCase(file.path, "setup.ini")) {
             try {
                 file.bytes = zelvo::ReadFileBytes(it->path().string());

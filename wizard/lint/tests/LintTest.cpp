@@ -193,6 +193,13 @@ TEST_F(Lint, FindsEachHandBrokenThingAtItsLine) {
         {V,
          [&] { zelvo::WriteFileBytes((root_ / "x86/notes.txt").string(), "x"); },
          {"x86/notes.txt:0: warning: neither an INF file nor setup.ini names this file"}},
+        // A file linked to its twin in the other folder is in its own folder all the same.
+        {V,
+         [&] {
+             fs::remove(root_ / "x64/ostxser.sys");
+             fs::create_symlink("../x86/ostxser.sys", root_ / "x64/ostxser.sys");
+         },
+         {}},
         {V,
          [&] { zelvo::WriteFileBytes((root_ / "ostxbus.cat").string(), "x"); },
          {"ostxw2k.inf:25: error: the catalog ostxser.cat is not in the package",
