@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Format.hpp"
+
 namespace zelvo {
 namespace {
 
@@ -40,6 +42,12 @@ std::string_view EventName(SupervisionEvent event) {
             return "stability";
     }
     return "";
+}
+
+std::string EventValueText(SupervisionEvent event, double value) {
+    const bool thickness =
+        event == SupervisionEvent::Target || event == SupervisionEvent::TargetNear;
+    return FormatNumber(value, thickness ? "0.000" : "0.0");
 }
 
 double QualityDeviation(int32_t level) {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace zelvo {
@@ -18,6 +19,9 @@ inline constexpr size_t kSupervisionEventCount = 5;
 
 // "target-near", "target", "life", "quality", "stability".
 std::string_view EventName(SupervisionEvent event);
+// An event's value or limit as every output writes it: thicknesses with three
+// decimals, life, deviation and hertz with one.
+std::string EventValueText(SupervisionEvent event, double value);
 
 // Limits of the settings (the operator's entries and the setup file).
 inline constexpr double kTargetMax = 9999.999;  // kA or ug/cm2

@@ -66,16 +66,10 @@ std::string ChannelFields(const SweepRecord& record, const ChannelRecord& c) {
 }
 
 // An event's value and limit: thickness or mass to the thousandth, the others to the tenth.
-std::string EventNumber(const RaisedEvent& event, double value) {
-    const bool target =
-        event.event == SupervisionEvent::Target || event.event == SupervisionEvent::TargetNear;
-    return FormatNumber(value, target ? "0.000" : "0.0");
-}
-
 std::string EventFields(const RaisedEvent& event) {
     return "\"event\":" + JsonString(EventName(event.event)) +
-           ",\"value\":" + EventNumber(event, event.value) +
-           ",\"limit\":" + EventNumber(event, event.limit);
+           ",\"value\":" + EventValueText(event.event, event.value) +
+           ",\"limit\":" + EventValueText(event.event, event.limit);
 }
 
 }  // namespace
@@ -160,8 +154,8 @@ std::string EventLine(const SweepRecord& record, const ChannelRecord& channel,
                       const RaisedEvent& event) {
     return channel.name + " (" + channel.serial + ") " + std::string(EventName(event.event)) +
            " at " + FormatNumber(record.runTime, "0.00") +
-           " s: " + EventNumber(event, event.value) + " (limit " + EventNumber(event, event.limit) +
-           ")";
+           " s: " + EventValueText(event.event, event.value) + " (limit " +
+           EventValueText(event.event, event.limit) + ")";
 }
 
 std::string JsonString(std::string_view text) {

@@ -22,8 +22,8 @@ QString EventText(const MainState& state, size_t channel, const RaisedEvent& rai
                   double runTime) {
     return FromFileText(state.ChannelName[channel]) + ": " +
            Q(std::string(EventName(raised.event))) + " at " + Q(FormatNumber(runTime, "0.00")) +
-           " s: " + Q(FormatNumber(raised.value, "0.000")) + " (limit " +
-           Q(FormatNumber(raised.limit, "0.000")) + ")";
+           " s: " + Q(EventValueText(raised.event, raised.value)) + " (limit " +
+           Q(EventValueText(raised.event, raised.limit)) + ")";
 }
 
 }  // namespace

@@ -88,6 +88,10 @@ TEST_F(SupervisionTest, TargetAndItsWarningComeOnceWithTheFirstReadingShowingThe
 TEST_F(SupervisionTest, NothingFiresWhilePausedAndLifeIsWatchedEvenWhenStopped) {
     Load("devices=2;d0.fault=wear:8", {.target = 0.002, .lifeWarning = 10});
     EXPECT_EQ(Sweep(), "1:life ");
+    Form_KeyDown(h_.ctx, Key::Control);  // Ctrl+0 zeroes every channel: its events come again
+    Form_KeyDown(h_.ctx, Key::Digit0);
+    Form_KeyUp(h_.ctx, Key::Control);
+    EXPECT_EQ(Sweep(), "1:life ");
     cmdFSwitch_Click(h_.ctx, 0);  // Start lets every event come again, but not while Paused
     cmdFSwitch_Click(h_.ctx, 1);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Sweep(), "");
