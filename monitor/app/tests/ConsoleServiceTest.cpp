@@ -186,8 +186,7 @@ TEST_F(ConsoleServiceTest, ATargetIsSaidInTheFirstRecordReachingItAndPublishedOn
         const std::string line = Out()[i];
         ASSERT_TRUE(std::regex_search(line, m, thickness)) << line;
         if (reaching == 0 && std::stod(m[1]) >= 0.003) reaching = i + 1;
-        if (line.find(R"("events":[{"channel":1,"event":"target","value":0.003,"limit":0.003}])") !=
-            std::string::npos)
+        if (line.find(R"("event":"target")") != std::string::npos)
             withEvent = withEvent == 0 ? i + 1 : 99999;
     }
     EXPECT_GT(reaching, 0u);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "CliRun.hpp"
+#include "Strings.hpp"
 #include "SweepClock.hpp"
 
 namespace {
@@ -23,23 +24,6 @@ namespace {
 using zelvo::testing::CliRun;
 using zelvo::testing::Eventually;
 using zelvo::testing::Lines;
-
-// One displayed sensor ZS0001 at a 0.1 s period, logging to Zelvo.log by `logType`,
-// and channel 2 assigned to `second` (none when empty).
-void OneSensorSetup(CliRun& cli, int logType, const std::string& second = "") {
-    std::string text =
-        "[Application]\r\nIniVer=109\r\nRunNum=41\r\nShowLast=" +
-        std::string(second.empty() ? "0" : "1") +
-        "\r\nPeriod=10\r\n[DataLog]\r\nLogEnabled=1\r\nLogType=" + std::to_string(logType) +
-        "\r\nLogFile=Zelvo.log\r\n[Zelvo]\r\nSensor 1=Sensor 1;1000;1000;10000;ZS0001\r\n";
-    text += "Sensor 2=Gold QCM;19300;381;10000;" + second + "\r\n";
-    for (int n = 3; n <= 8; ++n) {
-        text += "Sensor " + std::to_string(n) + "=Sensor " + std::to_string(n) +
-                ";1000;1000;10000;\r\n";
-    }
-    std::filesystem::create_directories(cli.Path(""));
-    std::ofstream(cli.Path("zelvo.cfg"), std::ios::binary) << text;
-}
 
 ::testing::AssertionResult Has(const std::string& text, const std::string& part) {
     if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
@@ -58,7 +42,8 @@ std::vector<int> StartedRuns(const std::string& log) {
 
 TEST(UnattendedRunTest, TheSensorCheckChangesNothing) {
     CliRun cli("list");
-    OneSensorSetup(cli, 0, "ZS0099");
+    cli.EightSensors("Zelvo.log");
+    cli.Edit("zelvo.cfg", {{"ZS0002", "ZS0099"}, {"ZS0004", ""}});
     ASSERT_EQ(cli.Run("--seconds 0.5", "devices=3"), 0) << cli.Err();
     const std::string setup = cli.Read("zelvo.cfg");
     const std::string log = cli.Read("Zelvo.log");
@@ -66,7 +51,7 @@ TEST(UnattendedRunTest, TheSensorCheckChangesNothing) {
     const std::string out = cli.Out();
     EXPECT_TRUE(Has(out, "ZS0001\t5C3E\t-\tchannel 1 (Sensor 1)\n"));
     EXPECT_TRUE(Has(out, "ZS0004\t5C3E\t-\t-\n"));
-    EXPECT_TRUE(Has(out, "ZS0099\t-\t-\tchannel 2 (Gold QCM): not found\n"));
+    EXPECT_TRUE(Has(out, "ZS0099\t-\t-\tchannel 2 (Sensor 2): not found\n"));
     EXPECT_EQ(cli.Read("zelvo.cfg"), setup);
     EXPECT_EQ(cli.Read("Zelvo.log"), log);
     // The old way to check is refused, naming the new one.
@@ -76,7 +61,7 @@ TEST(UnattendedRunTest, TheSensorCheckChangesNothing) {
 
 TEST(UnattendedRunTest, OneMonitorPerApplicationFolder) {
     CliRun cli("lock");
-    OneSensorSetup(cli, 1);
+    cli.EightSensors("Zelvo.log");
     cli.Spawn("--seconds 60");
     ASSERT_TRUE(Eventually([&] { return cli.Sweeps() >= 2; })) << cli.Err();
     const std::string second = cli.Command("--seconds 1") + " >out2.txt 2>err2.txt";
@@ -93,7 +78,8 @@ TEST(UnattendedRunTest, OneMonitorPerApplicationFolder) {
 
 TEST(UnattendedRunTest, RunNumbersNeverRepeatAfterKills) {
     CliRun cli("kills");
-    OneSensorSetup(cli, 1);
+    cli.EightSensors("Zelvo.log");
+    cli.Edit("zelvo.cfg", {{"LogType=0", "LogType=1"}});  // every run appends to one log
     std::mt19937 random(7);
     for (int run = 0; run < 20; ++run) {
         cli.Spawn("");
@@ -116,12 +102,8 @@ std::vector<bool> ReadingsOf(const std::string& log, size_t ch) {
     std::vector<bool> readings;
     for (const std::string& line : Lines(log, "\r\n")) {
         if (!zelvo::testing::IsWholeRecord(line)) continue;
-        std::vector<std::string> fields;
-        for (size_t at = 0, comma; at <= line.size(); at = comma + 1) {
-            comma = std::min(line.find(',', at), line.size());
-            fields.push_back(line.substr(at, comma - at));
-        }
-        readings.push_back(fields.at(1 + 3 * ch).find_first_not_of(' ') != std::string::npos);
+        const std::string field = zelvo::Split(line, ',').at(1 + 3 * ch);
+        readings.push_back(field.find_first_not_of(' ') != std::string::npos);
     }
     return readings;
 }
@@ -150,13 +132,17 @@ TEST(UnattendedRunTest, SensorsThatLeaveComeBackIntoTheSameRun) {
 
 TEST(UnattendedRunTest, AMissingSensorKeepsItsChannelUnlessReassigned) {
     CliRun cli("assign");
-    OneSensorSetup(cli, 1, "ZS0099");
+    const auto channelTwoMissing = [&] {  // and channel 3 free
+        cli.EightSensors("Zelvo.log");
+        cli.Edit("zelvo.cfg", {{"ZS0002", "ZS0099"}, {"ZS0003", ""}});
+    };
+    channelTwoMissing();
     ASSERT_EQ(cli.Run("--seconds 0.3", "devices=2"), 0) << cli.Err();
-    EXPECT_TRUE(Has(cli.Read("zelvo.cfg"), "Sensor 2=Gold QCM;19300;381;10000;ZS0099\r\n"));
+    EXPECT_TRUE(Has(cli.Read("zelvo.cfg"), "Sensor 2=Sensor 2;1000;1000;10000;ZS0099\r\n"));
     EXPECT_TRUE(Has(cli.Read("zelvo.cfg"), "Sensor 3=Sensor 3;1000;1000;10000;ZS0002\r\n"));
-    OneSensorSetup(cli, 1, "ZS0099");
+    channelTwoMissing();
     ASSERT_EQ(cli.Run("--seconds 0.3 --reassign", "devices=2"), 0) << cli.Err();
-    EXPECT_TRUE(Has(cli.Read("zelvo.cfg"), "Sensor 2=Gold QCM;19300;381;10000;ZS0002\r\n"));
+    EXPECT_TRUE(Has(cli.Read("zelvo.cfg"), "Sensor 2=Sensor 2;1000;1000;10000;ZS0002\r\n"));
 }
 
 TEST(UnattendedRunTest, TheSweepClockKeepsItsRhythmFromDeadlineToDeadline) {

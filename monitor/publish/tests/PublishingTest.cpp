@@ -76,7 +76,8 @@ class PublishingTest : public ::testing::Test {
     MosquittoBroker broker_{folder_.string()};
 };
 
-TEST_F(PublishingTest, MessagesArriveInOrderBetweenOnlineAndStoppedAlsoAfterTheBrokerWasAway) {
+// A broker that goes away and comes back: the killed-broker test below.
+TEST_F(PublishingTest, MessagesArriveInOrderBetweenOnlineAndStopped) {
     ASSERT_TRUE(broker_.Start());
     TestSubscriber subscriber(broker_.Port(), "lab/#");
     auto publisher = Publisher();
@@ -87,21 +88,11 @@ TEST_F(PublishingTest, MessagesArriveInOrderBetweenOnlineAndStoppedAlsoAfterTheB
     const Messages readings = OnTopic(subscriber.Messages(), "lab/1/reading");
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(readings[static_cast<size_t>(i)].payload, std::to_string(i));
-
-    broker_.Stop();
-    ASSERT_TRUE(LinkBecomes(*publisher, false));
-    publisher->Publish({"lab/1/status", "while away", true});
-    ASSERT_TRUE(broker_.Start());
-    ASSERT_TRUE(subscriber.WaitFor(Has("lab/1/status", "while away")));
-    ASSERT_TRUE(LinkBecomes(*publisher, true));
-    publisher->Publish({"lab/1/reading", "after", false});
-    EXPECT_TRUE(subscriber.WaitFor(Has("lab/1/reading", "after")));
-
     publisher->Stop();
     EXPECT_TRUE(subscriber.WaitFor(Has("lab/status", "stopped")));
     const PublisherState state = publisher->State();
-    EXPECT_EQ(state.made, 7u);
-    EXPECT_EQ(state.delivered, 7u);
+    EXPECT_EQ(state.made, 5u);
+    EXPECT_EQ(state.delivered, 5u);
     EXPECT_EQ(state.dropped, 0u);
 }
 

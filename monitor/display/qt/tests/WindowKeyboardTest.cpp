@@ -72,26 +72,17 @@ void WindowKeyboardTest::tabGoesEverywhereInReadingOrder() {
     const QStringList walk = TabWalk();
     // Pause shows only during a run; one stop per group of options; grids cell by
     // cell, then out.
-    QStringList expected = {"txtRun"};
-    const QString log = w.runBar.optLog[0]->isChecked() ? "optLog_0" : "optLog_1";
-    expected << log;
-    const auto cells = [](const QTableWidget* grid) {
-        return grid->rowCount() * grid->columnCount();
+    QStringList expected = {"txtRun", w.runBar.optLog[0]->isChecked() ? "optLog_0" : "optLog_1"};
+    const auto cells = [&](const QTableWidget* grid, const QString& name) {
+        for (int cell = 0; cell < grid->rowCount() * grid->columnCount(); ++cell) expected << name;
     };
-    for (int cell = 0; cell < cells(w.grdParams); ++cell) expected << "grdParams";
+    cells(w.grdParams, "grdParams");
     const QString logType = QString("optLogType_%1").arg(h.State().LogType);
     const QString units = QString("optUnits_%1").arg(h.State().Units);
-    expected << logType << "cmdView"
-             << "cmdSelect"
-             << "txtPeriod"
-             << "txtInit_0"
-             << "txtInit_1"
-             << "txtInit_2" << units << "txtFilter"
-             << "cboRate"
-             << "cboRows"
-             << "chkLock"
-             << "chkOnTop";
-    for (int cell = 0; cell < cells(w.setup.grdSN); ++cell) expected << "grdSN";
+    expected +=
+        {logType, "cmdView",   "cmdSelect", "txtPeriod", "txtInit_0", "txtInit_1", "txtInit_2",
+         units,   "txtFilter", "cboRate",   "cboRows",   "chkLock",   "chkOnTop"};
+    cells(w.setup.grdSN, "grdSN");
     expected << "cmdFind";
     QCOMPARE(walk, expected);
 

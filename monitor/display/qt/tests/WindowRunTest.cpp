@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The operator's path through the main window on simulated sensors: start-up
 // with discovery, readings, a run with pause and zeroing, the data log, the view
-// menu and the setup-file commands, and a close or Find while a sweep waits.
+// menu and the setup-file commands, and a Find or close while a sweep waits.
 
 #include <QRegularExpression>
 #include <QTest>
@@ -22,8 +22,7 @@ class WindowRunTest : public QObject {
     void runPauseResumeStopAndZeroing();
     void dataLogWritesARun();
     void viewMenuAndSetupFiles();
-    void closingDuringASweepWaitsForIt();
-    void findDuringASweepWaitsForIt();
+    void findOrCloseDuringASweep();
 };
 
 void WindowRunTest::startUpDiscoversAndShowsReadings() {
@@ -187,10 +186,24 @@ void WindowRunTest::viewMenuAndSetupFiles() {
     QVERIFY(ReadFileBytes(h.folder.Path("line2")).find("RunNum=42") != std::string::npos);
 }
 
-void WindowRunTest::closingDuringASweepWaitsForIt() {
+// While a sensor exchange lets events run, Find is refused with a beep and a close
+// waits for the sweep to end.
+void WindowRunTest::findOrCloseDuringASweep() {
     WindowHarness h;
     h.StartUp();
-    // The operator closes the window while a sensor exchange lets events run.
+    bool pressed = false;
+    h.desktop.SetOnProcessEvents([&] {
+        if (pressed) return;
+        pressed = true;
+        QTest::mouseClick(h.W().setup.cmdFind, Qt::LeftButton);
+    });
+    h.Sweep(1);
+    h.desktop.SetOnProcessEvents({});
+    QVERIFY(pressed);
+    QCOMPARE(h.desktop.Beeps(), 1);
+    h.Sweep(1);
+    QVERIFY(h.Cell(0, 3).toDouble() > 5000000);
+
     bool closed = false;
     h.desktop.SetOnProcessEvents([&] {
         if (closed) return;
@@ -204,26 +217,6 @@ void WindowRunTest::closingDuringASweepWaitsForIt() {
     h.Settle();
     QVERIFY(h.W().Unloaded());
     QVERIFY(!h.W().isVisible());
-}
-
-void WindowRunTest::findDuringASweepWaitsForIt() {
-    WindowHarness h;
-    h.StartUp();
-    // The operator presses Find while a sensor exchange lets events run.
-    bool pressed = false;
-    const int before = h.sim.CommandCount(0);
-    h.desktop.SetOnProcessEvents([&] {
-        if (pressed) return;
-        pressed = true;
-        QTest::mouseClick(h.W().setup.cmdFind, Qt::LeftButton);
-    });
-    h.Sweep(1);
-    h.desktop.SetOnProcessEvents({});
-    QVERIFY(pressed);
-    h.Settle();
-    QVERIFY(h.sim.CommandCount(0) > before);
-    h.Sweep(1);
-    QVERIFY(h.Cell(0, 3).toDouble() > 5000000);
 }
 
 }  // namespace zelvo

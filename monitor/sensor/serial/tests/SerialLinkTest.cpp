@@ -222,7 +222,6 @@ TEST_F(SerialLinkTest, TheSensorManagerSeesTheWiresFaultsAsInProcess) {
         // A reply in pieces is read whole while the pause between them stays
         // within the library's quiet time; after a longer one the first piece
         // alone is the reply: far too few ticks, and the reading says so.
-        {"d0.fault=split:0.5", 1, ZelvoStatus::Success},
         {"d0.fault=split:2", 1, ZelvoStatus::Success},
         {"d0.fault=split:50", 1, ZelvoStatus::OutOfLimits},
         // Gone after discovery's two period commands: the reading's read fails on
