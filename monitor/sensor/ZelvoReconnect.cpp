@@ -57,6 +57,9 @@ int32_t cZelvo::Reconnect(const std::string& serialNumber) {
         if (OpenBySerial(serialNumber, handle, port) != ZelvoStatus::Success) {
             return ZelvoStatus::NotFound;
         }
+        // A record given up by discovery holds another crystal's zero point, gate and
+        // rate interval: the sensor starts it afresh and zeroes at its first reading.
+        if (!EqualsNoCase(record.SerialNumber, serialNumber)) record = ZelvoRecord{};
         record.SerialNumber = ToUpper(serialNumber);
         record.Handle = handle;
         record.Port = port;

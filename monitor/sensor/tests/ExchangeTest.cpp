@@ -121,6 +121,17 @@ TEST_F(ExchangeTest, AGoneSensorIsNotFoundUntilTheNextDiscoveryFindsItAgain) {
     ASSERT_EQ(zelvo.GetReading("ZS0003", r), ZelvoStatus::Success);
     EXPECT_NEAR(r[kResultThickness], 0.100, 0.0005);
     EXPECT_EQ(zelvo.GetReading("ZS0001", r), ZelvoStatus::NotFound);
+
+    // Back between discoveries, a sensor whose record was given up takes a free record
+    // afresh: it counts from its own first reading, not from the zero point of the
+    // sensor that held that record before.
+    sim_.Control("unplug 2");
+    EXPECT_EQ(zelvo.FindZelvos(serials_), 1);
+    Advance(10);
+    sim_.Control("replug 2");
+    ASSERT_EQ(zelvo.Reconnect("ZS0003"), ZelvoStatus::Success);
+    ASSERT_EQ(zelvo.GetReading("ZS0003", r), ZelvoStatus::Success);
+    EXPECT_EQ(r[kResultThickness], 0.0);
 }
 
 class WireTraceTest : public SensorTest {
