@@ -14,7 +14,8 @@ namespace zelvo {
 
 // A port discovery left out, and why: kPortInUse (followed by the holding
 // program's name and PID where known), or the bridge library's
-// "not a terminal", "missing" or "duplicate" (a ZELVO_PORTS entry).
+// "not a terminal", "missing" or "duplicate" (a ZELVO_PORTS entry) or
+// "no permission to open it ..." (a port this user may not open).
 struct SkippedPort {
     std::string port;    // the port's path; empty when the library does not say
     std::string serial;  // the sensor's serial number; empty when unknown

@@ -71,7 +71,9 @@ VD_STATUS VD_Close(VD_HANDLE handle);
 
 /* Optional (the serial library's; a library may lack it): one line
  * "path<TAB>reason<LF>" per ZELVO_PORTS entry the last VD_GetNumDevices left out,
- * reason "not a terminal", "missing" or "duplicate". NUL-terminated, truncated
+ * reason "not a terminal", "missing" or "duplicate", and per port VD_Open could not
+ * open for want of permission, reason "no permission to open it (join the group
+ * zelvo)". NUL-terminated, truncated
  * at size-1 characters. */
 VD_STATUS VD_GetSkippedPorts(char* buffer, int32_t size);
 

@@ -92,9 +92,9 @@ class CliRun {
     // its exit status. A run still going after two minutes is killed and counts as
     // hung (128 + 9).
     int Run(const std::string& options, const std::string& sim = "devices=1",
-            const std::string& env = "") {
+            const std::string& env = "", const std::string& runner = "") {
         const std::string command =
-            Command(options, sim, env, "timeout -s KILL 120 ") + " >out.txt 2>err.txt";
+            Command(options, sim, env, runner + "timeout -s KILL 120 ") + " >out.txt 2>err.txt";
         return ExitStatus(std::system(command.c_str()));
     }
     // Starts the program in the background, its output kept as Run keeps it.

@@ -4,6 +4,8 @@
 // simulated sensors.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -76,6 +78,18 @@ TEST(ConsoleProgramTest, PortsHeldByAnotherProgramAreNamedOnceAndAloneStopTheRun
     const std::string list = "--bridge " + ZelvosimProcess::LibraryPath() + " --list";
     EXPECT_EQ(cli.Run(list, "", "ZELVO_PORTS='" + sim.Ports() + "'"), 1) << cli.Err();
     EXPECT_NE(cli.Err().find(told), std::string::npos) << cli.Err();
+    // A port this user may not open is named with the reason. Root opens any file,
+    // so it runs the check without that privilege.
+    const std::string other = sim.Ports().substr(sim.Ports().find(';') + 1);
+    const std::string closed = other.substr(0, other.find('='));
+    ASSERT_EQ(::chmod(closed.c_str(), 0), 0);
+    const std::string runner =
+        ::geteuid() == 0 ? "setpriv --bounding-set=-dac_override,-dac_read_search " : "";
+    EXPECT_EQ(cli.Run(list, "", "ZELVO_PORTS='" + other + "'", runner), 0) << cli.Err();
+    EXPECT_NE(cli.Err().find("zelvomon-cli: " + closed +
+                             ": no permission to open it (join the group zelvo)\n"),
+              std::string::npos)
+        << cli.Err();
 }
 
 TEST(ConsoleProgramTest, MaterialsAreListedWithTheUsersFileAddingAndOverriding) {

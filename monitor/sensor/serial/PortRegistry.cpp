@@ -3,6 +3,7 @@
 #include "PortRegistry.hpp"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,9 @@
 #include "VdLink.h"
 
 namespace vdserial {
+namespace {
+constexpr const char* kNoPermission = "no permission to open it (join the group zelvo)";
+}  // namespace
 
 std::vector<PortInfo> PortRegistry::ExtraPorts() {
     const char* text = std::getenv("ZELVO_PORTS");
@@ -75,7 +79,17 @@ int32_t PortRegistry::Open(int32_t index, int32_t& handle) {
     if (index < 0 || static_cast<size_t>(index) >= ports_.size()) return VD_DEVICE_NOT_FOUND;
     const PortInfo& info = ports_[static_cast<size_t>(index)];
     std::unique_ptr<SerialPort> port;
-    if (int32_t status = SerialPort::Open(info.path, port); status != VD_OK) return status;
+    int openError = 0;
+    if (int32_t status = SerialPort::Open(info.path, port, openError); status != VD_OK) {
+        // A sensor this user may not open (not in the udev rule's group) is named
+        // with the remedy, not passed over as if it were not there.
+        const SkippedEntry forbidden{info.path, kNoPermission};
+        if ((openError == EACCES || openError == EPERM) &&
+            std::find(skipped_.begin(), skipped_.end(), forbidden) == skipped_.end()) {
+            skipped_.push_back(forbidden);
+        }
+        return status;
+    }
     handle = nextHandle_++;
     if (nextHandle_ <= 0) nextHandle_ = 1;
     handles_[handle] = Opened{std::move(port), info.productId};

@@ -106,11 +106,16 @@ int32_t Modify(int fd, Change change) {
 
 }  // namespace
 
-int32_t SerialPort::Open(const std::string& path, std::unique_ptr<SerialPort>& port) {
+int32_t SerialPort::Open(const std::string& path, std::unique_ptr<SerialPort>& port,
+                         int& openError) {
     port.reset();
+    openError = 0;
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     // A terminal in another's exclusive mode refuses the open itself.
-    if (fd < 0) return errno == EBUSY ? VD_DEVICE_IN_USE : VD_DEVICE_NOT_OPENED;
+    if (fd < 0) {
+        openError = errno;
+        return openError == EBUSY ? VD_DEVICE_IN_USE : VD_DEVICE_NOT_OPENED;
+    }
     // The lock refuses a second opener even where the exclusive mode does not
     // (a privileged program); the exclusive mode refuses openers that do not lock.
     int32_t refused = VD_OK;

@@ -16,8 +16,9 @@ class SerialPort {
     // Opens `path` for this process alone: a port that another program (or
     // another handle of this one) holds is refused with VD_DEVICE_IN_USE, a
     // missing or forbidden one or one that is not a terminal with
-    // VD_DEVICE_NOT_OPENED.
-    static int32_t Open(const std::string& path, std::unique_ptr<SerialPort>& port);
+    // VD_DEVICE_NOT_OPENED. `openError` is the system's error of a refused open
+    // (EACCES for a port this user may not open), 0 otherwise.
+    static int32_t Open(const std::string& path, std::unique_ptr<SerialPort>& port, int& openError);
     ~SerialPort();
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
