@@ -154,8 +154,6 @@ void WindowMaterialTest::supervisionIsSetBesideTheMaterialsAndWarnsOnTheRow() {
     QVERIFY(name->background() != plain);
     QVERIFY(w.supervision.lblEvents->text().startsWith(w.grdRdgs->Text(0, -1) + ": target at "));
     QCOMPARE(h.desktop.Beeps(), 1);
-    w.mnuView[1]->trigger();  // the rate chart, for the manual's picture
-    h.Shot("supervision");
     QTest::mouseClick(w.grdRdgs->viewport(), Qt::LeftButton, {},
                       w.grdRdgs->visualItemRect(w.grdRdgs->item(0, 2)).center());
     h.Sweep(1);
