@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+#include <set>
+#include <utility>
 
 #include "Windows1252.hpp"
 
@@ -114,10 +116,13 @@ QWidget* OwnerWindow() {
     return hidden != nullptr ? hidden : QApplication::activeWindow();
 }
 
-}  // namespace
+// Ticks in progress that show their OK-only messages after they return, and the
+// messages waiting or open from them (title and text).
+int ticksDeferringMessages = 0;
+std::set<std::pair<std::string, std::string>> messagesAfterTicks;
 
-MsgResult QtDesktop::MessageBox(const std::string& text, const std::string& title,
-                                MsgButtons buttons, MsgIcon icon, int defaultButton) {
+MsgResult ShowBox(const std::string& text, const std::string& title, MsgButtons buttons,
+                  MsgIcon icon, int defaultButton) {
     QMessageBox box(IconOf(icon), Shown(title), Shown(text), QMessageBox::NoButton, OwnerWindow());
     // A dialog's frame: title and close button only (customised, or the window
     // manager adds its own buttons), on top with its owner.
@@ -144,6 +149,39 @@ MsgResult QtDesktop::MessageBox(const std::string& text, const std::string& titl
         if (spec.button == clicked) return spec.result;
     }
     return buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel;
+}
+
+// Shows the message once no deferring tick runs: a tick that lets events run while
+// it waits on a sensor would otherwise get the box inside itself.
+void ShowAfterTicks(const std::string& text, const std::string& title, MsgIcon icon, int delayMs) {
+    QTimer::singleShot(delayMs, qApp, [text, title, icon] {
+        if (ticksDeferringMessages > 0) {
+            ShowAfterTicks(text, title, icon, 10);
+            return;
+        }
+        ShowBox(text, title, MsgButtons::OK, icon, 1);
+        messagesAfterTicks.erase({title, text});
+    });
+}
+
+}  // namespace
+
+QtDesktop::MessagesAfterTick::MessagesAfterTick() {
+    ++ticksDeferringMessages;
+}
+
+QtDesktop::MessagesAfterTick::~MessagesAfterTick() {
+    --ticksDeferringMessages;
+}
+
+MsgResult QtDesktop::MessageBox(const std::string& text, const std::string& title,
+                                MsgButtons buttons, MsgIcon icon, int defaultButton) {
+    if (buttons != MsgButtons::OK || ticksDeferringMessages == 0) {
+        return ShowBox(text, title, buttons, icon, defaultButton);
+    }
+    if (!messagesAfterTicks.insert({title, text}).second) return MsgResult::OK;
+    ShowAfterTicks(text, title, icon, 0);
+    return MsgResult::OK;
 }
 
 void QtDesktop::Beep() {

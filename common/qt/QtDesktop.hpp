@@ -9,6 +9,19 @@ namespace zelvo {
 
 class QtDesktop : public IDesktop {
   public:
+    // While one lives (a timer's tick, such as the monitor's sweep), a message with
+    // the OK button alone is shown once the tick has returned, and MessageBox returns
+    // OK at once: Qt never fires a timer again inside its own tick, so a box shown
+    // within it would stop the readings until someone closes it. A text already
+    // waiting or open is not shown a second time.
+    class MessagesAfterTick {
+      public:
+        MessagesAfterTick();
+        ~MessagesAfterTick();
+        MessagesAfterTick(const MessagesAfterTick&) = delete;
+        MessagesAfterTick& operator=(const MessagesAfterTick&) = delete;
+    };
+
     MsgResult MessageBox(const std::string& text, const std::string& title, MsgButtons buttons,
                          MsgIcon icon, int defaultButton) override;
     void Beep() override;

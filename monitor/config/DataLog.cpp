@@ -6,9 +6,11 @@
 #include <optional>
 #include <vector>
 
+#include "AppInfo.hpp"
 #include "DataLogFormat.hpp"
 #include "Desktop.hpp"
 #include "FileUtil.hpp"
+#include "MonitorTexts.hpp"
 #include "Numbers.hpp"
 #include "TimeOfDay.hpp"
 
@@ -25,7 +27,32 @@ std::string LogFileForChoice(const std::string& chosenPath) {
     return IsInAppFolder(chosenPath) ? GetNamePart(chosenPath) : chosenPath;
 }
 
+void DataLog::WriteLine(const std::string& line) {
+    if (writer_.WriteLine(state_.LogPath, line)) {
+        SayLostLines();
+        return;
+    }
+    if (writer_.Refused(state_.LogPath)) return;
+    if (lost_.count == 0) {
+        lost_.path = state_.LogPath;
+        lost_.first = TimeText();
+    }
+    ++lost_.count;
+    lost_.last = TimeText();
+}
+
+void DataLog::SayLostLines() {
+    if (lost_.count == 0) return;
+    const std::string text = std::to_string(lost_.count) +
+                             (lost_.count == 1 ? texts::kLostLine : texts::kLostLines) +
+                             lost_.path + " (" + lost_.first + " to " + lost_.last + ").";
+    lost_ = LostLines{};
+    Desktop().MessageBox(text, GetAppInfo().title, MsgButtons::OK, MsgIcon::Exclamation);
+}
+
 void DataLog::ChooseLogPath() {
+    // Losses of the last run's file are said before the next run's file is chosen.
+    SayLostLines();
     state_.LogPath = LogPathFor(state_.LogType, state_.LogFile, state_.RunNum);
     writer_.ForgetFailure();
     // A file the log did not write is neither deleted nor written.
@@ -49,6 +76,7 @@ void DataLog::StartLog() {
 
 void DataLog::StopLog() {
     WriteLine(LogStopLine(state_.RunNum, DateText(), TimeText()));
+    SayLostLines();
 }
 
 void DataLog::LogRecord() {

@@ -3,7 +3,9 @@
 #pragma once
 // The data log of the main window: the file of each run, its start, stop and
 // record lines, and the log's option and button handlers. Lines go to the run's
-// file one open-append-close at a time (DataLogWriter).
+// file one open-append-close at a time (DataLogWriter). Lines a write failure cost
+// are counted and said, with the times between which they were lost, when a line is
+// written again, at the stop line, or before the next run's file is chosen.
 
 #include <cstdint>
 #include <string>
@@ -49,12 +51,24 @@ class DataLog : public IDataLog {
     bool FailureShown() const { return writer_.FailureShown(); }
 
   private:
-    bool WriteLine(const std::string& line) { return writer_.WriteLine(state_.LogPath, line); }
+    // Lines a write failure cost, since the last time they were said.
+    struct LostLines {
+        std::string path;
+        int64_t count = 0;
+        std::string first;  // time of day of the first and the last lost line
+        std::string last;
+    };
+
+    // Writes one line to the run's file; a line that could not be written is counted.
+    void WriteLine(const std::string& line);
+    // Tells the operator how many lines were lost, and when, once per stretch of losses.
+    void SayLostLines();
     std::string DateText() const;
     std::string TimeText() const;
 
     MainState& state_;
     DataLogWriter writer_;
+    LostLines lost_;
 };
 
 }  // namespace zelvo

@@ -37,6 +37,9 @@ class DataLogWriter {
     // True while a failure has been shown and no line was written since.
     bool FailureShown() const { return failureShown_; }
 
+    // True when the file was refused by Admit: its lines are not lost, the log is off.
+    bool Refused(const std::string& path) const { return refused_ == path; }
+
   private:
     bool failureShown_ = false;
     std::optional<std::string> refused_;

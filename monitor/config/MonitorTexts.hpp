@@ -13,6 +13,10 @@ inline constexpr const char* kReadOnly = " is Read Only!";
 inline constexpr const char* kCaptionStart = "Zelvo - [";
 inline constexpr const char* kCaptionEnd = "]";
 
+// Data log: follow the count of lines a write failure cost; then the file and times.
+inline constexpr const char* kLostLine = " line of the data log could not be written to ";
+inline constexpr const char* kLostLines = " lines of the data log could not be written to ";
+
 // Data log: follows the name of a file that the log leaves untouched.
 inline constexpr const char* kNotADataLog =
     " is not a data log of this program; it is left as it is and the run is not logged.\r\n"

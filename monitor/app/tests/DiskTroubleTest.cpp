@@ -38,6 +38,8 @@ TEST(DiskTroubleTest, AFullDiskIsReportedOnceTheRunGoesOnAndTheLogResumes) {
     ASSERT_EQ(cli.Run("--seconds 4", "devices=8;noise=0.5", diskFull), 0) << cli.Err();
     EXPECT_EQ(Count(cli.Err(), "AppendToTextFile"), 1u) << cli.Err();
     EXPECT_EQ(Count(cli.Err(), "No space left on device"), 1u) << cli.Err();
+    EXPECT_EQ(Count(cli.Err(), "Zelvo: 4 lines of the data log could not be written to "), 1u)
+        << cli.Err();
     EXPECT_EQ(cli.RunNumber(), 42);
 
     const std::string log = cli.Read("disk.log");

@@ -148,10 +148,12 @@ TEST_F(DataLogTest, LogSwitchDuringARunOpensAndClosesBlocks) {
     EXPECT_EQ(scratch.Read("Zelvo.log").size(), 144u);
 }
 
-// Deliberate: a lasting write failure is shown once, not on every sweep.
-TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
+// Deliberate: a lasting write failure is shown once, not on every sweep; the lines
+// it cost are counted and said when the log is written again or left.
+TEST_F(DataLogTest, AWriteFailureIsShownOnceAndTheLinesItCostAreCounted) {
     state.LogType = kLogAppend;
     state.LogFile = scratch.Path("gone/Zelvo.log");
+    desktop.SetSecondsSinceMidnight(12 * 3600);
     Start();  // start line and header fail: one message
     for (int i = 0; i < 20; ++i) Sweep(12 * 3600 + 0.1 * i, true);
     ExpectOneFailure("AppendToTextFile", "Error: 53. ");
@@ -160,15 +162,23 @@ TEST_F(DataLogTest, AWriteFailureIsShownOnceUntilALineSucceedsAgain) {
     std::filesystem::create_directory(scratch.Path("gone"));
     Sweep(12 * 3600 + 3, true);  // written again
     EXPECT_FALSE(log.FailureShown());
+    ExpectOneFailure("Zelvo", "22 lines of the data log could not be written to " +
+                                  scratch.Path("gone/Zelvo.log") + " (12:00:00 to 12:00:01).");
     state.LogPath = "/dev/full";
     Sweep(12 * 3600 + 4, true);
-    Sweep(12 * 3600 + 5, true);
     ExpectOneFailure("AppendToTextFile", "Error: 61. No space left on device");
     EXPECT_EQ(scratch.Read("gone/Zelvo.log"),
               "3.00, 00.00, 00.000, 0.00, 00.00, 00.000, 0.00, \r\n");
+    Stop();  // the stop line fails too: the lines lost so far are said at the end
+    ExpectOneFailure("Zelvo",
+                     "2 lines of the data log could not be written to /dev/full "
+                     "(12:00:04 to 12:00:04).");
     state.LogFile = scratch.Path("gone2/Zelvo.log");
     Start();  // a new run's file: its first failure is shown
     ExpectOneFailure("AppendToTextFile", "Error: 53. ");
+    log.ChooseLogPath();  // the next run's file: this run's losses are said first
+    ExpectOneFailure("Zelvo", "2 lines of the data log could not be written to " +
+                                  scratch.Path("gone2/Zelvo.log") + " (12:00:04 to 12:00:04).");
 }
 
 // A LogFile naming a file the monitor did not write (a colleague's setup file

@@ -16,6 +16,7 @@
 #include "FormPlacement.hpp"
 #include "GridRules.hpp"
 #include "MonitorIcon.hpp"
+#include "QtDesktop.hpp"
 #include "QtText.hpp"
 #include "SetupFile.hpp"
 #include "StartUp.hpp"
@@ -97,6 +98,9 @@ bool frmMain::Load() {
 }
 
 void frmMain::Sweep() {
+    // A data log that cannot be written, or any other notice of the sweep, is shown
+    // after it: the readings go on while the box is open.
+    const QtDesktop::MessagesAfterTick messagesLater;
     sweeping_ = true;
     paintHold_->start(kPaintHoldMs);
     tmrRun_Timer(*ctx_);

@@ -28,6 +28,7 @@ class WindowDesktopTest : public QObject {
     void positionSavedRestoredAndOneInstance();
     void fileDialogTakesTheRequest();
     void messageBoxesBelongToTheWindow();
+    void aTicksMessageLetsTheTimerGoOn();
 };
 
 void WindowDesktopTest::aboutBoxAndHelp() {
@@ -189,6 +190,38 @@ void WindowDesktopTest::messageBoxesBelongToTheWindow() {
         QVERIFY(!shown.flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(shown.flags.testFlag(Qt::WindowStaysOnTopHint));
     }
+}
+
+// A message of a timer's tick (a data log the full disk refuses, sweep after sweep)
+// is shown once after the tick, and the timer goes on firing while it is open.
+void WindowDesktopTest::aTicksMessageLetsTheTimerGoOn() {
+    QtDesktop desktop;
+    QTimer sweep;
+    sweep.setInterval(5);
+    int ticks = 0;
+    QObject::connect(&sweep, &QTimer::timeout, [&] {
+        const QtDesktop::MessagesAfterTick later;
+        ++ticks;
+        QCOMPARE(desktop.MessageBox("Error: 61. No space left on device: Zelvo.log",
+                                    "AppendToTextFile", MsgButtons::OK, MsgIcon::Exclamation, 1),
+                 MsgResult::OK);
+    });
+    int ticksWhileOpen = -1;
+    int boxesOpen = 0;
+    QTimer::singleShot(500, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box == nullptr || !box->isVisible()) continue;
+            ++boxesOpen;
+            ticksWhileOpen = ticks;
+            box->button(QMessageBox::Ok)->click();
+        }
+        sweep.stop();
+    });
+    sweep.start();
+    QTRY_VERIFY(!sweep.isActive());
+    QCOMPARE(boxesOpen, 1);
+    QVERIFY2(ticksWhileOpen > 10, qPrintable(QString::number(ticksWhileOpen)));
 }
 }  // namespace zelvo
 
