@@ -65,9 +65,11 @@ const char* const kUsage =
     "SIGHUP ends the run as SIGINT and SIGTERM do.\n"
     "\n"
     "Exit status:\n"
-    "  0 after the run with the settings written back; 1 when the run did not start,\n"
-    "  another monitor holds the application folder or the settings could not be\n"
-    "  written; 2 for a bad option or an application folder that cannot be made.\n";
+    "  0 after the run with the settings written back (also when the reader of the\n"
+    "  records went away); 1 when the run did not start, another monitor holds the\n"
+    "  application folder, the records could not be written (a full disk) or the\n"
+    "  settings could not be written; 2 for a bad option or an application folder\n"
+    "  that cannot be made.\n";
 
 namespace {
 

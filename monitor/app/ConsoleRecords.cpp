@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConsoleRecords.hpp"
 
+#include <cerrno>
 #include <iostream>
 
 namespace zelvo::cli {
 
 bool RecordOutput::Write(const SweepRecord& record) {
+    errno = 0;
     switch (format_) {
         case RecordFormat::Text:
             out_ << TextLine(record) << '\n';
@@ -21,7 +23,9 @@ bool RecordOutput::Write(const SweepRecord& record) {
             break;
     }
     out_.flush();
-    return static_cast<bool>(out_);
+    if (out_) return true;
+    error_ = errno;
+    return false;
 }
 
 }  // namespace zelvo::cli

@@ -82,7 +82,9 @@ void StartPublishing(SweepPublishing& publishing, const MainState& state) {
     }
 }
 
-void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOptions& options,
+// Runs the sweeps; false when the records could not be written (a reader that went
+// away is no failure: it has seen enough).
+bool Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOptions& options,
              SweepPublishing& publishing) {
     cli::RecordOutput output(options.format, std::cout);
     StartPublishing(publishing, ctx.state);
@@ -102,11 +104,17 @@ void Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
         publishing.Publish(record);
         if (auto change = publishing.LinkChange()) std::cerr << "MQTT: " << *change << "\n";
         if (!output.Write(record)) {
-            std::cerr << "zelvomon-cli: standard output is closed; stopping the run\n";
-            break;
+            if (output.Error() == EPIPE) {
+                std::cerr << "zelvomon-cli: standard output is closed; stopping the run\n";
+                return true;
+            }
+            std::cerr << "zelvomon-cli: standard output cannot be written ("
+                      << std::strerror(output.Error()) << "); stopping the run\n";
+            return false;
         }
     }
     if (gStopSignal != 0) std::cerr << "zelvomon-cli: stopping on signal " << gStopSignal << "\n";
+    return true;
 }
 
 // What the command line sets before the run.
@@ -130,11 +138,13 @@ int RunMonitor(const cli::ConsoleOptions& options, const RunChoices& choices,
         cmdFSwitch_Click(ctx, 0);
     const bool started = monitor.state.RunMode == kRunning;
     SweepPublishing publishing;
+    bool written = true;
     if (!started) {
         std::cerr << "zelvomon-cli: the run did not start\n";
     } else {
-        Measure(ctx, ConsoleParts{desktop, monitor.tmrRun, monitor.tmrDate, monitor.readings},
-                options, publishing);
+        written =
+            Measure(ctx, ConsoleParts{desktop, monitor.tmrRun, monitor.tmrDate, monitor.readings},
+                    options, publishing);
         cmdFSwitch_Click(ctx, 0);  // Stop, as the button: the data log gets its stop line
         publishing.RunStopped();
     }
@@ -145,7 +155,7 @@ int RunMonitor(const cli::ConsoleOptions& options, const RunChoices& choices,
         std::cerr << "zelvomon-cli: the settings were not saved\n";
         return 1;
     }
-    return started ? 0 : 1;
+    return started && written ? 0 : 1;
 }
 
 // --list: nothing of the application folder is made or written; a folder that does

@@ -165,12 +165,13 @@ class CliRun {
     std::filesystem::path Path(const std::string& name) const { return folder_ / "lab" / name; }
     std::string Read(const std::string& name) const { return Slurp(Path(name)); }
 
-  private:
+    // The exit status of a command std::system ran; 128 + the signal that ended it.
     static int ExitStatus(int status) {
         if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+  private:
     std::filesystem::path folder_;
     pid_t pid_ = -1;
 };

@@ -103,6 +103,16 @@ TEST_F(ConsoleServiceTest, ARunUntilStoppedEndsInOrderOnSignalsOrAClosedOutput) 
         EXPECT_EQ(log.back().rfind("Stop Log\tRun: " + std::to_string(before + 1) + "\t", 0), 0u)
             << log.back();
     }
+    // An output that cannot be written (a full disk) ends the run in order too, but
+    // its lost records make the run a failure, said with the reason.
+    const int before = cli_.RunNumber();
+    const std::string full = cli_.Command("--format jsonl") + " 2>err.txt >/dev/full";
+    EXPECT_EQ(CliRun::ExitStatus(std::system(full.c_str())), 1);
+    EXPECT_NE(cli_.Err().find("zelvomon-cli: standard output cannot be written (No space left "
+                              "on device); stopping the run\n"),
+              std::string::npos)
+        << cli_.Err();
+    EXPECT_EQ(cli_.RunNumber(), before + 1);
 }
 
 // The readings of channel 1 seen by the subscriber.
