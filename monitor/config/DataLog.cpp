@@ -12,6 +12,7 @@
 #include "FileUtil.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "RunClock.hpp"
 #include "TimeOfDay.hpp"
 
 namespace zelvo {
@@ -80,7 +81,7 @@ void DataLog::StopLog() {
 }
 
 void DataLog::LogRecord() {
-    double elapsed = SecondsAcrossMidnight(state_.RunStart, Desktop().SecondsSinceMidnight());
+    const double elapsed = RunClockSeconds(state_);
     int last = std::clamp(state_.ShowLast, 0, kChannelCount - 1);
     std::vector<std::optional<LogChannelValues>> channels;
     channels.reserve(static_cast<size_t>(last) + 1);

@@ -119,7 +119,7 @@ struct MainState {
     // the sweep looks for it again. Time of the last search, on the millisecond clock.
     ChannelTable<bool> ChannelGone{};
     uint32_t SensorSearchMs = 0;
-    double RunStart = 0;       // reference time of the run, seconds since midnight
+    uint32_t RunStartMs = 0;   // reference start of the run on the monotonic clock (RunClock)
     double PausedElapsed = 0;  // run time accumulated when paused; 0 when stopped
     std::string LogPath;       // data-log file of the current run; empty until the first Start
     bool CtrlHeld = false;     // Ctrl key held on the window

@@ -8,6 +8,7 @@
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
 #include "Numbers.hpp"
+#include "RunClock.hpp"
 #include "Settings.hpp"
 #include "SetupFile.hpp"
 #include "Sweep.hpp"
@@ -114,10 +115,6 @@ void ZeroAll(MainContext& ctx) {
 
 }  // namespace
 
-float DiffSeconds(float start, float now) {
-    return SecondsAcrossMidnight(start, now);
-}
-
 std::string ElapsedText(double seconds) {
     return TimeOfDayText(seconds, "00");
 }
@@ -139,7 +136,7 @@ void SetRunMode(MainContext& ctx, int16_t mode) {
             bar.SetButtonVisible(kStartStop, true);
             bar.SetButtonVisible(kPauseResume, true);
             bar.SetButtonCaption(kPauseResume, texts::kPauseCaption);
-            s.RunStart = Now() - s.PausedElapsed;
+            StartRunClock(s);
             // Every channel's rate starts afresh, not only the first one's: the
             // average must not mix in rates of an earlier run or from before a pause.
             for (int ch = 0; ch < kChannelCount; ++ch) FilterOf(s, ch).Clear();
@@ -148,8 +145,7 @@ void SetRunMode(MainContext& ctx, int16_t mode) {
             bar.SetButtonVisible(kStartStop, true);
             bar.SetButtonVisible(kPauseResume, true);
             bar.SetButtonCaption(kPauseResume, texts::kResumeCaption);
-            s.PausedElapsed =
-                DiffSeconds(static_cast<float>(s.RunStart), static_cast<float>(Now()));
+            s.PausedElapsed = RunClockSeconds(s);
             break;
         default:
             return;
@@ -227,8 +223,7 @@ void RefreshClock(MainContext& ctx) {
     const double now = Now();
     ctx.views.runBar.SetClockText(Desktop().ShortDateNow(), TimeOfDayText(now, "0"));
     if (ctx.state.RunMode == kRunning) {
-        ctx.views.runBar.SetRunTimeText(ElapsedText(
-            DiffSeconds(static_cast<float>(ctx.state.RunStart), static_cast<float>(now))));
+        ctx.views.runBar.SetRunTimeText(ElapsedText(RunClockSeconds(ctx.state)));
     }
 }
 

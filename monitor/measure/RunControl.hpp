@@ -13,9 +13,6 @@ namespace zelvo {
 inline constexpr Rgb kStartGreen{0, 255, 0};
 inline constexpr Rgb kStopRed{255, 0, 0};
 
-// Seconds from start to now on the seconds-since-midnight clock, across one
-// midnight (single precision).
-float DiffSeconds(float start, float now);
 // A run time as "hh:mm:ss"; runs of 24 hours or more wrap.
 std::string ElapsedText(double seconds);
 

@@ -7,7 +7,7 @@
 #include "FindZelvos.hpp"
 #include "Format.hpp"
 #include "MonitorTexts.hpp"
-#include "TimeOfDay.hpp"
+#include "RunClock.hpp"
 
 namespace zelvo {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 double RunSeconds(const MainState& s) {
     if (s.RunMode == kPaused) return s.PausedElapsed;
     if (s.RunMode != kRunning) return 0;
-    return SecondsAcrossMidnight(s.RunStart, Desktop().SecondsSinceMidnight());
+    return RunClockSeconds(s);
 }
 
 void Notice(MainContext& ctx, size_t ch, const char* what) {

@@ -4,7 +4,7 @@
 
 #include "Desktop.hpp"
 #include "MqttSettingsCheck.hpp"
-#include "TimeOfDay.hpp"
+#include "RunClock.hpp"
 
 namespace zelvo {
 namespace {
@@ -125,7 +125,7 @@ std::string SweepPublishing::Finish() {
 }
 
 double RunTimeNow(const MainState& state) {
-    return SecondsAcrossMidnight(state.RunStart, Desktop().SecondsSinceMidnight());
+    return RunClockSeconds(state);
 }
 
 }  // namespace zelvo

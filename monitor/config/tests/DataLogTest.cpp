@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "AppInfo.hpp"
@@ -12,6 +13,7 @@
 #include "FileSizeLimit.hpp"
 #include "FileUtil.hpp"
 #include "MonitorTexts.hpp"
+#include "RunClock.hpp"
 #include "ScratchFolder.hpp"
 #include "cErrHandler.hpp"
 
@@ -36,9 +38,12 @@ class DataLogTest : public ::testing::Test {
         log.ChooseLogPath();
         if (state.LogEnabled > 0) log.StartLog();
         state.RunMode = kRunning;
-        state.RunStart = desktop.SecondsSinceMidnight();
+        StartRunClock(state);
     }
+    // A sweep at the time of day `at`, reached by letting the clocks run.
     void Sweep(double at, bool secondValid) {
+        const double step = at - desktop.SecondsSinceMidnight();
+        desktop.AdvanceMs(static_cast<uint32_t>(std::lround(step * 1000)));
         desktop.SetSecondsSinceMidnight(at);
         // A channel that read before but failed in this sweep writes the filler.
         state.ChannelValid = {true, true};

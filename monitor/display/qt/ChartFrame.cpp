@@ -9,6 +9,7 @@
 #include "Desktop.hpp"
 #include "DisplayTexts.hpp"
 #include "QtText.hpp"
+#include "RunClock.hpp"
 #include "RunControl.hpp"
 #include "ViewRules.hpp"
 #include "WidgetFactory.hpp"
@@ -143,9 +144,7 @@ void ChartFrame::GraphInit() {
 }
 
 void ChartFrame::GraphReading() {
-    const float now = static_cast<float>(Desktop().SecondsSinceMidnight());
-    const double t = DiffSeconds(static_cast<float>(state_.RunStart), now);
-    Redraw(zelvo::GraphReading(graphs_, state_, t));
+    Redraw(zelvo::GraphReading(graphs_, state_, RunClockSeconds(state_)));
 }
 
 void ChartFrame::LoadStateFiles(const std::array<std::string, kChartCount>& paths) {

@@ -269,21 +269,25 @@ TEST_F(MeasureTest, WholeLifeOnSimulatedSensors) {
     EXPECT_GT(thickness, 0);
     EXPECT_GT(FilterOf(m, 0).Average(), 0.5);             // the simulator deposits 2 A/s
     EXPECT_NEAR(m.ChannelValues[kValueLife][0], 100, 5);  // a fresh crystal
-    desktop_.SetSecondsSinceMidnight(86000 + 3598 - 86400);
+    desktop_.AdvanceMs(3596 * 1000);
     h.tmrDate.Fire();
     EXPECT_EQ(h.runBar.runTime + " " + h.runBar.time, "00:59:58 0:53:18");
+    // The time of day put back an hour (winter time): the run time does not jump by a day.
+    desktop_.SetSecondsSinceMidnight(86400 - 402);
+    h.tmrDate.Fire();
+    EXPECT_EQ(h.runBar.runTime + " " + h.runBar.time, "00:59:58 23:53:18");
 
     // Paused: the thickness cell and the run time stay; Resume goes on from the pause.
     cmdFSwitch_Click(h.ctx, 1);
     EXPECT_EQ(h.runBar.caption_[1], "&Resume");
     const std::string thicknessCell = h.readings.Cell(0, 1);
     sweep(4);
-    desktop_.SetSecondsSinceMidnight(5000);
+    desktop_.AdvanceMs(600 * 1000);
     h.tmrDate.Fire();
     EXPECT_EQ(h.readings.Cell(0, 1) + " " + h.runBar.runTime, thicknessCell + " 00:59:58");
     cmdFSwitch_Click(h.ctx, 1);
     sweep(4);
-    desktop_.SetSecondsSinceMidnight(5062);
+    desktop_.AdvanceMs(61 * 1000);
     h.tmrDate.Fire();
     EXPECT_EQ(h.runBar.runTime, "01:01:00");
     EXPECT_GT(m.ChannelValues[kValueThickness][0], thickness);
