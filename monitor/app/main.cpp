@@ -29,6 +29,7 @@
 #include "ConsoleSupervision.hpp"
 #include "ConsoleViews.hpp"
 #include "FolderTree.hpp"
+#include "RunClock.hpp"
 #include "RunControl.hpp"
 #include "SetupFile.hpp"
 #include "SimLibrary.hpp"
@@ -99,7 +100,7 @@ bool Measure(MainContext& ctx, const ConsoleParts& parts, const cli::ConsoleOpti
         parts.tmrDate.Fire();
         const SweepRecord record = MakeSweepRecord(
             ctx.state, [&](int row) { return parts.readings.Cell(row, kColumnFrequency); },
-            RunTimeNow(ctx.state), std::chrono::system_clock::now());
+            RunClockSeconds(ctx.state), std::chrono::system_clock::now());
         cli::WriteEventLines(record, std::cerr);
         publishing.Publish(record);
         if (auto change = publishing.LinkChange()) std::cerr << "MQTT: " << *change << "\n";

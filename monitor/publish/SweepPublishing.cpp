@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SweepPublishing.hpp"
 
-#include "Desktop.hpp"
 #include "MqttSettingsCheck.hpp"
-#include "RunClock.hpp"
 
 namespace zelvo {
 namespace {
@@ -122,10 +120,6 @@ std::string SweepPublishing::Finish() {
     if (!publisher_) return "";
     Close();
     return CountsText(Status().counts);
-}
-
-double RunTimeNow(const MainState& state) {
-    return RunClockSeconds(state);
 }
 
 }  // namespace zelvo

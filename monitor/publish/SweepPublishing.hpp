@@ -91,7 +91,4 @@ class SweepPublishing {
     uint64_t saidConnections_ = 0;
 };
 
-// The run's time as the data log counts it: from the run's start on the time-of-day clock.
-double RunTimeNow(const MainState& state);
-
 }  // namespace zelvo

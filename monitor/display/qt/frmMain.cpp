@@ -18,6 +18,7 @@
 #include "MonitorIcon.hpp"
 #include "QtDesktop.hpp"
 #include "QtText.hpp"
+#include "RunClock.hpp"
 #include "SetupFile.hpp"
 #include "StartUp.hpp"
 #include "Sweep.hpp"
@@ -105,7 +106,7 @@ void frmMain::Sweep() {
     paintHold_->start(kPaintHoldMs);
     tmrRun_Timer(*ctx_);
     PublishSweep();
-    supervision.AfterSweep(state_, RunTimeNow(state_));
+    supervision.AfterSweep(state_, RunClockSeconds(state_));
     sweeping_ = false;
     ReleasePaint();
 }

@@ -7,6 +7,7 @@
 
 #include <chrono>
 
+#include "RunClock.hpp"
 #include "SetupFile.hpp"
 #include "Sweep.hpp"
 #include "UtilityError.hpp"
@@ -22,7 +23,7 @@ void frmMain::PublishSweep() {
     if (state_.RunMode == kRunning && publishing_.Active()) {
         publishing_.Publish(MakeSweepRecord(
             state_, [this](int row) { return grdRdgs->Text(row, kColumnFrequency).toStdString(); },
-            RunTimeNow(state_), std::chrono::system_clock::now()));
+            RunClockSeconds(state_), std::chrono::system_clock::now()));
     }
     publishStatus.Show(publishing_.Status(), publishing_.OffReason());
 }
